@@ -1,0 +1,6 @@
+// The animation preview (F4).
+#include "area/animation_preview.h"
+
+std::uint32_t AnimationTick;
+
+void RunAnimationPreview() {}

@@ -1,0 +1,72 @@
+// Moving areas between their slots in the area set and the EditGrid.
+#include "area/area_slots.h"
+
+#include <cstring>
+
+#include "area/block.h"
+#include "area/editor_state.h"
+#include "area/editor_windows.h"
+#include "draw/number.h"
+#include "files/area_set.h"
+
+EditGridRecord EditGrid;
+
+namespace {
+
+std::uint8_t* CurrentSlot() {
+  return AreaRecord(static_cast<std::size_t>(AreaEditorState.currentArea));
+}
+
+void ShowNewArea() {
+  DrawAreaNumber();
+  LoadArea();
+  DrawSelectorWindow();
+}
+
+}  // namespace
+
+void LoadArea() {
+  const std::uint8_t* slot = CurrentSlot();
+  std::memcpy(EditGrid.displayLayer, slot, AreaCells);
+  std::memcpy(EditGrid.idLayer, slot + AreaCells, AreaCells);
+  std::memcpy(EditGrid.cellLayer, slot, AreaCells);
+  DrawEditorWindow();
+  BlockState.code = BlockAreaLoaded;
+  ResetBlockAfterLoad();
+}
+
+void StoreArea() {
+  std::uint8_t* slot = CurrentSlot();
+  std::memcpy(slot, EditGrid.cellLayer, AreaCells);
+  std::memcpy(slot + AreaCells, EditGrid.idLayer, AreaCells);
+}
+
+void NextArea() {
+  AreaEditorState.currentArea += 1;
+  if (AreaEditorState.currentArea >= 255) AreaEditorState.currentArea = 254;
+  ShowNewArea();
+}
+
+void PreviousArea() {
+  AreaEditorState.currentArea -= 1;
+  if (AreaEditorState.currentArea < 0) AreaEditorState.currentArea = 0;
+  ShowNewArea();
+}
+
+void DeleteArea() {
+  std::memcpy(EditGrid.backupGrid, EditGrid.cellLayer, AreaCells);
+  std::memcpy(EditGrid.backupGrid + AreaCells, EditGrid.idLayer, AreaCells);
+  std::memset(EditGrid.cellLayer, 0, sizeof EditGrid.cellLayer);
+  std::memset(EditGrid.displayLayer, 0, sizeof EditGrid.displayLayer);
+  std::memset(EditGrid.idLayer, 0, sizeof EditGrid.idLayer);
+  StoreArea();
+  LoadArea();
+}
+
+void InsertArea() {
+  std::memcpy(EditGrid.displayLayer, EditGrid.backupGrid, AreaCells);
+  std::memcpy(EditGrid.idLayer, EditGrid.backupGrid + AreaCells, AreaCells);
+  std::memcpy(EditGrid.cellLayer, EditGrid.backupGrid, AreaCells);
+  StoreArea();
+  LoadArea();
+}

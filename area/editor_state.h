@@ -1,0 +1,39 @@
+// The area editor's state: the two windows as grids of cell positions, the
+// cursor with its saved position per window, the selected cell, the selector
+// scroll row and the current area number.
+#pragma once
+
+#include <cstdint>
+
+struct ViewWindow {
+  std::uint32_t originX;  // screen pixels
+  std::uint32_t originY;
+  std::uint32_t width;  // positions
+  std::uint32_t height;
+};
+
+constexpr std::int32_t EditorWindow = 0;
+constexpr std::int32_t SelectorWindow = 1;
+
+struct CursorPosition {
+  std::int32_t x, y;
+};
+
+struct AreaEditorStateRecord {
+  std::int32_t cursorX, cursorY;
+  std::int32_t previousX, previousY;
+  CursorPosition savedCursor[2];
+  std::int32_t selectedCell;
+  std::int32_t selectorScrollRow;  // 0..10
+  std::int32_t activeWindow;
+  std::int32_t currentArea;  // 0..254
+  ViewWindow windows[2];
+};
+
+extern AreaEditorStateRecord AreaEditorState;
+
+void ResetAreaEditorState();
+
+inline const ViewWindow& ActiveWindow() {
+  return AreaEditorState.windows[AreaEditorState.activeWindow];
+}

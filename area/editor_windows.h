@@ -1,0 +1,17 @@
+// The editor window, the selector window and the selected-cell preview, and
+// the commands that move cells between them.
+#pragma once
+
+#include <cstdint>
+
+// Draws cell `cell` doubled with its top-left pixel at screen (x, y); the
+// frame must be locked.
+void DrawCell(std::uint32_t cell, int x, int y);
+
+void DrawEditorWindow();
+void DrawSelectorWindow();
+void DrawSelectedCellPreview();
+void PaintEditorCursorBackground();
+void PlaceSelectedCell();
+void SelectBankCell();
+void GetCellUnderCursor();

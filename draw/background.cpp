@@ -1,0 +1,13 @@
+// The background picture, drawn doubled over the whole screen.
+#include "draw/background.h"
+
+#include "draw/doubling.h"
+#include "draw/tables.h"
+#include "shell/display.h"
+
+void DrawBackground() {
+  LockFrame();
+  DrawDoubled(FramePixel(0, 0), DisplayDevice.FramePitch, BackgroundImage.data(), BackgroundWidth,
+              BackgroundHeight, BackgroundWidth);
+  UnlockFrame();
+}

@@ -1,0 +1,26 @@
+// Whole-screen clear, save and restore, stepping rows by the frame pitch.
+#include "draw/screen.h"
+
+#include <cstring>
+
+#include "shell/display.h"
+
+void ClearScreen() {
+  LockFrame();
+  for (int y = 0; y < ScreenHeight; ++y) std::memset(FramePixel(0, y), 0, ScreenWidth);
+  UnlockFrame();
+}
+
+void SaveScreen(std::uint8_t* store) {
+  LockFrame();
+  for (int y = 0; y < ScreenHeight; ++y)
+    std::memcpy(store + ScreenWidth * y, FramePixel(0, y), ScreenWidth);
+  UnlockFrame();
+}
+
+void RestoreScreen(const std::uint8_t* store) {
+  LockFrame();
+  for (int y = 0; y < ScreenHeight; ++y)
+    std::memcpy(FramePixel(0, y), store + ScreenWidth * y, ScreenWidth);
+  UnlockFrame();
+}

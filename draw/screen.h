@@ -1,0 +1,9 @@
+// Whole-screen operations: clearing the screen, and copying it into a screen
+// store and back, rows packed 640 bytes apart whatever the frame pitch.
+#pragma once
+
+#include <cstdint>
+
+void ClearScreen();
+void SaveScreen(std::uint8_t* store);
+void RestoreScreen(const std::uint8_t* store);

@@ -1,0 +1,56 @@
+// Start-up loading: the cell bank, the cell-id table, the open dialog and the
+// area set it names (or a new, empty one), then the rebuild of every id layer.
+#include <cerrno>
+#include <cstring>
+
+#include "files/area_set.h"
+#include "files/data_files.h"
+#include "files/file_io.h"
+#include "shell/program.h"
+
+namespace {
+
+constexpr char AreaFileFilter[] = "Dane do gry\0*.out\0";  // the literal adds the list's end
+
+void ReadAtLeast(const char* name, std::uint8_t* buffer, std::size_t needed, const char* what) {
+  std::size_t size = 0;
+  if (!ReadWholeFile(name, buffer, needed, size))
+    FailStartup("cannot read %s: %s", name, std::strerror(errno));
+  if (size < needed)
+    FailStartup("%s is too short for %s: %zu bytes, at least %zu needed", name, what, size,
+                needed);
+}
+
+}  // namespace
+
+void LoadDataFiles() {
+  ReadAtLeast("Cells.dap", CellBank, CellBankUsedSize, "a cell bank");
+  ReadAtLeast("Cells.id", CellIdTable, CellIdTableSize, "a cell-id table");
+
+  AreaFileDialog = {};
+  AreaFileDialog.structSize = 76;
+  AreaFileDialog.owner = ProgramState.mainWindow;
+  AreaFileDialog.instance = ProgramState.instance;
+  AreaFileDialog.filter = AreaFileFilter;
+  AreaFileDialog.file = AreaFileName;
+  AreaFileDialog.maxFile = AreaFileNameSize;
+  AreaFileDialog.flags = 0;
+  AreaFileDialog.defExt = nullptr;
+
+  std::memset(AreaSetImage, 0, sizeof AreaSetImage);
+  if (!OsGetOpenFileName(AreaFileDialog)) return;  // a new, empty area set
+
+  std::size_t size = 0;
+  if (!ReadWholeFile(AreaFileName, AreaSetImage, AreaSetSize, size))
+    FailStartup("cannot read %s: %s", AreaFileName, std::strerror(errno));
+  if (size != AreaSetSize)
+    FailStartup("%s is not an area set: %zu bytes, an area set has exactly %zu", AreaFileName,
+                size, AreaSetSize);
+}
+
+void BuildIdLayers() {
+  for (std::size_t area = 0; area < 256; ++area) {
+    std::uint8_t* record = AreaRecord(area);
+    for (std::size_t i = 0; i < AreaCells; ++i) record[AreaCells + i] = CellIdTable[record[i]];
+  }
+}

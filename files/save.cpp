@@ -1,0 +1,69 @@
+// The save command: store the edited area, copy the cell bank and id table
+// into the set, and write it whole; through the Save As dialog when Shift is
+// held or no name is set. A failed write is reported, never passed off.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "area/area_slots.h"
+#include "draw/screen.h"
+#include "files/area_set.h"
+#include "files/data_files.h"
+#include "files/file_io.h"
+#include "shell/display.h"
+#include "shell/program.h"
+
+namespace {
+
+void CopyBankIntoAreaSet() {
+  std::memcpy(AreaSetImage + AreaSetBankCopyOffset, CellBank, CellBankUsedSize);
+  std::memcpy(AreaSetImage + AreaSetIdCopyOffset, CellIdTable, CellIdTableSize);
+}
+
+// Writes the set to AreaFileName; on failure returns the report line.
+const char* WriteAreaSet() {
+  if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) return nullptr;
+  static char line[AreaFileNameSize + 128];
+  std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName,
+                std::strerror(errno));
+  OsReportError(line);
+  return line;
+}
+
+void LeaveForDesktop() {
+  SaveScreen(SaveAsScreenStore);
+  LeaveScreenMode();
+  OsShowCursor(true);
+}
+
+void ReturnFromDesktop() {
+  OsShowCursor(false);
+  EnterScreenMode();
+  ApplyPalette(CellBank + CellBankPaletteOffset);
+  RestoreScreen(SaveAsScreenStore);
+}
+
+}  // namespace
+
+void SaveAreaSet() {
+  bool saveAs = AreaFileName[0] == 0 || ShiftHeld();
+  StoreArea();
+  if (!saveAs) {
+    CopyBankIntoAreaSet();
+    if (const char* failure = WriteAreaSet()) {
+      LeaveForDesktop();
+      OsMessageBox(failure + std::strlen("tesselle: "));
+      ReturnFromDesktop();
+    }
+    return;
+  }
+
+  LeaveForDesktop();
+  CopyBankIntoAreaSet();
+  AreaFileDialog.flags = 0;
+  AreaFileDialog.defExt = "out";
+  if (OsGetSaveFileName(AreaFileDialog)) {
+    if (const char* failure = WriteAreaSet()) OsMessageBox(failure + std::strlen("tesselle: "));
+  }
+  ReturnFromDesktop();
+}

@@ -1,0 +1,47 @@
+// The window manager and DirectDraw as the desktop and headless backends
+// emulate them: one window class and window, the program's posted-message
+// queue, the default window procedure's close road, the key state, and a
+// virtual 640 x 480 x 8 primary surface with a palette and a pitch.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace emu {
+
+// --- Window manager -------------------------------------------------------
+// Messages the program posts come before any other source of messages.
+void PostMessage(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam);
+bool TakePostedMessage(OsMessage& message);
+OsHandle MainWindow();  // null until created, and again once destroyed
+void SetHeldModifiers(bool shift, bool control);
+bool CursorVisible();  // the pointer shows while the show count is 0 or more
+
+// --- Display --------------------------------------------------------------
+struct DisplayState {
+  std::uint8_t* surface;  // pitch x 480 bytes
+  std::int32_t pitch;
+  bool surfaceCreated;
+  bool modeSet;
+  bool lost;
+  bool restoreFails;
+  bool failNextLock;
+  bool locked;
+  std::uint64_t verticalBlanks;
+  OsPaletteEntry inForce[256];  // the palette attached to the surface
+};
+extern DisplayState Display;
+
+// Allocates the surface once; pitch is at least 640.
+void InitDisplayEmulation(std::int32_t pitch);
+// The surface is lost: its bytes become 0 and the next lock reports it.
+void LoseSurface(bool restorable);
+// Copies the picture, 640 bytes a row, into out (640 x 480 bytes).
+void CopyPicture(std::uint8_t* out);
+
+}  // namespace emu
+
+// Supplied by each backend.
+void BackendWaitFrame();
+void BackendCursorVisibility(bool visible);

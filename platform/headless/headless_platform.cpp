@@ -1,0 +1,174 @@
+// The headless backend: messages, dialog answers, shots and surface events
+// come from the script; a vertical blank is a counter; failures go to stderr.
+#include "platform/headless/headless_platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/emulated/emulated.h"
+#include "tools/png_write.h"
+
+namespace {
+
+struct Driver {
+  const std::vector<ScriptCommand>* commands;
+  std::size_t next;
+  bool waiting;
+  std::uint64_t waitUntil;
+};
+
+Driver Script;
+std::uint8_t Picture[640 * 480];
+std::uint8_t PaletteBytes[768];
+
+void FillPaletteBytes() {
+  for (int i = 0; i < 256; ++i) {
+    PaletteBytes[3 * i] = emu::Display.inForce[i].red;
+    PaletteBytes[3 * i + 1] = emu::Display.inForce[i].green;
+    PaletteBytes[3 * i + 2] = emu::Display.inForce[i].blue;
+  }
+}
+
+bool EndsWith(const std::string& text, const char* ending) {
+  std::size_t n = std::strlen(ending);
+  if (text.size() < n) return false;
+  for (std::size_t i = 0; i < n; ++i)
+    if (std::tolower(static_cast<unsigned char>(text[text.size() - n + i])) != ending[i])
+      return false;
+  return true;
+}
+
+void WriteShot(const ScriptCommand& command) {
+  emu::CopyPicture(Picture);
+  char error[256] = "";
+  bool ok;
+  if (EndsWith(command.path, ".raw")) {
+    std::FILE* file = std::fopen(command.path.c_str(), "wb");
+    ok = file != nullptr && std::fwrite(Picture, 1, sizeof Picture, file) == sizeof Picture;
+    if (file != nullptr && std::fclose(file) != 0) ok = false;
+    if (!ok) std::snprintf(error, sizeof error, "%s", std::strerror(errno));
+  } else {
+    FillPaletteBytes();
+    ok = WriteIndexedPng(command.path.c_str(), 640, 480, Picture, 640, PaletteBytes, error,
+                         sizeof error);
+  }
+  if (!ok)
+    std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
+                 command.path.c_str(), error);
+}
+
+void WritePalette(const ScriptCommand& command) {
+  FillPaletteBytes();
+  std::FILE* file = std::fopen(command.path.c_str(), "wb");
+  bool ok = file != nullptr && std::fwrite(PaletteBytes, 1, sizeof PaletteBytes, file) == 768;
+  if (file != nullptr && std::fclose(file) != 0) ok = false;
+  if (!ok)
+    std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
+                 command.path.c_str(), std::strerror(errno));
+}
+
+void TakeScriptMessage(const ScriptCommand& command, OsMessage& message) {
+  message = {};
+  message.window = command.message == WM_QUIT ? nullptr : emu::MainWindow();
+  message.message = command.message;
+  message.wParam = command.wParam;
+  message.lParam = command.lParam;
+  message.time = static_cast<std::uint32_t>(emu::Display.verticalBlanks);
+  emu::SetHeldModifiers(command.shift, command.control);
+}
+
+// The answer of a dialog: the next command when it is of the dialog's kind.
+bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
+  const std::vector<ScriptCommand>& commands = *Script.commands;
+  if (Script.next >= commands.size() || commands[Script.next].kind != kind) {
+    std::fprintf(stderr, "tesselle-headless: the %s dialog is cancelled: the script does not answer it\n",
+                 name);
+    return false;
+  }
+  const ScriptCommand& answer = commands[Script.next++];
+  if (answer.cancel) return false;
+  std::string path = answer.path;
+  std::size_t slash = path.find_last_of("/\\");
+  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && base.find('.') == std::string::npos)
+    path += std::string(".") + dialog.defExt;
+  if (dialog.file == nullptr || path.size() + 1 > dialog.maxFile) return false;
+  std::memcpy(dialog.file, path.c_str(), path.size() + 1);
+  return true;
+}
+
+}  // namespace
+
+void StartHeadless(const std::vector<ScriptCommand>& commands, std::int32_t pitch) {
+  Script = {};
+  Script.commands = &commands;
+  emu::InitDisplayEmulation(pitch);
+}
+
+bool OsPeekMessage(OsMessage& message) {
+  if (emu::TakePostedMessage(message)) {
+    emu::SetHeldModifiers(false, false);
+    return true;
+  }
+  const std::vector<ScriptCommand>& commands = *Script.commands;
+  while (Script.next < commands.size()) {
+    const ScriptCommand& command = commands[Script.next];
+    switch (command.kind) {
+      case CommandKind::Message:
+        ++Script.next;
+        TakeScriptMessage(command, message);
+        return true;
+      case CommandKind::Frames:
+        if (!Script.waiting) {
+          Script.waiting = true;
+          Script.waitUntil = emu::Display.verticalBlanks + command.frames;
+        }
+        if (emu::Display.verticalBlanks < Script.waitUntil) return false;
+        Script.waiting = false;
+        break;
+      case CommandKind::Shot:
+        WriteShot(command);
+        break;
+      case CommandKind::Palette:
+        WritePalette(command);
+        break;
+      case CommandKind::LoseSurface:
+        emu::LoseSurface(command.restorable);
+        break;
+      case CommandKind::FailLock:
+        emu::Display.failNextLock = true;
+        break;
+      case CommandKind::Open:
+      case CommandKind::Save:
+        std::fprintf(stderr, "tesselle-headless: line %d: no dialog is open; '%s' is ignored\n",
+                     command.line, command.kind == CommandKind::Open ? "open" : "save");
+        break;
+    }
+    ++Script.next;
+  }
+  message = {};
+  message.message = WM_QUIT;  // the script is done
+  emu::SetHeldModifiers(false, false);
+  return true;
+}
+
+bool OsGetOpenFileName(OsFileDialog& dialog) {
+  return AnswerDialog(dialog, CommandKind::Open, "open");
+}
+
+bool OsGetSaveFileName(OsFileDialog& dialog) {
+  return AnswerDialog(dialog, CommandKind::Save, "Save As");
+}
+
+void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
+
+void OsMessageBox(const char*) {}  // the report line has gone to stderr already
+
+void OsExitProcess(std::uint32_t code) {
+  std::fflush(nullptr);
+  std::exit(static_cast<int>(code & 0xFF));
+}
+
+void BackendWaitFrame() {}
+void BackendCursorVisibility(bool) {}

@@ -1,0 +1,217 @@
+// Parsing of headless scripts and the key-name table.
+#include "platform/headless/script.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+struct NamedKey {
+  const char* name;
+  int code;
+};
+
+constexpr NamedKey KeyNames[] = {
+    {"LEFT", 0x25},     {"RIGHT", 0x27},   {"UP", 0x26},        {"DOWN", 0x28},
+    {"SPACE", 0x20},    {"TAB", 0x09},     {"RETURN", 0x0D},    {"ESCAPE", 0x1B},
+    {"BACK", 0x08},     {"INSERT", 0x2D},  {"DELETE", 0x2E},    {"HOME", 0x24},
+    {"END", 0x23},      {"PRIOR", 0x21},   {"NEXT", 0x22},      {"ADD", 0x6B},
+    {"SUBTRACT", 0x6D}, {"MULTIPLY", 0x6A}, {"DIVIDE", 0x6F},   {"SHIFT", 0x10},
+    {"CONTROL", 0x11},  {"MENU", 0x12},    {"OEM_PLUS", 0xBB},  {"OEM_MINUS", 0xBD},
+};
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+bool ParseNumber(const std::string& word, std::uint64_t& value) {
+  if (word.empty()) return false;
+  const char* begin = word.c_str();
+  int base = 10;
+  if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+    begin += 2;
+    base = 16;
+  }
+  if (!std::isxdigit(static_cast<unsigned char>(*begin))) return false;
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtoull(begin, &end, base);
+  return errno == 0 && *end == '\0';
+}
+
+bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifiers,
+              std::string& error) {
+  std::string rest = word;
+  std::size_t plus;
+  while ((plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size()) {
+    std::string modifier = Upper(rest.substr(0, plus));
+    if (!allowModifiers) {
+      error = "modifiers are not allowed here";
+      return false;
+    }
+    if (modifier == "SHIFT") {
+      command.shift = true;
+    } else if (modifier == "CTRL") {
+      command.control = true;
+    } else {
+      error = "unknown modifier '" + rest.substr(0, plus) + "' (shift or ctrl)";
+      return false;
+    }
+    rest = rest.substr(plus + 1);
+  }
+  long code = KeyCodeOfName(rest);
+  if (code < 0) {
+    error = "unknown key '" + rest + "'";
+    return false;
+  }
+  command.wParam = static_cast<OsWParam>(code);
+  return true;
+}
+
+bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command,
+               std::string& error) {
+  const std::string& verb = words[0];
+  std::size_t argc = words.size() - 1;
+  auto want = [&](std::size_t low, std::size_t high) {
+    if (argc >= low && argc <= high) return true;
+    error = "'" + verb + "' takes " +
+            (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
+            " argument" + (high == 1 ? "" : "s");
+    return false;
+  };
+  auto number = [&](const std::string& word, std::uint64_t& value) {
+    if (ParseNumber(word, value)) return true;
+    error = "'" + word + "' is not a number";
+    return false;
+  };
+  command.kind = CommandKind::Message;
+  if (verb == "key" || verb == "keyup") {
+    if (!want(1, 1)) return false;
+    command.message = verb == "key" ? WM_KEYDOWN : WM_KEYUP;
+    command.lParam = 1;
+    return ParseKey(words[1], command, true, error);
+  }
+  if (verb == "syskey") {
+    if (!want(1, 1)) return false;
+    command.message = WM_SYSKEYDOWN;
+    command.lParam = 0x20000001;
+    return ParseKey(words[1], command, false, error);
+  }
+  if (verb == "close") {
+    command.message = WM_CLOSE;
+    return want(0, 0);
+  }
+  if (verb == "quit") {
+    if (!want(0, 1)) return false;
+    command.message = WM_QUIT;
+    std::uint64_t code = 0;
+    if (argc == 1 && !number(words[1], code)) return false;
+    command.wParam = static_cast<OsWParam>(code);
+    return true;
+  }
+  if (verb == "message") {
+    if (!want(1, 3)) return false;
+    std::uint64_t id = 0, wParam = 0, lParam = 0;
+    if (!number(words[1], id)) return false;
+    if (argc >= 2 && !number(words[2], wParam)) return false;
+    if (argc >= 3 && !number(words[3], lParam)) return false;
+    if (id > 0xFFFFFFFFu) {
+      error = "message id out of range";
+      return false;
+    }
+    command.message = static_cast<std::uint32_t>(id);
+    command.wParam = static_cast<OsWParam>(wParam);
+    command.lParam = static_cast<OsLParam>(lParam);
+    return true;
+  }
+  if (verb == "frames") {
+    command.kind = CommandKind::Frames;
+    return want(1, 1) && number(words[1], command.frames);
+  }
+  if (verb == "open" || verb == "save") {
+    command.kind = verb == "open" ? CommandKind::Open : CommandKind::Save;
+    if (!want(1, 1)) return false;
+    command.cancel = words[1] == "cancel";
+    command.path = words[1];
+    return true;
+  }
+  if (verb == "shot" || verb == "palette") {
+    command.kind = verb == "shot" ? CommandKind::Shot : CommandKind::Palette;
+    if (!want(1, 1)) return false;
+    command.path = words[1];
+    if (command.kind == CommandKind::Shot) {
+      std::string ending = Upper(command.path.substr(command.path.size() < 4 ? 0 : command.path.size() - 4));
+      if (ending != ".RAW" && ending != ".PNG") {
+        error = "a shot is written as .raw or .png";
+        return false;
+      }
+    }
+    return true;
+  }
+  if (verb == "lose-surface") {
+    command.kind = CommandKind::LoseSurface;
+    if (!want(0, 1)) return false;
+    command.restorable = argc == 0;
+    if (argc == 1 && words[1] != "unrestorable") {
+      error = "lose-surface takes only 'unrestorable'";
+      return false;
+    }
+    return true;
+  }
+  if (verb == "fail-lock") {
+    command.kind = CommandKind::FailLock;
+    return want(0, 0);
+  }
+  error = "unknown command '" + verb + "'";
+  return false;
+}
+
+}  // namespace
+
+long KeyCodeOfName(const std::string& name) {
+  std::string upper = Upper(name);
+  if (upper.empty()) return -1;
+  for (const NamedKey& key : KeyNames)
+    if (upper == key.name) return key.code;
+  if (upper.size() == 1 && (std::isupper(static_cast<unsigned char>(upper[0])) ||
+                            std::isdigit(static_cast<unsigned char>(upper[0]))))
+    return upper[0];
+  if (upper.size() == 7 && upper.compare(0, 6, "NUMPAD") == 0 &&
+      std::isdigit(static_cast<unsigned char>(upper[6])))
+    return 0x60 + (upper[6] - '0');
+  if (upper[0] == 'F' && upper.size() <= 3) {
+    std::uint64_t n = 0;
+    if (ParseNumber(upper.substr(1), n) && n >= 1 && n <= 12 && upper[1] != '0')
+      return 0x70 + static_cast<int>(n) - 1;
+  }
+  std::uint64_t code = 0;
+  if (ParseNumber(name, code) && code <= 0x7FFFFFFF) return static_cast<long>(code);
+  return -1;
+}
+
+bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
+                 std::string& error) {
+  std::istringstream lines(text);
+  std::string line;
+  int number = 0;
+  while (std::getline(lines, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::istringstream split(line);
+    std::vector<std::string> words;
+    for (std::string word; split >> word;) words.push_back(word);
+    if (words.empty() || words[0][0] == '#') continue;
+    ScriptCommand command{};
+    command.line = number;
+    std::string reason;
+    if (!ParseLine(words, command, reason)) {
+      error = "line " + std::to_string(number) + ": " + reason + ": " + line;
+      return false;
+    }
+    commands.push_back(command);
+  }
+  return true;
+}

@@ -1,0 +1,42 @@
+// The headless driver's script: one command per line, parsed whole before the
+// program starts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+enum class CommandKind {
+  Message,  // key, keyup, syskey, close, quit, message
+  Frames,
+  Open,
+  Save,
+  Shot,
+  Palette,
+  LoseSurface,
+  FailLock,
+};
+
+struct ScriptCommand {
+  CommandKind kind;
+  int line;
+  std::uint32_t message;
+  OsWParam wParam;
+  OsLParam lParam;
+  bool shift;
+  bool control;
+  std::uint64_t frames;
+  bool cancel;       // open/save cancel
+  bool restorable;   // lose-surface
+  std::string path;  // open, save, shot, palette
+};
+
+// Parses the whole script; on failure returns false with a message naming
+// the line in error.
+bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
+                 std::string& error);
+
+// The virtual-key code of a key name, case-insensitive; -1 when unknown.
+long KeyCodeOfName(const std::string& name);

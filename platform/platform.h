@@ -1,0 +1,174 @@
+// The calls the program makes of its platform: window, message queue, key
+// state, pointer, process exit, the exclusive 8-bit display and the two file
+// dialogs. Values keep their Win32 meanings (message ids, virtual-key codes,
+// DirectDraw result codes), so the Windows backend passes them straight on and
+// the desktop and headless backends emulate exactly what the program needs.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+using OsHandle = void*;
+using OsWParam = std::uintptr_t;
+using OsLParam = std::intptr_t;
+using OsResult = std::intptr_t;
+using OsWindowProc = OsResult (*)(OsHandle window, std::uint32_t message, OsWParam wParam,
+                                  OsLParam lParam);
+
+// Window messages.
+constexpr std::uint32_t WM_DESTROY = 0x0002;
+constexpr std::uint32_t WM_CLOSE = 0x0010;
+constexpr std::uint32_t WM_PAINT = 0x000F;
+constexpr std::uint32_t WM_QUIT = 0x0012;
+constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
+constexpr std::uint32_t WM_KEYDOWN = 0x0100;
+constexpr std::uint32_t WM_KEYUP = 0x0101;
+constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
+constexpr std::uint32_t WM_SYSKEYUP = 0x0105;
+constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::uint32_t WM_QUERYNEWPALETTE = 0x030F;
+constexpr std::uint32_t WM_PALETTEISCHANGING = 0x0310;
+constexpr std::uint32_t WM_PALETTECHANGED = 0x0311;
+constexpr OsWParam SC_CLOSE = 0xF060;
+constexpr std::uint32_t PM_REMOVE = 1;
+
+// Virtual-key codes.
+constexpr OsWParam VK_BACK = 0x08;
+constexpr OsWParam VK_TAB = 0x09;
+constexpr OsWParam VK_RETURN = 0x0D;
+constexpr OsWParam VK_SHIFT = 0x10;
+constexpr OsWParam VK_CONTROL = 0x11;
+constexpr OsWParam VK_MENU = 0x12;
+constexpr OsWParam VK_ESCAPE = 0x1B;
+constexpr OsWParam VK_SPACE = 0x20;
+constexpr OsWParam VK_PRIOR = 0x21;
+constexpr OsWParam VK_NEXT = 0x22;
+constexpr OsWParam VK_END = 0x23;
+constexpr OsWParam VK_HOME = 0x24;
+constexpr OsWParam VK_LEFT = 0x25;
+constexpr OsWParam VK_UP = 0x26;
+constexpr OsWParam VK_RIGHT = 0x27;
+constexpr OsWParam VK_DOWN = 0x28;
+constexpr OsWParam VK_INSERT = 0x2D;
+constexpr OsWParam VK_DELETE = 0x2E;
+constexpr OsWParam VK_NUMPAD0 = 0x60;
+constexpr OsWParam VK_MULTIPLY = 0x6A;
+constexpr OsWParam VK_ADD = 0x6B;
+constexpr OsWParam VK_SUBTRACT = 0x6D;
+constexpr OsWParam VK_DECIMAL = 0x6E;
+constexpr OsWParam VK_DIVIDE = 0x6F;
+constexpr OsWParam VK_F1 = 0x70;
+constexpr OsWParam VK_F2 = 0x71;
+constexpr OsWParam VK_F3 = 0x72;
+constexpr OsWParam VK_F4 = 0x73;
+constexpr OsWParam VK_F5 = 0x74;
+constexpr OsWParam VK_OEM_PLUS = 0xBB;
+constexpr OsWParam VK_OEM_MINUS = 0xBD;
+
+// DirectDraw values.
+constexpr std::uint32_t DDSCL_FULLSCREEN_EXCLUSIVE = 0x11;
+constexpr std::uint32_t DDSD_CAPS = 0x1;
+constexpr std::uint32_t DDSD_PITCH = 0x8;
+constexpr std::uint32_t DDSCAPS_PRIMARYSURFACE = 0x200;
+constexpr std::uint32_t DDPCAPS_8BIT_ALLOW256 = 0x44;
+constexpr std::uint32_t DDLOCK_WAIT = 0x1;
+constexpr std::uint32_t DDWAITVB_BLOCKBEGIN = 0x1;
+constexpr std::int32_t DD_OK = 0;
+constexpr std::int32_t DDERR_SURFACELOST = static_cast<std::int32_t>(0x887601C2u);
+constexpr std::int32_t DDERR_GENERIC = static_cast<std::int32_t>(0x80004005u);
+
+// The one message record every loop peeks into.
+struct OsMessage {
+  OsHandle window;
+  std::uint32_t message;
+  OsWParam wParam;
+  OsLParam lParam;
+  std::uint32_t time;
+  std::int32_t x, y;
+};
+
+struct OsWindowClass {
+  std::uint32_t style;
+  OsWindowProc procedure;
+  int classExtra;
+  int windowExtra;
+  OsHandle instance;
+  OsHandle icon;
+  OsHandle cursor;
+  std::uintptr_t background;
+  const char* menuName;
+  const char* className;
+};
+
+// The fields of a DirectDraw surface description that the program uses.
+struct OsSurfaceDesc {
+  std::uint32_t size;
+  std::uint32_t flags;
+  std::int32_t pitch;
+  std::uint32_t caps;
+  std::uint8_t* surface;
+};
+
+struct OsPaletteEntry {
+  std::uint8_t red, green, blue, flags;
+};
+
+// The common file-dialog record shared by the open and the Save As dialogs.
+struct OsFileDialog {
+  std::uint32_t structSize;
+  OsHandle owner;
+  OsHandle instance;
+  const char* filter;  // pairs of strings, ended by an empty string
+  char* file;
+  std::uint32_t maxFile;
+  std::uint32_t flags;
+  const char* defExt;
+};
+
+// Kernel and window manager.
+OsHandle OsGetModuleHandle();
+OsHandle OsLoadCursor(std::uint32_t id);
+OsHandle OsLoadIcon(std::uint32_t id);
+bool OsRegisterClass(const OsWindowClass& windowClass);
+OsHandle OsCreateWindow(const char* className, const char* title, std::uint32_t style, int x,
+                        int y, int width, int height, OsHandle instance);
+bool OsPeekMessage(OsMessage& message);  // any window, no filter, PM_REMOVE
+void OsTranslateMessage(const OsMessage& message);
+OsResult OsDispatchMessage(const OsMessage& message);
+OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam,
+                         OsLParam lParam);
+void OsPostQuitMessage(int code);
+std::uint16_t OsGetKeyState(int virtualKey);  // bit 15 set while held
+int OsShowCursor(bool show);
+[[noreturn]] void OsExitProcess(std::uint32_t code);
+
+// Common dialogs: true when a name was chosen, false on cancel or failure.
+bool OsGetOpenFileName(OsFileDialog& dialog);
+bool OsGetSaveFileName(OsFileDialog& dialog);
+
+// Failure reports: one line for whoever watches the process, and the message
+// box that shows a failed save to the user.
+void OsReportError(const char* line);
+void OsMessageBox(const char* text);
+
+// Files: make a written file durable, and put it in place of another in one
+// step. Both set errno on failure.
+bool OsSyncFile(std::FILE* file);
+bool OsReplaceFile(const char* from, const char* to);
+
+// DirectDraw.
+OsHandle DdCreate();
+std::int32_t DdSetCooperativeLevel(OsHandle draw, OsHandle window, std::uint32_t flags);
+std::int32_t DdSetDisplayMode(OsHandle draw, std::uint32_t width, std::uint32_t height,
+                              std::uint32_t bitsPerPixel);
+std::int32_t DdRestoreDisplayMode(OsHandle draw);
+OsHandle DdCreateSurface(OsHandle draw, OsSurfaceDesc& desc);
+OsHandle DdCreatePalette(OsHandle draw, std::uint32_t flags, const OsPaletteEntry* entries);
+std::int32_t DdWaitForVerticalBlank(OsHandle draw, std::uint32_t flags);
+std::int32_t DdRelease(OsHandle draw);
+std::int32_t DdSurfaceLock(OsHandle surface, OsSurfaceDesc& desc, std::uint32_t flags);
+std::int32_t DdSurfaceUnlock(OsHandle surface);
+std::int32_t DdSurfaceRestore(OsHandle surface);
+std::int32_t DdSurfaceSetPalette(OsHandle surface, OsHandle palette);
+std::int32_t DdSurfaceRelease(OsHandle surface);
+std::int32_t DdPaletteRelease(OsHandle palette);

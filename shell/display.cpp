@@ -1,0 +1,81 @@
+// The display device: exclusive mode, primary surface, palette built from a
+// 6-bit table, frame lock with lost-surface restore, and the vertical blank.
+#include "shell/display.h"
+
+#include "shell/program.h"
+
+DisplayDeviceRecord DisplayDevice;
+
+void InitDisplay(OsHandle window) {
+  DisplayDevice.window = window;
+  DisplayDevice.draw = DdCreate();
+  if (DisplayDevice.draw == nullptr) FailDisplay("cannot open the display");
+  if (DdSetCooperativeLevel(DisplayDevice.draw, window, DDSCL_FULLSCREEN_EXCLUSIVE) != DD_OK)
+    FailDisplay("cannot take the display over");
+}
+
+void EnterScreenMode() {
+  if (DdSetDisplayMode(DisplayDevice.draw, ScreenWidth, ScreenHeight, 8) != DD_OK)
+    FailDisplay("cannot set the display mode 640 x 480 x 8");
+}
+
+void CreatePrimary() {
+  OsSurfaceDesc& desc = DisplayDevice.surfaceDesc;
+  desc = {};
+  desc.size = SurfaceDescSize;
+  desc.flags = DDSD_CAPS;
+  desc.caps = DDSCAPS_PRIMARYSURFACE;
+  DisplayDevice.primary = DdCreateSurface(DisplayDevice.draw, desc);
+  if (DisplayDevice.primary == nullptr) FailDisplay("cannot create the primary surface");
+}
+
+void ApplyPalette(const std::uint8_t* table) {
+  for (int i = 0; i < 256; ++i) {
+    OsPaletteEntry& entry = DisplayDevice.paletteEntries[i];
+    entry.red = static_cast<std::uint8_t>(table[3 * i] << 2);
+    entry.green = static_cast<std::uint8_t>(table[3 * i + 1] << 2);
+    entry.blue = static_cast<std::uint8_t>(table[3 * i + 2] << 2);
+    entry.flags = 0;
+  }
+  OsHandle palette =
+      DdCreatePalette(DisplayDevice.draw, DDPCAPS_8BIT_ALLOW256, DisplayDevice.paletteEntries);
+  if (palette == nullptr) return;
+  DdSurfaceSetPalette(DisplayDevice.primary, palette);
+  // The surface holds its own reference now; the previous object is done with.
+  if (DisplayDevice.palette != nullptr) DdPaletteRelease(DisplayDevice.palette);
+  DisplayDevice.palette = palette;
+}
+
+void LockFrame() {
+  OsSurfaceDesc& desc = DisplayDevice.surfaceDesc;
+  for (;;) {
+    desc.size = SurfaceDescSize;
+    desc.flags = DDSD_PITCH;
+    std::int32_t result = DdSurfaceLock(DisplayDevice.primary, desc, DDLOCK_WAIT);
+    if (result == DD_OK) {
+      DisplayDevice.FramePitch = desc.pitch;
+      DisplayDevice.FramePointer = desc.surface;
+      return;
+    }
+    if (result != DDERR_SURFACELOST) FailDisplay("cannot lock the display surface");
+    if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK)
+      FailDisplay("cannot restore the lost display surface");
+  }
+}
+
+void UnlockFrame() {
+  if (DdSurfaceUnlock(DisplayDevice.primary) != DD_OK)
+    FailDisplay("cannot unlock the display surface");
+}
+
+void WaitFrame() { DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN); }
+
+void LeaveScreenMode() { DdRestoreDisplayMode(DisplayDevice.draw); }
+
+void ShutdownDisplay() {
+  DdRestoreDisplayMode(DisplayDevice.draw);
+  if (DisplayDevice.palette != nullptr) DdPaletteRelease(DisplayDevice.palette);
+  DisplayDevice.palette = nullptr;
+  DdSurfaceRelease(DisplayDevice.primary);
+  DdRelease(DisplayDevice.draw);
+}

@@ -1,0 +1,49 @@
+// Program entry: the window class and window, the data files, the display,
+// the first screen, then the main loop.
+#include "area/area_slots.h"
+#include "area/editor_windows.h"
+#include "draw/background.h"
+#include "draw/number.h"
+#include "files/area_set.h"
+#include "files/data_files.h"
+#include "shell/display.h"
+#include "shell/program.h"
+
+ProgramStateRecord ProgramState = {nullptr, nullptr, 1, {}, {}};
+
+void ProgramEntry() {
+  ProgramState.instance = OsGetModuleHandle();
+  OsHandle cursor = OsLoadCursor(0x7F00);  // IDC_ARROW
+  OsHandle icon = OsLoadIcon(0x7F00);      // IDI_APPLICATION
+
+  OsWindowClass& windowClass = ProgramState.windowClass;
+  windowClass.style = 0x4000;  // CS_GLOBALCLASS
+  windowClass.procedure = WndProc;
+  windowClass.classExtra = 0;
+  windowClass.windowExtra = 0;
+  windowClass.instance = ProgramState.instance;
+  windowClass.icon = icon;
+  windowClass.cursor = cursor;
+  windowClass.background = 6;  // COLOR_WINDOW + 1
+  windowClass.menuName = nullptr;
+  windowClass.className = WindowClassName;
+  if (!OsRegisterClass(windowClass)) FailStartup("display: cannot register the window class");
+
+  ProgramState.mainWindow =
+      OsCreateWindow(WindowClassName, WindowTitle, 0, 0, 0, 200, 320, ProgramState.instance);
+  if (ProgramState.mainWindow == nullptr) FailStartup("display: cannot create the window");
+
+  LoadDataFiles();
+  OsShowCursor(false);
+  InitDisplay(ProgramState.mainWindow);
+  EnterScreenMode();
+  CreatePrimary();
+  BuildIdLayers();
+  ApplyPalette(CellBank + CellBankPaletteOffset);
+  DrawBackground();
+  DrawSelectorWindow();
+  LoadArea();
+  DrawAreaNumber();
+  MainLoop();
+  ExitProgram();
+}

@@ -1,0 +1,29 @@
+// The ways the process ends: the orderly shutdown, the immediate end, and the
+// failures that end it with a one-line report and status 1.
+#include <cstdarg>
+#include <cstdio>
+
+#include "shell/display.h"
+#include "shell/program.h"
+
+void ExitProgram() {
+  OsShowCursor(true);
+  OsPostQuitMessage(0);
+  ShutdownDisplay();
+  OsExitProcess(static_cast<std::uint32_t>(ProgramState.message.wParam));
+}
+
+void FatalExit() { OsExitProcess(static_cast<std::uint32_t>(ProgramState.message.wParam)); }
+
+void FailStartup(const char* format, ...) {
+  static char line[768];
+  int used = std::snprintf(line, sizeof line, "tesselle: ");
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line + used, sizeof line - static_cast<std::size_t>(used), format, args);
+  va_end(args);
+  OsReportError(line);
+  OsExitProcess(1);
+}
+
+void FailDisplay(const char* what) { FailStartup("display: %s", what); }

@@ -1,0 +1,33 @@
+// The window procedure of the program's one window, and the message helpers
+// that every loop shares.
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
+
+OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      ProgramState.running = 0;
+      OsPostQuitMessage(0);
+      return 0;
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+      return 0;
+    case WM_QUERYNEWPALETTE:
+    case WM_PALETTEISCHANGING:
+    case WM_PALETTECHANGED:
+      ApplyPalette(CellBank + CellBankPaletteOffset);
+      return 0;
+    default:
+      return OsDefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+bool PeekProgramMessage() { return OsPeekMessage(ProgramState.message); }
+
+void DispatchProgramMessage() {
+  OsTranslateMessage(ProgramState.message);
+  OsDispatchMessage(ProgramState.message);
+}
+
+bool ShiftHeld() { return (OsGetKeyState(static_cast<int>(VK_SHIFT)) & 0x8000) != 0; }

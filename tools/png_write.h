@@ -1,0 +1,12 @@
+// Writing an 8-bit indexed PNG with a 256-entry palette.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// pixels: height rows of width palette indices, rows stride bytes apart;
+// rgb: 256 entries of red, green, blue. Returns false on failure, with a
+// one-line reason in error (errorSize bytes).
+bool WriteIndexedPng(const char* path, int width, int height, const std::uint8_t* pixels,
+                     std::size_t stride, const std::uint8_t* rgb, char* error,
+                     std::size_t errorSize);

@@ -1,0 +1,4 @@
+// The Word Map editor (F5).
+#include "worldmap/word_map.h"
+
+void RunWordMap() {}

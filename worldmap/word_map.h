@@ -1,0 +1,5 @@
+// The Word Map editor (F5): the world map of areas with its own screen, loop
+// and keys.
+#pragma once
+
+void RunWordMap();
