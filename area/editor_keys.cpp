@@ -87,15 +87,21 @@ void FirstGroup(OsWParam key) {
     case VK_INSERT: InsertArea(); break;
     case VK_DELETE: DeleteArea(); break;
     case VK_F4: RunAnimationPreview(); break;
-    case KeyG: if (EditorActive()) GetCellUnderCursor(); break;
+    case KeyG:
+      if (EditorActive()) GetCellUnderCursor();
+      break;
     default: break;
   }
 }
 
 void SecondGroup(OsWParam key) {
   switch (key) {
-    case KeyC: if (EditorActive()) CopyBlock(); break;
-    case KeyV: if (EditorActive()) PasteBlock(); break;
+    case KeyC:
+      if (EditorActive()) CopyBlock();
+      break;
+    case KeyV:
+      if (EditorActive()) PasteBlock();
+      break;
     case VK_F1: ShowHelpPage(); break;
     case VK_F5: RunWordMap(); break;
     default: break;
@@ -108,8 +114,8 @@ void HandleAreaEditorKey(OsWParam wParam) {
   OsWParam key = wParam & 0xFF;
   FirstGroup(key);
   // The block end rule looks at the whole wParam, not just its low byte.
-  if (!ShiftHeld() && EditorActive() && wParam != KeyC && wParam != VK_LEFT &&
-      wParam != VK_RIGHT && wParam != VK_UP && wParam != VK_DOWN)
+  if (!ShiftHeld() && EditorActive() && wParam != KeyC && wParam != VK_LEFT && wParam != VK_RIGHT &&
+      wParam != VK_UP && wParam != VK_DOWN)
     ClearBlockSelection();
   if (EditorActive()) ExtendBlock();
   SecondGroup(key);

@@ -10,8 +10,8 @@ constexpr ViewWindow AreaEditorWindows[2] = {
 
 }  // namespace
 
-AreaEditorStateRecord AreaEditorState = {
-    0, 0, 0, 0, {{0, 0}, {0, 0}}, 0, 0, 0, 0, {AreaEditorWindows[0], AreaEditorWindows[1]}};
+AreaEditorStateRecord AreaEditorState = {0, 0, 0, 0, {{0, 0}, {0, 0}},
+                                         0, 0, 0, 0, {AreaEditorWindows[0], AreaEditorWindows[1]}};
 
 void ResetAreaEditorState() {
   AreaEditorState = {};

@@ -82,8 +82,8 @@ void PlaceSelectedCell() {
 }
 
 void SelectBankCell() {
-  std::int32_t index = 20 * (AreaEditorState.selectorScrollRow + AreaEditorState.cursorY) +
-                       AreaEditorState.cursorX;
+  std::int32_t index =
+      20 * (AreaEditorState.selectorScrollRow + AreaEditorState.cursorY) + AreaEditorState.cursorX;
   if (index > 255) index = 0;
   AreaEditorState.selectedCell = index;
   DrawSelectedCellPreview();

@@ -17,8 +17,7 @@ void ReadAtLeast(const char* name, std::uint8_t* buffer, std::size_t needed, con
   if (!ReadWholeFile(name, buffer, needed, size))
     FailStartup("cannot read %s: %s", name, std::strerror(errno));
   if (size < needed)
-    FailStartup("%s is too short for %s: %zu bytes, at least %zu needed", name, what, size,
-                needed);
+    FailStartup("%s is too short for %s: %zu bytes, at least %zu needed", name, what, size, needed);
 }
 
 }  // namespace
@@ -44,8 +43,8 @@ void LoadDataFiles() {
   if (!ReadWholeFile(AreaFileName, AreaSetImage, AreaSetSize, size))
     FailStartup("cannot read %s: %s", AreaFileName, std::strerror(errno));
   if (size != AreaSetSize)
-    FailStartup("%s is not an area set: %zu bytes, an area set has exactly %zu", AreaFileName,
-                size, AreaSetSize);
+    FailStartup("%s is not an area set: %zu bytes, an area set has exactly %zu", AreaFileName, size,
+                AreaSetSize);
 }
 
 void BuildIdLayers() {

@@ -130,13 +130,12 @@ OsHandle OsGetModuleHandle();
 OsHandle OsLoadCursor(std::uint32_t id);
 OsHandle OsLoadIcon(std::uint32_t id);
 bool OsRegisterClass(const OsWindowClass& windowClass);
-OsHandle OsCreateWindow(const char* className, const char* title, std::uint32_t style, int x,
-                        int y, int width, int height, OsHandle instance);
+OsHandle OsCreateWindow(const char* className, const char* title, std::uint32_t style, int x, int y,
+                        int width, int height, OsHandle instance);
 bool OsPeekMessage(OsMessage& message);  // any window, no filter, PM_REMOVE
 void OsTranslateMessage(const OsMessage& message);
 OsResult OsDispatchMessage(const OsMessage& message);
-OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam,
-                         OsLParam lParam);
+OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam);
 void OsPostQuitMessage(int code);
 std::uint16_t OsGetKeyState(int virtualKey);  // bit 15 set while held
 int OsShowCursor(bool show);

@@ -36,6 +36,5 @@ void ShutdownDisplay();
 
 // Screen pixel (x, y) of the locked frame.
 inline std::uint8_t* FramePixel(int x, int y) {
-  return DisplayDevice.FramePointer + static_cast<std::intptr_t>(y) * DisplayDevice.FramePitch +
-         x;
+  return DisplayDevice.FramePointer + static_cast<std::intptr_t>(y) * DisplayDevice.FramePitch + x;
 }

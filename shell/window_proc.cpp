@@ -11,15 +11,11 @@ OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLPar
       OsPostQuitMessage(0);
       return 0;
     case WM_PAINT:
-    case WM_ERASEBKGND:
-      return 0;
+    case WM_ERASEBKGND: return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTEISCHANGING:
-    case WM_PALETTECHANGED:
-      ApplyPalette(CellBank + CellBankPaletteOffset);
-      return 0;
-    default:
-      return OsDefWindowProc(window, message, wParam, lParam);
+    case WM_PALETTECHANGED: ApplyPalette(CellBank + CellBankPaletteOffset); return 0;
+    default: return OsDefWindowProc(window, message, wParam, lParam);
   }
 }
 

@@ -35,8 +35,8 @@ bool WriteIndexedPng(const char* path, int width, int height, const std::uint8_t
     std::snprintf(error, errorSize, "%s", std::strerror(errno));
     return false;
   }
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError,
-                                            OnPngWarning);
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (png == nullptr || info == nullptr) {
     std::snprintf(error, errorSize, "out of memory");

@@ -2,3 +2,5 @@
 #include "worldmap/word_map.h"
 
 void RunWordMap() {}
+
+void ResetWordMap() {}

@@ -3,3 +3,6 @@
 #pragma once
 
 void RunWordMap();
+
+// Back to the state at program start.
+void ResetWordMap();

@@ -21,9 +21,7 @@ std::unique_ptr<std::uint8_t[]> SurfaceBytes;
 char DrawToken, SurfaceToken;
 
 bool IsDraw(OsHandle draw) { return draw == &DrawToken; }
-bool IsSurface(OsHandle surface) {
-  return surface == &SurfaceToken && emu::Display.surfaceCreated;
-}
+bool IsSurface(OsHandle surface) { return surface == &SurfaceToken && emu::Display.surfaceCreated; }
 
 void Unreference(PaletteObject* palette) {
   if (palette != nullptr && palette->references > 0) --palette->references;

@@ -17,6 +17,8 @@ bool TakePostedMessage(OsMessage& message);
 OsHandle MainWindow();  // null until created, and again once destroyed
 void SetHeldModifiers(bool shift, bool control);
 bool CursorVisible();  // the pointer shows while the show count is 0 or more
+// Back to no class, no window, an empty queue (for tests that start afresh).
+void ResetWindowManager();
 
 // --- Display --------------------------------------------------------------
 struct DisplayState {

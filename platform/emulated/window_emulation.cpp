@@ -56,6 +56,8 @@ void SetHeldModifiers(bool shift, bool control) {
 
 bool CursorVisible() { return Manager.cursorCount >= 0; }
 
+void ResetWindowManager() { Manager = {}; }
+
 }  // namespace emu
 
 OsHandle OsGetModuleHandle() { return &ModuleToken; }
@@ -88,8 +90,7 @@ OsResult OsDispatchMessage(const OsMessage& message) {
                                        message.lParam);
 }
 
-OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam,
-                         OsLParam lParam) {
+OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam) {
   if (window == nullptr || window != emu::MainWindow()) return 0;
   switch (message) {
     case WM_SYSKEYDOWN:
@@ -104,8 +105,7 @@ OsResult OsDefWindowProc(OsHandle window, std::uint32_t message, OsWParam wParam
       Manager.windowAlive = false;
       Manager.windowClass.procedure(window, WM_DESTROY, 0, 0);
       return 0;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

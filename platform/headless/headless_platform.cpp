@@ -82,7 +82,8 @@ void TakeScriptMessage(const ScriptCommand& command, OsMessage& message) {
 bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
   const std::vector<ScriptCommand>& commands = *Script.commands;
   if (Script.next >= commands.size() || commands[Script.next].kind != kind) {
-    std::fprintf(stderr, "tesselle-headless: the %s dialog is cancelled: the script does not answer it\n",
+    std::fprintf(stderr,
+                 "tesselle-headless: the %s dialog is cancelled: the script does not answer it\n",
                  name);
     return false;
   }
@@ -127,18 +128,10 @@ bool OsPeekMessage(OsMessage& message) {
         if (emu::Display.verticalBlanks < Script.waitUntil) return false;
         Script.waiting = false;
         break;
-      case CommandKind::Shot:
-        WriteShot(command);
-        break;
-      case CommandKind::Palette:
-        WritePalette(command);
-        break;
-      case CommandKind::LoseSurface:
-        emu::LoseSurface(command.restorable);
-        break;
-      case CommandKind::FailLock:
-        emu::Display.failNextLock = true;
-        break;
+      case CommandKind::Shot: WriteShot(command); break;
+      case CommandKind::Palette: WritePalette(command); break;
+      case CommandKind::LoseSurface: emu::LoseSurface(command.restorable); break;
+      case CommandKind::FailLock: emu::Display.failNextLock = true; break;
       case CommandKind::Open:
       case CommandKind::Save:
         std::fprintf(stderr, "tesselle-headless: line %d: no dialog is open; '%s' is ignored\n",

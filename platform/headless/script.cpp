@@ -14,12 +14,12 @@ struct NamedKey {
 };
 
 constexpr NamedKey KeyNames[] = {
-    {"LEFT", 0x25},     {"RIGHT", 0x27},   {"UP", 0x26},        {"DOWN", 0x28},
-    {"SPACE", 0x20},    {"TAB", 0x09},     {"RETURN", 0x0D},    {"ESCAPE", 0x1B},
-    {"BACK", 0x08},     {"INSERT", 0x2D},  {"DELETE", 0x2E},    {"HOME", 0x24},
-    {"END", 0x23},      {"PRIOR", 0x21},   {"NEXT", 0x22},      {"ADD", 0x6B},
+    {"LEFT", 0x25},     {"RIGHT", 0x27},    {"UP", 0x26},       {"DOWN", 0x28},
+    {"SPACE", 0x20},    {"TAB", 0x09},      {"RETURN", 0x0D},   {"ESCAPE", 0x1B},
+    {"BACK", 0x08},     {"INSERT", 0x2D},   {"DELETE", 0x2E},   {"HOME", 0x24},
+    {"END", 0x23},      {"PRIOR", 0x21},    {"NEXT", 0x22},     {"ADD", 0x6B},
     {"SUBTRACT", 0x6D}, {"MULTIPLY", 0x6A}, {"DIVIDE", 0x6F},   {"SHIFT", 0x10},
-    {"CONTROL", 0x11},  {"MENU", 0x12},    {"OEM_PLUS", 0xBB},  {"OEM_MINUS", 0xBD},
+    {"CONTROL", 0x11},  {"MENU", 0x12},     {"OEM_PLUS", 0xBB}, {"OEM_MINUS", 0xBD},
 };
 
 std::string Upper(std::string text) {
@@ -71,15 +71,15 @@ bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifie
   return true;
 }
 
-bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command,
-               std::string& error) {
+bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, std::string& error) {
   const std::string& verb = words[0];
   std::size_t argc = words.size() - 1;
   auto want = [&](std::size_t low, std::size_t high) {
     if (argc >= low && argc <= high) return true;
-    error = "'" + verb + "' takes " +
-            (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
-            " argument" + (high == 1 ? "" : "s");
+    error =
+        "'" + verb + "' takes " +
+        (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
+        " argument" + (high == 1 ? "" : "s");
     return false;
   };
   auto number = [&](const std::string& word, std::uint64_t& value) {
@@ -143,7 +143,8 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command,
     if (!want(1, 1)) return false;
     command.path = words[1];
     if (command.kind == CommandKind::Shot) {
-      std::string ending = Upper(command.path.substr(command.path.size() < 4 ? 0 : command.path.size() - 4));
+      std::string ending =
+          Upper(command.path.substr(command.path.size() < 4 ? 0 : command.path.size() - 4));
       if (ending != ".RAW" && ending != ".PNG") {
         error = "a shot is written as .raw or .png";
         return false;

@@ -35,8 +35,7 @@ struct ScriptCommand {
 
 // Parses the whole script; on failure returns false with a message naming
 // the line in error.
-bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
-                 std::string& error);
+bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);
 
 // The virtual-key code of a key name, case-insensitive; -1 when unknown.
 long KeyCodeOfName(const std::string& name);

@@ -1,0 +1,25 @@
+// Putting every record of the program back to its start-up state, so that a
+// test can run the program from its entry more than once in one process.
+#include "area/animation_preview.h"
+#include "area/area_slots.h"
+#include "area/block.h"
+#include "area/editor_state.h"
+#include "draw/cursor.h"
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
+#include "worldmap/word_map.h"
+
+void ResetProgram() {
+  ProgramState = {};
+  ProgramState.running = 1;
+  DisplayDevice = {};
+  ResetAreaSet();
+  ResetAreaEditorState();
+  EditGrid = {};
+  BlockState = {};
+  CursorColourCounter = 0;
+  for (std::uint8_t& pixel : CursorBackground) pixel = 0;
+  AnimationTick = 0;
+  ResetWordMap();
+}

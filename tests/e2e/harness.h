@@ -1,0 +1,43 @@
+// Running tesselle-headless on a script in a scratch directory, and reading
+// what it leaves behind: exit status, stderr, shots and files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct Run {
+  int status;
+  std::string errors;  // stderr
+};
+
+// A fresh directory holding a test bank whose cells all differ (cell n pixel
+// (i, j) = CellPixel(n, i, j); palette entry i = (i % 64, (i / 4) % 64,
+// 63 - i % 64); ids CellId(n)); or the demo bank when demo is true.
+std::string MakeWorkDir(bool demo = false);
+std::uint8_t CellPixel(int cell, int i, int j);
+std::uint8_t CellId(int cell);
+
+Run RunScript(const std::string& dir, const std::string& script, const std::string& options = "");
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// A 640 x 480 shot written as .raw.
+struct Shot {
+  std::vector<std::uint8_t> pixels;
+  std::uint8_t at(int x, int y) const { return pixels[640 * y + x]; }
+  // True when the 32 x 32 block at (x, y) is the given cell drawn doubled.
+  bool IsCellDoubled(int x, int y, int cell) const;
+  // True when the w x h block at (x, y) is all of one value.
+  bool IsFilled(int x, int y, int w, int h, std::uint8_t value) const;
+};
+Shot ReadShot(const std::string& path);
+
+// Compares a PNG shot with the reviewed golden image of that name; with
+// TESSELLE_UPDATE_GOLDEN=1 in the environment, rewrites the golden instead.
+void ExpectGolden(const std::string& shotPath, const std::string& goldenName);
+
+}  // namespace e2e

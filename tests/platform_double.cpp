@@ -1,0 +1,217 @@
+// The platform test double: emulated window manager and display, with input
+// and dialog answers queued by the test and exits raised as exceptions.
+#include "tests/platform_double.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "shell/program.h"
+
+namespace dbl {
+
+namespace {
+
+struct Input {
+  enum Kind { Msg, Wait, Act } kind;
+  OsMessage message;
+  bool shift, control;
+  int vblanks;
+  std::function<void()> action;
+};
+
+std::deque<Input> Inputs;
+std::deque<std::string> OpenAnswers, SaveAnswers;
+bool Waiting;
+std::uint64_t WaitUntil;
+
+bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
+  Calls.cursorVisibleAtDialog = emu::CursorVisible();
+  Calls.modeSetAtDialog = emu::Display.modeSet;
+  if (answers.empty()) return false;
+  std::string path = answers.front();
+  answers.pop_front();
+  if (path.empty()) return false;
+  std::size_t slash = path.find_last_of('/');
+  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (dialog.defExt != nullptr && base.find('.') == std::string::npos)
+    path += std::string(".") + dialog.defExt;
+  if (path.size() + 1 > dialog.maxFile) return false;
+  std::memcpy(dialog.file, path.c_str(), path.size() + 1);
+  return true;
+}
+
+}  // namespace
+
+Record Calls;
+
+void Reset(std::int32_t pitch) {
+  ResetProgram();
+  emu::ResetWindowManager();
+  emu::InitDisplayEmulation(pitch);
+  Inputs.clear();
+  OpenAnswers.clear();
+  SaveAnswers.clear();
+  Waiting = false;
+  Calls = {};
+}
+
+void Message(std::uint32_t message, OsWParam wParam, OsLParam lParam) {
+  Input input{};
+  input.kind = Input::Msg;
+  input.message.message = message;
+  input.message.wParam = wParam;
+  input.message.lParam = lParam;
+  Inputs.push_back(input);
+}
+
+void Key(OsWParam key, bool shift, bool control) {
+  Message(WM_KEYDOWN, key, 1);
+  Inputs.back().shift = shift;
+  Inputs.back().control = control;
+}
+
+void Idle(int vblanks) {
+  Input input{};
+  input.kind = Input::Wait;
+  input.vblanks = vblanks;
+  Inputs.push_back(input);
+}
+
+void Do(std::function<void()> action) {
+  Input input{};
+  input.kind = Input::Act;
+  input.action = std::move(action);
+  Inputs.push_back(std::move(input));
+}
+
+void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
+void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
+
+std::uint32_t ExitCodeOf(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const ExitCalled& exit) {
+    return exit.code;
+  }
+  throw std::runtime_error("the process did not end");
+}
+
+std::uint32_t RunProgram() {
+  return ExitCodeOf([] { ProgramEntry(); });
+}
+
+std::vector<std::uint8_t> Screen() {
+  std::vector<std::uint8_t> picture(640 * 480);
+  emu::CopyPicture(picture.data());
+  return picture;
+}
+
+std::uint8_t CellPixel(int cell, int i, int j) {
+  return static_cast<std::uint8_t>((cell * 7 + i * 3 + j * 37 + (i * j) % 5) % 256);
+}
+
+std::uint8_t CellId(int cell) { return static_cast<std::uint8_t>((cell * 13 + 5) % 256); }
+
+void WriteTestBank() {
+  std::vector<std::uint8_t> bank(66304);
+  for (int n = 0; n < 256; ++n)
+    for (int j = 0; j < 16; ++j)
+      for (int i = 0; i < 16; ++i) bank[256 * n + 16 * j + i] = CellPixel(n, i, j);
+  for (int i = 0; i < 256; ++i) {
+    bank[0x10000 + 3 * i] = static_cast<std::uint8_t>(i % 64);
+    bank[0x10000 + 3 * i + 1] = static_cast<std::uint8_t>((i / 4) % 64);
+    bank[0x10000 + 3 * i + 2] = static_cast<std::uint8_t>(63 - i % 64);
+  }
+  WriteFile("Cells.dap", bank);
+  std::vector<std::uint8_t> ids(256);
+  for (int n = 0; n < 256; ++n) ids[n] = CellId(n);
+  WriteFile("Cells.id", ids);
+}
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+void EnterTempDir() {
+  static int counter;
+  auto dir = std::filesystem::temp_directory_path() /
+             ("tesselle-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  std::filesystem::current_path(dir);
+}
+
+}  // namespace dbl
+
+using namespace dbl;
+
+bool OsPeekMessage(OsMessage& message) {
+  ++Calls.peeks;
+  if (emu::TakePostedMessage(message)) {
+    emu::SetHeldModifiers(false, false);
+    return true;
+  }
+  while (!Inputs.empty()) {
+    Input& input = Inputs.front();
+    if (input.kind == Input::Act) {
+      auto action = std::move(input.action);
+      Inputs.pop_front();
+      action();
+      continue;
+    }
+    if (input.kind == Input::Wait) {
+      if (!Waiting) {
+        Waiting = true;
+        WaitUntil = emu::Display.verticalBlanks + static_cast<std::uint64_t>(input.vblanks);
+      }
+      if (emu::Display.verticalBlanks < WaitUntil) return false;
+      Waiting = false;
+      Inputs.pop_front();
+      continue;
+    }
+    message = input.message;
+    message.window = message.message == WM_QUIT ? nullptr : emu::MainWindow();
+    emu::SetHeldModifiers(input.shift, input.control);
+    Inputs.pop_front();
+    return true;
+  }
+  message = {};
+  message.message = WM_QUIT;
+  emu::SetHeldModifiers(false, false);
+  return true;
+}
+
+bool OsGetOpenFileName(OsFileDialog& dialog) {
+  ++Calls.openDialogs;
+  return Answer(OpenAnswers, dialog);
+}
+
+bool OsGetSaveFileName(OsFileDialog& dialog) {
+  ++Calls.saveDialogs;
+  return Answer(SaveAnswers, dialog);
+}
+
+void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
+
+void OsMessageBox(const char* text) {
+  ++Calls.messageBoxes;
+  Calls.lastMessageBox = text;
+}
+
+void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
+
+void BackendWaitFrame() {}
+void BackendCursorVisibility(bool) {}

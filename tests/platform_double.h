@@ -1,0 +1,63 @@
+// A test double of the platform: the emulated window manager and display,
+// with messages, dialog answers and actions injected by the test, and the
+// process exit turned into an exception the test catches.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/emulated/emulated.h"
+
+namespace dbl {
+
+struct ExitCalled {
+  std::uint32_t code;
+};
+
+// Starts afresh: program records, emulation, injected input, call counts.
+void Reset(std::int32_t pitch = 640);
+
+// Input, taken in order by the program's PeekMessage.
+void Message(std::uint32_t message, OsWParam wParam = 0, OsLParam lParam = 0);
+void Key(OsWParam key, bool shift = false, bool control = false);
+void Idle(int vblanks);                 // no message until this many vertical blanks pass
+void Do(std::function<void()> action);  // runs inside PeekMessage, then goes on
+// Dialog answers, taken in order; none left means cancel.
+void AnswerOpen(const std::string& path);  // "" cancels
+void AnswerSave(const std::string& path);  // "" cancels
+
+// Runs the program from its entry until it ends; returns the exit code.
+std::uint32_t RunProgram();
+// Runs fn (which is expected to end the process) and returns the exit code.
+std::uint32_t ExitCodeOf(const std::function<void()>& fn);
+
+struct Record {
+  int peeks;
+  int openDialogs;
+  int saveDialogs;
+  int messageBoxes;
+  std::vector<std::string> errors;  // lines reported
+  std::string lastMessageBox;
+  bool cursorVisibleAtDialog;
+  bool modeSetAtDialog;
+};
+extern Record Calls;
+
+// The screen as displayed: 640 x 480 bytes.
+std::vector<std::uint8_t> Screen();
+
+// Test data in the current directory: a cell bank whose 256 cells are all
+// different (cell n pixel (i, j) = CellPixel(n, i, j)), its palette entry i =
+// (i % 64, (i / 4) % 64, 63 - i % 64), and ids CellId(n).
+std::uint8_t CellPixel(int cell, int i, int j);
+std::uint8_t CellId(int cell);
+void WriteTestBank();
+std::vector<std::uint8_t> ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// A fresh, empty working directory for one test; the previous one is left.
+void EnterTempDir();
+
+}  // namespace dbl

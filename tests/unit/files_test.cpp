@@ -1,0 +1,224 @@
+// The data files: size rules at start-up, the id rebuild, the bytes a save
+// writes, the Save As road, and saves that must not damage anything.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "area/area_slots.h"
+#include "area/editor_state.h"
+#include "files/area_set.h"
+#include "files/data_files.h"
+#include "shell/program.h"
+#include "tests/platform_double.h"
+
+namespace {
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::Reset();
+  }
+
+  // Runs the program on a new set with the given keys; returns the exit code.
+  std::uint32_t RunNewSet(std::initializer_list<OsWParam> keys, bool shift = false) {
+    dbl::AnswerOpen("");
+    for (OsWParam key : keys) dbl::Key(key, shift);
+    return dbl::RunProgram();
+  }
+};
+
+std::vector<std::uint8_t> AreaSetOfSize(std::size_t size, std::uint8_t fill) {
+  return std::vector<std::uint8_t>(size, fill);
+}
+
+TEST_F(Files, AreaSetMustBeExactly214016Bytes) {
+  for (std::size_t size : {214015u, 214017u, 0u}) {
+    dbl::Reset();
+    dbl::WriteFile("set.out", AreaSetOfSize(size, 1));
+    dbl::AnswerOpen("set.out");
+    EXPECT_EQ(dbl::RunProgram(), 1u) << size;
+    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+    EXPECT_EQ(dbl::Calls.errors[0],
+              "tesselle: set.out is not an area set: " + std::to_string(size) +
+                  " bytes, an area set has exactly 214016");
+    EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
+  }
+  dbl::Reset();
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
+  dbl::AnswerOpen("set.out");
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_TRUE(dbl::Calls.errors.empty());
+}
+
+TEST_F(Files, MissingOrShortDataFilesEndWithStatusOne) {
+  dbl::AnswerOpen("nowhere.out");
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  EXPECT_EQ(dbl::Calls.errors.at(0),
+            "tesselle: cannot read nowhere.out: No such file or directory");
+
+  dbl::Reset();
+  std::filesystem::create_directory("dir.out");
+  dbl::AnswerOpen("dir.out");
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  EXPECT_EQ(dbl::Calls.errors.at(0), "tesselle: cannot read dir.out: Is a directory");
+
+  dbl::Reset();
+  std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap");
+  bank.resize(66303);
+  dbl::WriteFile("Cells.dap", bank);
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  EXPECT_EQ(dbl::Calls.errors.at(0),
+            "tesselle: Cells.dap is too short for a cell bank: 66303 bytes, at least 66304 needed");
+  EXPECT_EQ(dbl::Calls.openDialogs, 0);  // before the dialog
+
+  dbl::Reset();
+  std::filesystem::remove("Cells.dap");
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  EXPECT_EQ(dbl::Calls.errors.at(0), "tesselle: cannot read Cells.dap: No such file or directory");
+
+  dbl::Reset();
+  dbl::WriteTestBank();
+  dbl::WriteFile("Cells.id", std::vector<std::uint8_t>(255, 0));
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  EXPECT_EQ(dbl::Calls.errors.at(0),
+            "tesselle: Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed");
+
+  // Longer data files are fine: only their first bytes are used.
+  dbl::Reset();
+  dbl::WriteTestBank();
+  std::vector<std::uint8_t> longer = dbl::ReadFile("Cells.dap");
+  longer.resize(70000, 0xEE);
+  dbl::WriteFile("Cells.dap", longer);
+  EXPECT_EQ(RunNewSet({}), 0u);
+}
+
+TEST_F(Files, SavingANewSetWritesIdsAndBankCopies) {
+  EXPECT_EQ(RunNewSet({VK_F3}), 0u);
+  std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
+  ASSERT_EQ(saved.size(), 214016u);
+  std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap");
+  std::vector<std::uint8_t> ids = dbl::ReadFile("Cells.id");
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    std::uint8_t expected = 0;
+    if (i < 81920 && i % 320 >= 160) expected = ids[0];
+    if (i >= 0x14000 && i < 0x14000 + 66304) expected = bank[i - 0x14000];
+    if (i >= 0x24300 && i < 0x24400) expected = ids[i - 0x24300];
+    ASSERT_EQ(saved[i], expected) << "at offset " << i;
+  }
+}
+
+TEST_F(Files, IdsAreRebuiltFromTheCellIdTable) {
+  std::vector<std::uint8_t> set = AreaSetOfSize(214016, 0);
+  for (std::size_t i = 0; i < 81920; ++i) set[i] = static_cast<std::uint8_t>(i * 7);
+  dbl::WriteFile("set.out", set);
+  dbl::AnswerOpen("set.out");
+  dbl::Do([] {
+    for (std::size_t area = 0; area < 256; ++area)
+      for (std::size_t i = 0; i < 160; ++i)
+        ASSERT_EQ(AreaRecord(area)[160 + i], dbl::CellId(AreaRecord(area)[i]));
+  });
+  dbl::Key(VK_F3);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  std::vector<std::uint8_t> saved = dbl::ReadFile("set.out");
+  EXPECT_EQ(saved[160], dbl::CellId(set[0]));
+  EXPECT_EQ(saved[320 * 255 + 319], dbl::CellId(set[320 * 255 + 159]));
+}
+
+TEST_F(Files, SaveAsRoadAndDefaultExtension) {
+  std::vector<std::uint8_t> before, after;
+  bool defExtAtOpen = true;
+  dbl::AnswerOpen("");
+  dbl::Idle(2);
+  dbl::Do([&] {
+    defExtAtOpen = AreaFileDialog.defExt != nullptr;
+    emu::SetHeldModifiers(true, false);
+    before = dbl::Screen();
+    SaveAreaSet();
+    after = dbl::Screen();
+  });
+  dbl::AnswerSave("new");
+  dbl::Key(VK_RIGHT);
+  dbl::Key(VK_SPACE);
+  dbl::Key(VK_F3);  // a plain save now goes to the chosen name
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_FALSE(defExtAtOpen);
+  EXPECT_EQ(dbl::Calls.saveDialogs, 1);
+  EXPECT_TRUE(dbl::Calls.cursorVisibleAtDialog);
+  EXPECT_FALSE(dbl::Calls.modeSetAtDialog);
+  EXPECT_EQ(std::string(AreaFileName), "new.out");
+  EXPECT_EQ(before, after);
+  EXPECT_FALSE(std::filesystem::exists("Areas.out"));
+  std::vector<std::uint8_t> saved = dbl::ReadFile("new.out");
+  ASSERT_EQ(saved.size(), 214016u);
+  EXPECT_EQ(saved[1], 0);  // the selected cell is 0; what matters is the second save's id
+  EXPECT_EQ(saved[161], dbl::CellId(0));
+}
+
+TEST_F(Files, CancelledSaveAsWritesNothing) {
+  dbl::AnswerSave("");
+  EXPECT_EQ(RunNewSet({VK_F3}, true), 0u);
+  EXPECT_EQ(dbl::Calls.saveDialogs, 1);
+  // Only the data files are there.
+  int files = 0;
+  for (auto& entry : std::filesystem::directory_iterator(".")) files += entry.is_regular_file();
+  EXPECT_EQ(files, 2);
+}
+
+TEST_F(Files, SaveReplacesALongerFileWhole) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  dbl::AnswerOpen("set.out");
+  dbl::Do([] {
+    // Someone else made the file longer meanwhile.
+    dbl::WriteFile("set.out", AreaSetOfSize(300000, 3));
+  });
+  dbl::Key(VK_F3);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_EQ(std::filesystem::file_size("set.out"), 214016u);
+  EXPECT_FALSE(std::filesystem::exists("set.out.tesselle-new"));
+}
+
+TEST_F(Files, FailedSavesAreReportedAndLeaveTheOldFile) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  chmod("set.out", 0444);
+  dbl::AnswerOpen("set.out");
+  dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
+  dbl::Key(VK_F3);
+  std::vector<std::uint8_t> screenBefore, screenAfter;
+  dbl::Do([&] { screenAfter = dbl::Screen(); });
+  dbl::AnswerSave("missing-dir/x.out");
+  dbl::Key(VK_F3, true);
+  dbl::AnswerSave("good.out");
+  dbl::Key(VK_F3, true);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+
+  ASSERT_EQ(dbl::Calls.errors.size(), 2u);
+  EXPECT_EQ(dbl::Calls.errors[0], "tesselle: cannot save set.out: Permission denied");
+  EXPECT_EQ(dbl::Calls.errors[1],
+            "tesselle: cannot save missing-dir/x.out: No such file or directory");
+  EXPECT_EQ(dbl::Calls.messageBoxes, 2);
+  EXPECT_EQ(dbl::Calls.lastMessageBox, "cannot save missing-dir/x.out: No such file or directory");
+  EXPECT_EQ(dbl::ReadFile("set.out"), AreaSetOfSize(214016, 3));
+  EXPECT_FALSE(std::filesystem::exists("set.out.tesselle-new"));
+  // The image kept everything: the later save has the placed cell and its id.
+  std::vector<std::uint8_t> good = dbl::ReadFile("good.out");
+  ASSERT_EQ(good.size(), 214016u);
+  EXPECT_EQ(good[0], 0);
+  EXPECT_EQ(good[160], dbl::CellId(0));
+  EXPECT_EQ(good[161], dbl::CellId(3));
+}
+
+TEST_F(Files, ReplacedFileKeepsItsPermissions) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  chmod("set.out", 0640);
+  dbl::AnswerOpen("set.out");
+  dbl::Key(VK_F3);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  struct stat info {};
+  ASSERT_EQ(stat("set.out", &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+}  // namespace

@@ -1,0 +1,178 @@
+// Start-up, the main loop's turns, the window procedure and every way the
+// program ends, run against the platform double.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "area/editor_state.h"
+#include "draw/cursor.h"
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
+#include "tests/platform_double.h"
+
+namespace {
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::Reset();
+  }
+};
+
+TEST_F(Startup, IdleTurnsWaitTwoBlanksAndKeyTurnsOne) {
+  std::vector<std::uint64_t> blanks;
+  std::vector<std::uint32_t> colours;
+  auto note = [&] {
+    blanks.push_back(emu::Display.verticalBlanks);
+    colours.push_back(CursorColourCounter);
+  };
+  dbl::Do(note);  // first PeekMessage: after one WaitFrame
+  dbl::Idle(4);   // two idle turns
+  dbl::Do(note);
+  dbl::Key('Q');  // a key turn: one blank
+  dbl::Do(note);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  ASSERT_EQ(blanks.size(), 3u);
+  EXPECT_EQ(blanks[0], 1u);
+  EXPECT_EQ(colours[0], 1u);
+  // Two idle turns of two blanks each pass before the wait is over.
+  EXPECT_EQ(blanks[1] - blanks[0], 4u);
+  EXPECT_EQ(colours[1] - colours[0], 2u);
+  // The key came in the same turn; its turn had no second blank.
+  EXPECT_EQ(blanks[2] - blanks[1], 1u);
+  EXPECT_EQ(colours[2] - colours[1], 1u);
+}
+
+TEST_F(Startup, ColourCounterCyclesEvery32BlanksWhenIdle) {
+  std::uint32_t before = 0, after = 0;
+  dbl::Do([&] { before = CursorColourCounter; });
+  dbl::Idle(32);
+  dbl::Do([&] { after = CursorColourCounter; });
+  dbl::RunProgram();
+  EXPECT_EQ(before, after);
+}
+
+TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
+  dbl::Message(WM_QUIT, 7);
+  EXPECT_EQ(dbl::RunProgram(), 7u);
+
+  dbl::Reset();
+  dbl::Message(WM_CLOSE);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+
+  // Alt+F4: the system command's wParam is the one in the record at the end.
+  dbl::Reset();
+  dbl::Message(WM_SYSKEYDOWN, VK_F4, 0x20000001);
+  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE);
+
+  // F4 without Alt does not close.
+  dbl::Reset();
+  dbl::Message(WM_SYSKEYDOWN, VK_F4, 1);
+  dbl::Message(WM_QUIT, 3);
+  EXPECT_EQ(dbl::RunProgram(), 3u);
+
+  // The end of the input is a quit with 0; so is the quit WM_DESTROY posts.
+  dbl::Reset();
+  dbl::Key('Z');
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_FALSE(emu::Display.modeSet);  // the desktop mode is back
+  EXPECT_TRUE(emu::CursorVisible());
+}
+
+TEST_F(Startup, DestroyEndsWithTheWParamOfTheLastMessage) {
+  // A message whose dispatch destroys the window ends the program through
+  // the running flag, with that message's wParam.
+  dbl::Message(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
+  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE | 0x3);
+  EXPECT_EQ(ProgramState.running, 0u);
+}
+
+TEST_F(Startup, WindowProcedureTable) {
+  dbl::Do([] {
+    OsHandle window = ProgramState.mainWindow;
+    EXPECT_EQ(WndProc(window, WM_PAINT, 0, 0), 0);
+    EXPECT_EQ(WndProc(window, WM_ERASEBKGND, 0, 0), 0);
+    // Palette messages bring the cell bank's colours back, at 4v.
+    std::memset(emu::Display.inForce, 0x55, sizeof emu::Display.inForce);
+    for (std::uint32_t message : {WM_QUERYNEWPALETTE, WM_PALETTEISCHANGING, WM_PALETTECHANGED}) {
+      EXPECT_EQ(WndProc(window, message, 0, 0), 0);
+      for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(emu::Display.inForce[i].red, 4 * (i % 64));
+        EXPECT_EQ(emu::Display.inForce[i].green, 4 * ((i / 4) % 64));
+        EXPECT_EQ(emu::Display.inForce[i].blue, 4 * (63 - i % 64));
+        EXPECT_EQ(emu::Display.inForce[i].flags, 0);
+      }
+    }
+    EXPECT_EQ(WndProc(window, 0x0400, 1, 2), 0);  // others go to the default procedure
+    EXPECT_EQ(ProgramState.running, 1u);
+  });
+  // Any number of palette messages leave the same colours and no leak of
+  // palette objects (the emulation has only a few).
+  for (int i = 0; i < 20; ++i) dbl::Message(WM_PALETTECHANGED);
+  dbl::Do([] { EXPECT_EQ(emu::Display.inForce[63].red, 252); });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(Startup, PaletteConversionKeepsTheExtremes) {
+  std::uint8_t table[768] = {};
+  table[0] = table[1] = table[2] = 63;
+  table[765] = 63;
+  dbl::Do([&] {
+    ApplyPalette(table);
+    EXPECT_EQ(emu::Display.inForce[0].red, 252);
+    EXPECT_EQ(emu::Display.inForce[0].blue, 252);
+    EXPECT_EQ(emu::Display.inForce[1].red, 0);
+    EXPECT_EQ(emu::Display.inForce[255].red, 252);
+    EXPECT_EQ(emu::Display.inForce[255].green, 0);
+  });
+  dbl::RunProgram();
+}
+
+TEST_F(Startup, LostSurfaceIsRestoredAndTheLoopGoesOn) {
+  dbl::Do([] { emu::LoseSurface(true); });
+  dbl::Key(VK_RIGHT);
+  dbl::Idle(2);
+  bool drawn = false;
+  dbl::Do([&] {
+    // The loop has drawn the cursor again on the restored surface.
+    EXPECT_FALSE(emu::Display.lost);
+    std::vector<std::uint8_t> screen = dbl::Screen();
+    drawn = screen[32 * 640 + 96] == CursorColourCounter || screen[32 * 640 + 96] != 0;
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_TRUE(drawn);
+}
+
+TEST_F(Startup, DisplayFailuresEndWithStatusOne) {
+  dbl::Do([] { emu::Display.failNextLock = true; });
+  dbl::Key(VK_RIGHT);
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+  EXPECT_EQ(dbl::Calls.errors[0], "tesselle: display: cannot lock the display surface");
+
+  dbl::Reset();
+  dbl::Do([] { emu::LoseSurface(false); });
+  dbl::Key(VK_RIGHT);
+  EXPECT_EQ(dbl::RunProgram(), 1u);
+  ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+  EXPECT_EQ(dbl::Calls.errors[0], "tesselle: display: cannot restore the lost display surface");
+}
+
+TEST_F(Startup, FirstTurnStartsFromTheStartState) {
+  dbl::Do([] {
+    EXPECT_EQ(AreaEditorState.currentArea, 0);
+    EXPECT_EQ(AreaEditorState.activeWindow, EditorWindow);
+    EXPECT_EQ(AreaEditorState.cursorX, 0);
+    EXPECT_EQ(AreaEditorState.cursorY, 0);
+    EXPECT_FALSE(emu::CursorVisible());
+    EXPECT_TRUE(emu::Display.modeSet);
+    EXPECT_EQ(emu::Display.inForce[1].red, 4);  // the cell bank's palette is in force
+  });
+  dbl::RunProgram();
+  EXPECT_EQ(dbl::Calls.openDialogs, 1);
+}
+
+}  // namespace
