@@ -1,0 +1,9 @@
+// Shared set-up for the benchmarks: a scratch directory with a cell bank and
+// the program started on a new area set, paused inside its first turn.
+#pragma once
+
+#include <functional>
+
+// Runs body inside the program's first PeekMessage, after a full start-up on
+// a new area set, then lets the program end.
+void WithProgramRunning(const std::function<void()>& body);
