@@ -1,0 +1,274 @@
+// The area editor's dispatcher, cursor, windows and area slots, run inside
+// the program on the platform double.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "area/area_slots.h"
+#include "area/block.h"
+#include "area/editor_keys.h"
+#include "area/editor_state.h"
+#include "area/editor_windows.h"
+#include "draw/cursor.h"
+#include "files/area_set.h"
+#include "shell/program.h"
+#include "tests/platform_double.h"
+
+namespace {
+
+class AreaEditor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::Reset();
+    dbl::AnswerOpen("");
+  }
+
+  // Runs body inside the running program, with Shift held or not.
+  void Inside(const std::function<void()>& body) {
+    dbl::Do(body);
+    dbl::RunProgram();
+  }
+
+  static void Press(OsWParam key, bool shift = false) {
+    emu::SetHeldModifiers(shift, false);
+    AreaEditorState.previousX = AreaEditorState.cursorX;
+    AreaEditorState.previousY = AreaEditorState.cursorY;
+    HandleAreaEditorKey(key);
+    emu::SetHeldModifiers(false, false);
+  }
+
+  static void At(int x, int y) {
+    AreaEditorState.cursorX = x;
+    AreaEditorState.cursorY = y;
+  }
+
+  static void ExpectCursor(int x, int y) {
+    EXPECT_EQ(AreaEditorState.cursorX, x);
+    EXPECT_EQ(AreaEditorState.cursorY, y);
+  }
+};
+
+TEST_F(AreaEditor, CursorClampTreatsNegativeAsTooLarge) {
+  Inside([] {
+    At(16, -1);
+    RedrawCursor();
+    ExpectCursor(0, 0);
+    At(15, 10);
+    RedrawCursor();
+    ExpectCursor(15, 0);
+    Press(VK_TAB);
+    At(19, 3);
+    RedrawCursor();
+    ExpectCursor(19, 0);
+  });
+}
+
+TEST_F(AreaEditor, EditorArrowsWrapRowsAndStopAtTopAndBottom) {
+  Inside([] {
+    At(0, 0);
+    Press(VK_LEFT);
+    ExpectCursor(15, 0);
+    Press(VK_RIGHT);
+    ExpectCursor(0, 1);
+    At(15, 9);
+    Press(VK_RIGHT);
+    ExpectCursor(0, 9);
+    Press(VK_DOWN);
+    ExpectCursor(0, 9);
+    At(0, 9);
+    Press(VK_LEFT);
+    ExpectCursor(15, 8);
+    At(4, 0);
+    Press(VK_UP);
+    ExpectCursor(4, 0);
+  });
+}
+
+TEST_F(AreaEditor, SelectorArrowsScrollTheBankWithinItsRows) {
+  Inside([] {
+    Press(VK_TAB);
+    AreaEditorState.selectorScrollRow = 4;
+    At(19, 2);
+    Press(VK_RIGHT);
+    ExpectCursor(0, 2);
+    EXPECT_EQ(AreaEditorState.selectorScrollRow, 5);
+    Press(VK_SPACE);
+    EXPECT_EQ(AreaEditorState.selectedCell, 140);
+
+    At(0, 0);
+    Press(VK_LEFT);  // back one cell: the last of the row above
+    ExpectCursor(19, 0);
+    EXPECT_EQ(AreaEditorState.selectorScrollRow, 4);
+
+    // At the top with scroll 0 the window is drawn again and nothing moves.
+    AreaEditorState.selectorScrollRow = 0;
+    At(3, 0);
+    emu::Display.surface[384 * emu::Display.pitch] = 0xAB;  // scribble on the window
+    Press(VK_UP);
+    ExpectCursor(3, 0);
+    EXPECT_EQ(AreaEditorState.selectorScrollRow, 0);
+    EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));  // redrawn
+
+    AreaEditorState.selectorScrollRow = 10;
+    At(5, 2);
+    Press(VK_DOWN);
+    ExpectCursor(5, 2);
+    EXPECT_EQ(AreaEditorState.selectorScrollRow, 10);
+    At(17, 2);
+    Press(VK_SPACE);
+    EXPECT_EQ(AreaEditorState.selectedCell, 0);
+    At(15, 2);
+    Press(VK_SPACE);
+    EXPECT_EQ(AreaEditorState.selectedCell, 255);
+  });
+}
+
+TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
+  Inside([] {
+    At(5, 6);
+    Press(VK_RIGHT, true);
+    EXPECT_EQ(BlockState.code, BlockSelecting);
+    Press(VK_TAB);
+    EXPECT_EQ(AreaEditorState.activeWindow, SelectorWindow);
+    ExpectCursor(0, 0);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_EQ(BlockState.blinkFlag, 0);
+    At(7, 1);
+    Press(VK_TAB);
+    ExpectCursor(6, 6);
+    EXPECT_EQ(AreaEditorState.previousX, 6);
+    Press(VK_TAB);
+    ExpectCursor(7, 1);
+    Press(VK_TAB);
+    ExpectCursor(6, 6);
+    EXPECT_EQ(BlockState.live.x2, 0);
+  });
+}
+
+TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
+  Inside([] {
+    // Shift+arrows mark a block; the plain arrow after them stops the blink
+    // but keeps the corners.
+    At(2, 3);
+    for (int i = 0; i < 3; ++i) Press(VK_RIGHT, true);
+    EXPECT_EQ(BlockState.live.x1, 2);
+    EXPECT_EQ(BlockState.live.x2, 5);
+    EXPECT_EQ(BlockState.live.y2, 3);
+    Press(VK_RIGHT);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_EQ(BlockState.live.x2, 5);
+
+    // 'G' does its work, then the block selection ends.
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    EditGrid.displayLayer[16 * 3 + 3] = 77;
+    Press('G');
+    EXPECT_EQ(AreaEditorState.selectedCell, 77);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_EQ(BlockState.live.x2, 0);
+
+    // With Shift held the rule does not run, whatever the key.
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    Press('Q', true);
+    EXPECT_EQ(BlockState.code, BlockSelecting);
+    EXPECT_EQ(BlockState.live.x2, 3);
+
+    // A key whose low byte is an arrow moves the cursor, but the whole
+    // wParam is no arrow, so the selection ends.
+    Press(0x100 | VK_RIGHT);
+    ExpectCursor(4, 3);
+    EXPECT_EQ(BlockState.live.x2, 0);
+
+    // In the selector window the rule does not run.
+    BlockState.live = {1, 1, 2, 2};
+    Press(VK_TAB);
+    BlockState.live = {1, 1, 2, 2};
+    Press('Q');
+    EXPECT_EQ(BlockState.live.x2, 2);
+  });
+}
+
+TEST_F(AreaEditor, SpacePlacesTheSelectedCellWithItsId) {
+  Inside([] {
+    AreaEditorState.selectedCell = 37;
+    At(3, 4);
+    Press(VK_SPACE);
+    EXPECT_EQ(EditGrid.displayLayer[67], 37);
+    EXPECT_EQ(EditGrid.cellLayer[67], 37);
+    EXPECT_EQ(EditGrid.idLayer[67], dbl::CellId(37));
+    EXPECT_EQ(AreaRecord(0)[67], 0);  // not stored until F2
+    Press(VK_F2);
+    EXPECT_EQ(AreaRecord(0)[67], 37);
+    EXPECT_EQ(AreaRecord(0)[160 + 67], dbl::CellId(37));
+    // 'G' on it, SPACE elsewhere copies it with its id.
+    Press('G');
+    At(9, 9);
+    Press(VK_SPACE);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 9 + 9], 37);
+  });
+}
+
+TEST_F(AreaEditor, AreaNumberIsClampedAndReloadsAtTheEnds) {
+  Inside([] {
+    AreaEditorState.currentArea = 254;
+    EditGrid.cellLayer[0] = 9;  // unstored
+    Press(VK_ADD);
+    EXPECT_EQ(AreaEditorState.currentArea, 254);
+    EXPECT_EQ(EditGrid.cellLayer[0], 0);  // reloaded, the change dropped
+    AreaEditorState.currentArea = 0;
+    EditGrid.cellLayer[0] = 9;
+    Press(VK_SUBTRACT);
+    EXPECT_EQ(AreaEditorState.currentArea, 0);
+    EXPECT_EQ(EditGrid.cellLayer[0], 0);
+    Press(VK_ADD);
+    EXPECT_EQ(AreaEditorState.currentArea, 1);
+    Press(VK_OEM_PLUS);  // the main keyboard's + is not bound
+    EXPECT_EQ(AreaEditorState.currentArea, 1);
+  });
+}
+
+TEST_F(AreaEditor, DeletePlusInsertMovesTheAreaWithUnstoredChanges) {
+  Inside([] {
+    AreaEditorState.selectedCell = 12;
+    At(1, 1);
+    Press(VK_SPACE);  // unstored
+    Press(VK_DELETE);
+    for (int i = 0; i < 160; ++i) {
+      ASSERT_EQ(EditGrid.idLayer[i], 0);  // whatever the table says for cell 0
+      ASSERT_EQ(AreaRecord(0)[160 + i], 0);
+    }
+    EXPECT_EQ(EditGrid.backupGrid[17], 12);
+    EXPECT_EQ(EditGrid.backupGrid[160 + 17], dbl::CellId(12));
+    Press(VK_ADD);
+    Press(VK_INSERT);
+    EXPECT_EQ(AreaRecord(1)[17], 12);
+    EXPECT_EQ(AreaRecord(1)[160 + 17], dbl::CellId(12));
+    EXPECT_EQ(AreaRecord(0)[17], 0);
+    EXPECT_EQ(EditGrid.cellLayer[17], 12);
+    // Two Deletes leave an empty backup.
+    Press(VK_DELETE);
+    Press(VK_DELETE);
+    EXPECT_EQ(EditGrid.backupGrid[17], 0);
+  });
+}
+
+TEST_F(AreaEditor, StoreDuringTheBlankPhaseStoresTheTrueCells) {
+  Inside([] {
+    std::memset(EditGrid.cellLayer, 40, 160);
+    std::memset(EditGrid.displayLayer, 40, 160);
+    At(0, 0);
+    Press(VK_RIGHT, true);
+    for (int turn = 0; turn < 8 && BlockState.blinkPhase == 0; ++turn) BlinkBlock();
+    ASSERT_EQ(BlockState.blinkPhase, 1);
+    EXPECT_EQ(EditGrid.displayLayer[0], 0);
+    Press(VK_F2, true);
+    EXPECT_EQ(AreaRecord(0)[0], 40);
+    EXPECT_EQ(AreaRecord(0)[1], 40);
+  });
+}
+
+}  // namespace
