@@ -1,6 +1,138 @@
-// The Word Map editor (F5).
+// The Word Map editor (F5): entering and leaving its screen, its frame loop,
+// and its keys: arrows that move the cursor or scroll, SPACE, TAB, Esc, F3.
 #include "worldmap/word_map.h"
 
-void RunWordMap() {}
+#include "draw/cursor.h"
+#include "draw/screen.h"
+#include "files/area_set.h"
+#include "files/data_files.h"
+#include "shell/display.h"
+#include "shell/program.h"
+#include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_state.h"
 
-void ResetWordMap() {}
+namespace {
+
+void RememberWordMapCursor() {
+  WordMapState.previousColumn = WordMapState.cursorColumn;
+  WordMapState.previousRow = WordMapState.cursorRow;
+}
+
+bool MapActive() { return WordMapState.activeWindow == MapWindow; }
+
+void RedrawActiveWindow() { MapActive() ? DrawMapWindow() : DrawAreaPicker(); }
+
+// At the edge of a window the cursor stays and the view scrolls, up to its
+// limit and never round; the window is drawn again also at the limit.
+void ArrowUp() {
+  WordMapStateRecord& state = WordMapState;
+  if (state.cursorRow > 0) {
+    state.cursorRow -= 1;
+    return;
+  }
+  std::uint32_t& scroll = MapActive() ? state.mapScrollRow : state.pickerScrollRow;
+  if (scroll > 0) scroll -= 1;
+  RedrawActiveWindow();
+}
+
+void ArrowDown() {
+  WordMapStateRecord& state = WordMapState;
+  if (state.cursorRow + 1 < ActiveWordMapWindow().height) {
+    state.cursorRow += 1;
+    return;
+  }
+  std::uint32_t& scroll = MapActive() ? state.mapScrollRow : state.pickerScrollRow;
+  if (scroll < (MapActive() ? MapScrollLimit : PickerScrollLimit)) scroll += 1;
+  RedrawActiveWindow();
+}
+
+// In the area picker, left and right walk through the area numbers: past a
+// line end the cursor goes on at the other end of the next or previous line.
+void ArrowLeft() {
+  WordMapStateRecord& state = WordMapState;
+  if (state.cursorColumn > 0) {
+    state.cursorColumn -= 1;
+  } else if (MapActive()) {
+    if (state.mapScrollColumn > 0) state.mapScrollColumn -= 1;
+    DrawMapWindow();
+  } else {
+    state.cursorColumn = ActiveWordMapWindow().width - 1;
+    ArrowUp();
+  }
+}
+
+void ArrowRight() {
+  WordMapStateRecord& state = WordMapState;
+  if (state.cursorColumn + 1 < ActiveWordMapWindow().width) {
+    state.cursorColumn += 1;
+  } else if (MapActive()) {
+    if (state.mapScrollColumn < MapScrollLimit) state.mapScrollColumn += 1;
+    DrawMapWindow();
+  } else {
+    state.cursorColumn = 0;
+    ArrowDown();
+  }
+}
+
+}  // namespace
+
+void RunWordMap() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  DrawMapWindow();
+  DrawAreaPicker();
+  WordMapLoop();
+  RestoreScreen(ScreenStore);
+}
+
+// One turn: a key press is handled within one vertical blank; any other turn
+// waits for a second one and then draws the cursor.
+void WordMapLoop() {
+  for (;;) {
+    WaitFrame();
+    CursorColourCounter = (CursorColourCounter + 1) % 16;
+    if (PeekProgramMessage()) {
+      const OsMessage& message = ProgramState.message;
+      if (message.message == WM_QUIT) ExitProgram();
+      if (message.message == WM_KEYDOWN) {
+        RedrawWordMapCursor();
+        RememberWordMapCursor();
+        if (HandleWordMapKey(static_cast<std::uint32_t>(message.wParam & 0xFF))) return;
+        if (ProgramState.running == 0) return;
+        continue;
+      }
+      DispatchProgramMessage();
+    }
+    WaitFrame();
+    RedrawWordMapCursor();
+    RememberWordMapCursor();
+    if (ProgramState.running == 0) return;
+  }
+}
+
+bool HandleWordMapKey(std::uint32_t key) {
+  switch (key) {
+    case VK_LEFT: ArrowLeft(); break;
+    case VK_RIGHT: ArrowRight(); break;
+    case VK_UP: ArrowUp(); break;
+    case VK_DOWN: ArrowDown(); break;
+    case VK_SPACE: MapActive() ? PlaceSelectedArea() : SelectPickerArea(); break;
+    case VK_TAB: SwitchWordMapWindow(); break;
+    case VK_ESCAPE: return true;
+    case VK_F3: SaveAreaSet(); break;
+    default: break;
+  }
+  return false;
+}
+
+void SwitchWordMapWindow() {
+  WordMapStateRecord& state = WordMapState;
+  RememberWordMapCursor();
+  RestoreWordMapBackground(WordMapSlotX(state.cursorColumn), WordMapSlotY(state.cursorRow));
+  state.savedCursor[state.activeWindow] = {state.cursorColumn, state.cursorRow};
+  state.activeWindow = 1 - state.activeWindow;
+  const WordMapCursor& saved = state.savedCursor[state.activeWindow];
+  state.cursorColumn = state.previousColumn = saved.column;
+  state.cursorRow = state.previousRow = saved.row;
+  CaptureWordMapBackground(WordMapSlotX(state.cursorColumn), WordMapSlotY(state.cursorRow));
+}

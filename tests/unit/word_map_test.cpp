@@ -1,0 +1,371 @@
+// The Word Map against the platform double: thumbnail and preview sampling,
+// how the cursor and the two windows scroll and wrap, SPACE and TAB, its state
+// across visits, and the pace of its loop. Leaving it is tested end to end.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "area/editor_state.h"
+#include "draw/cursor.h"
+#include "draw/screen.h"
+#include "draw/tables.h"
+#include "files/area_set.h"
+#include "tests/platform_double.h"
+#include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_state.h"
+
+namespace {
+
+using Picture = std::vector<std::uint8_t>;
+
+// A set in which every area and every map entry differs from its neighbours.
+int CraftedCell(int area, int i, int j) { return (area * 5 + i + 16 * j) % 256; }
+int CraftedEntry(int x, int y) { return (x * 7 + y * 13 + 1) % 256; }
+
+void WriteCraftedSet(const std::string& path) {
+  Picture set(AreaSetSize, 0);
+  for (int a = 0; a < 256; ++a)
+    for (int k = 0; k < 160; ++k)
+      set[AreaRecordSize * a + k] = static_cast<std::uint8_t>(CraftedCell(a, k % 16, k / 16));
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x)
+      set[WordMapGridOffset + 256 * y + x] = static_cast<std::uint8_t>(CraftedEntry(x, y));
+  dbl::WriteFile(path, set);
+}
+
+int CellOf(int area, int i, int j) {
+  return AreaRecord(static_cast<std::size_t>(area))[16 * j + i];
+}
+
+// Expected pixels, from the test bank's formula and the loaded area records.
+std::uint8_t ThumbnailPixel(int area, int x, int y) {
+  return dbl::CellPixel(CellOf(area, x / 2, y / 2), x % 2 ? 8 : 4, y % 2 ? 12 : 4);
+}
+std::uint8_t PreviewPixel(int area, int x, int y) {
+  return dbl::CellPixel(CellOf(area, x / 8, y / 8), 2 * (x % 8), 2 * (y % 8));
+}
+
+// The cursor colour at a PeekMessage that follows a drawn turn.
+std::uint8_t DrawnColour() { return static_cast<std::uint8_t>((CursorColourCounter + 15) % 16); }
+
+bool MaskSet(int x, int y) { return WordMapCursorMask[16 * (y / 2) + x / 2] != 0; }
+
+// The slot at (left, top) shows the area's thumbnail; with a cursor colour,
+// the mask's pixels show that colour instead.
+::testing::AssertionResult SlotShows(const Picture& screen, int left, int top, int area,
+                                     int cursorColour = -1) {
+  for (int y = 0; y < SlotHeight; ++y) {
+    for (int x = 0; x < SlotWidth; ++x) {
+      int expected = cursorColour >= 0 && MaskSet(x, y) ? cursorColour : ThumbnailPixel(area, x, y);
+      int actual = screen[640 * (top + y) + left + x];
+      if (actual != expected)
+        return ::testing::AssertionFailure()
+               << "slot at (" << left << ", " << top << ") pixel (" << x << ", " << y << ") is "
+               << actual << ", area " << area << " wants " << expected;
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult PreviewShows(const Picture& screen, int left, int top, int area) {
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 128; ++x)
+      if (screen[640 * (top + y) + left + x] != PreviewPixel(area, x, y))
+        return ::testing::AssertionFailure()
+               << "preview pixel (" << x << ", " << y << ") is not area " << area << "'s";
+  return ::testing::AssertionSuccess();
+}
+
+bool Filled(const Picture& screen, int left, int top, int w, int h, std::uint8_t value) {
+  for (int y = top; y < top + h; ++y)
+    for (int x = left; x < left + w; ++x)
+      if (screen[640 * y + x] != value) return false;
+  return true;
+}
+
+int MapEntry(std::uint32_t x, std::uint32_t y) { return WordMapGrid()[256 * y + x]; }
+
+// Every slot of both windows shows its own area; the active window's cursor
+// slot has the cursor over it when one has been drawn.
+void ExpectWindows(const Picture& screen, bool cursorDrawn = true) {
+  const WordMapStateRecord& s = WordMapState;
+  const int originX[2] = {128, 0}, originY[2] = {0, 400};
+  const std::uint32_t width[2] = {16, 20}, height[2] = {16, 4};
+  for (std::uint32_t w = 0; w < 2; ++w)
+    for (std::uint32_t q = 0; q < height[w]; ++q)
+      for (std::uint32_t p = 0; p < width[w]; ++p) {
+        int area = w == MapWindow ? MapEntry(s.mapScrollColumn + p, s.mapScrollRow + q)
+                                  : static_cast<int>((20 * (s.pickerScrollRow + q) + p) % 256);
+        bool cursor = cursorDrawn && w == s.activeWindow && p == s.cursorColumn && q == s.cursorRow;
+        ASSERT_TRUE(SlotShows(screen, originX[w] + 32 * static_cast<int>(p),
+                              originY[w] + 20 * static_cast<int>(q), area,
+                              cursor ? DrawnColour() : -1))
+            << "window " << w << ", slot " << p << ", " << q;
+      }
+}
+
+void Keys(OsWParam key, int times) {
+  for (int i = 0; i < times; ++i) dbl::Key(key);
+}
+
+class WordMap : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::Reset();
+  }
+
+  void StartOnCraftedSet() {
+    WriteCraftedSet("set.out");
+    dbl::AnswerOpen("set.out");
+  }
+};
+
+TEST_F(WordMap, ThumbnailsAndPreviewsSampleTheirPixels) {
+  for (std::int32_t pitch : {640, 1024}) {
+    dbl::Reset(pitch);
+    dbl::Do([] {
+      // Cell 0, which fills every area of a new set: 1 but for a few pixels.
+      std::uint8_t* cell = CellBank;
+      std::memset(cell, 1, CellBytes);
+      cell[16 * 4 + 4] = 10, cell[16 * 4 + 8] = 11, cell[16 * 12 + 4] = 12;
+      cell[16 * 12 + 8] = 13, cell[16 * 4 + 12] = 99, cell[16 * 5 + 4] = 77;
+      ClearScreen();
+      DrawAreaThumbnail(0, 100, 200);
+      DrawAreaPreview(0, 300, 100);
+      Picture screen = dbl::Screen();
+      const std::uint8_t sampled[2][2] = {{10, 11}, {12, 13}};
+      for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 32; ++x)
+          ASSERT_EQ(screen[640 * (200 + y) + 100 + x], sampled[y % 2][x % 2]);
+      for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 128; ++x)
+          ASSERT_EQ(screen[640 * (100 + y) + 300 + x], cell[16 * 2 * (y % 8) + 2 * (x % 8)]);
+      // Nothing is drawn beyond the 32 x 20 and 128 x 80 blocks.
+      int drawn = 0;
+      for (std::uint8_t pixel : screen) drawn += pixel != 0;
+      EXPECT_EQ(drawn, 32 * 20 + 128 * 80);
+    });
+    dbl::RunProgram();
+  }
+}
+
+TEST_F(WordMap, PickerStopsAtLineNineWhoseLastSlotsSelect255) {
+  StartOnCraftedSet();
+  dbl::Key(VK_F5);
+  dbl::Key(VK_TAB);
+  Keys(VK_DOWN, 3 + 9 + 4);  // four presses past the limit
+  Keys(VK_RIGHT, 16);
+  dbl::Idle(2);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.pickerScrollRow, 9u);
+    EXPECT_EQ(WordMapState.cursorRow, 3u);
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);
+    EXPECT_TRUE(SlotShows(screen, 32 * 15, 460, 255));
+  });
+  for (std::uint32_t shown = 0; shown < 4; ++shown) {
+    dbl::Key(VK_SPACE);
+    dbl::Idle(2);
+    dbl::Do([shown] {
+      EXPECT_EQ(WordMapState.cursorColumn, 16 + shown);
+      EXPECT_EQ(WordMapState.selectedArea, 255u);
+      EXPECT_EQ(WordMapState.areaUnderCursor, 256 + shown);
+      Picture screen = dbl::Screen();
+      EXPECT_TRUE(PreviewShows(screen, 0, 0, 255));
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(shown)));
+    });
+    dbl::Key(VK_RIGHT);
+  }
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, PickerWalksAcrossLineEnds) {
+  StartOnCraftedSet();
+  dbl::Key(VK_F5);
+  dbl::Key(VK_TAB);
+  // A redraw of the picker leaves the previous cursor on the cursor.
+  auto expectAt = [](std::uint32_t column, std::uint32_t row, std::uint32_t scroll, bool redrawn) {
+    dbl::Do([=] {
+      const WordMapStateRecord& s = WordMapState;
+      EXPECT_EQ(s.cursorColumn, column);
+      EXPECT_EQ(s.cursorRow, row);
+      EXPECT_EQ(s.pickerScrollRow, scroll);
+      EXPECT_EQ(s.previousColumn == s.cursorColumn && s.previousRow == s.cursorRow, redrawn);
+    });
+  };
+  dbl::Key(VK_LEFT);  // from (0, 0) at line 0: nothing to scroll, drawn again
+  expectAt(19, 0, 0, true);
+  dbl::Key(VK_RIGHT);  // from the line's end to the next line's start
+  expectAt(0, 1, 0, false);
+  dbl::Key(VK_LEFT);
+  expectAt(19, 0, 0, false);
+  Keys(VK_DOWN, 3 + 2);
+  dbl::Key(VK_RIGHT);  // from (19, 3) at line 2 to area 120 at line 3
+  expectAt(0, 3, 3, true);
+  dbl::Idle(2);
+  dbl::Do([] {
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);  // areas 60..139
+    EXPECT_TRUE(SlotShows(screen, 32 * 19, 460, 139));
+    EXPECT_TRUE(PreviewShows(screen, 0, 100, 120));
+  });
+  Keys(VK_DOWN, 6);
+  dbl::Key(VK_LEFT);
+  dbl::Key(VK_DOWN);
+  expectAt(19, 3, 9, false);
+  dbl::Key(VK_RIGHT);  // at line 9 the cursor goes round without a scroll
+  expectAt(0, 3, 9, true);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, MapScrollsUpTo240AndBack) {
+  StartOnCraftedSet();
+  dbl::Key(VK_F5);
+  Keys(VK_RIGHT, 15 + 240 + 3);
+  Keys(VK_DOWN, 15 + 240 + 3);
+  dbl::Idle(2);
+  dbl::Do([] {
+    const WordMapStateRecord& s = WordMapState;
+    EXPECT_EQ(s.mapScrollColumn, 240u);
+    EXPECT_EQ(s.mapScrollRow, 240u);
+    EXPECT_EQ(s.cursorColumn, 15u);
+    EXPECT_EQ(s.cursorRow, 15u);
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);
+    EXPECT_TRUE(SlotShows(screen, 128 + 32 * 15, 300, CraftedEntry(255, 255), DrawnColour()));
+    EXPECT_TRUE(PreviewShows(screen, 0, 100, CraftedEntry(255, 255)));
+  });
+  Keys(VK_LEFT, 15 + 240 + 3);
+  Keys(VK_UP, 15 + 240 + 3);
+  dbl::Idle(2);
+  dbl::Do([] {
+    const WordMapStateRecord& s = WordMapState;
+    EXPECT_EQ(s.mapScrollColumn + s.mapScrollRow + s.cursorColumn + s.cursorRow, 0u);
+    ExpectWindows(dbl::Screen());
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, SpaceStampsTheSelectedAreaUnderTheCursor) {
+  StartOnCraftedSet();
+  dbl::Key(VK_F5);
+  dbl::Key(VK_SPACE);  // nothing selected yet: area 0
+  dbl::Do([] { EXPECT_EQ(MapEntry(0, 0), 0); });
+  dbl::Key(VK_TAB);
+  Keys(VK_RIGHT, 7);
+  Keys(VK_DOWN, 2);
+  dbl::Key(VK_SPACE);
+  dbl::Key(VK_TAB);
+  Keys(VK_RIGHT, 18);  // map scrolled by 3
+  Keys(VK_DOWN, 2);
+  dbl::Key(VK_SPACE);
+  dbl::Do([] {
+    EXPECT_EQ(MapEntry(18, 2), 47);
+    EXPECT_EQ(MapEntry(17, 2), CraftedEntry(17, 2));
+    // The new thumbnail shows at once, under the cursor.
+    EXPECT_TRUE(SlotShows(dbl::Screen(), 128 + 32 * 15, 40, 47, DrawnColour()));
+  });
+  dbl::Key(VK_LEFT);
+  dbl::Idle(2);
+  dbl::Do([] {
+    Picture screen = dbl::Screen();
+    EXPECT_TRUE(SlotShows(screen, 128 + 32 * 15, 40, 47));
+    ExpectWindows(screen);
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, TabKeepsACursorPerWindow) {
+  StartOnCraftedSet();
+  dbl::Key(VK_F5);
+  Keys(VK_RIGHT, 5);
+  Keys(VK_DOWN, 7);
+  dbl::Key(VK_TAB);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.activeWindow, AreaPicker);
+    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
+  });
+  Keys(VK_RIGHT, 3);
+  dbl::Key(VK_DOWN);
+  dbl::Key(VK_TAB);
+  dbl::Idle(2);
+  dbl::Do([] {
+    const WordMapStateRecord& s = WordMapState;
+    EXPECT_EQ(s.activeWindow, MapWindow);
+    EXPECT_EQ(s.cursorColumn, 5u);
+    EXPECT_EQ(s.cursorRow, 7u);
+    // Each window is left clean; the cursor shows only in the active one.
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);
+  });
+  dbl::Key(VK_TAB);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.cursorColumn, 3u);
+    EXPECT_EQ(WordMapState.cursorRow, 1u);
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, StateOutlivesAVisitButNotTheSelectedPreview) {
+  StartOnCraftedSet();
+  AreaEditorStateRecord editor{};
+  dbl::Do([&] { editor = AreaEditorState; });
+  dbl::Key(VK_F5);
+  Keys(VK_RIGHT, 20);
+  dbl::Key(VK_TAB);
+  Keys(VK_DOWN, 2);
+  Keys(VK_RIGHT, 7);
+  dbl::Key(VK_SPACE);
+  dbl::Key(VK_ESCAPE);
+  dbl::Do([&] { EXPECT_EQ(std::memcmp(&editor, &AreaEditorState, sizeof editor), 0); });
+  dbl::Idle(2);
+  dbl::Key(VK_F5);
+  dbl::Idle(2);
+  dbl::Do([] {
+    const WordMapStateRecord& s = WordMapState;
+    EXPECT_EQ(s.activeWindow, AreaPicker);
+    EXPECT_EQ(s.cursorColumn, 7u);
+    EXPECT_EQ(s.cursorRow, 2u);
+    EXPECT_EQ(s.mapScrollColumn, 5u);
+    EXPECT_EQ(s.savedCursor[MapWindow].column, 15u);
+    EXPECT_EQ(s.selectedArea, 47u);
+    Picture screen = dbl::Screen();
+    EXPECT_TRUE(Filled(screen, 0, 0, 128, 80, 0));
+    ExpectWindows(screen);
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+TEST_F(WordMap, TurnsAndKeysThatDoNothing) {
+  std::vector<std::uint64_t> blanks;
+  std::vector<std::uint32_t> colours;
+  auto note = [&] {
+    blanks.push_back(emu::Display.verticalBlanks);
+    colours.push_back(CursorColourCounter);
+  };
+  dbl::Key(VK_F5);
+  dbl::Do(note);
+  dbl::Idle(4);  // two idle turns of two blanks each
+  dbl::Do(note);
+  for (OsWParam key : {VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, OsWParam{'G'}}) dbl::Key(key);
+  dbl::Do(note);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
+    EXPECT_EQ(WordMapState.mapScrollColumn + WordMapState.mapScrollRow, 0u);
+    EXPECT_EQ(AreaEditorState.currentArea, 0);
+  });
+  dbl::Key(0x100 | VK_RIGHT);  // only the low byte counts
+  dbl::Do([] { EXPECT_EQ(WordMapState.cursorColumn, 1u); });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_EQ(dbl::Calls.saveDialogs, 0);
+  ASSERT_EQ(blanks.size(), 3u);
+  EXPECT_EQ(blanks[1] - blanks[0], 4u);
+  EXPECT_EQ(colours[1] - colours[0], 2u);
+  EXPECT_EQ(blanks[2] - blanks[1], 7u);  // one blank per key turn
+  EXPECT_EQ((colours[2] + 16 - colours[1]) % 16, 7u);
+}
+
+}  // namespace

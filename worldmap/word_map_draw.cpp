@@ -1,0 +1,92 @@
+// Area thumbnails and previews sampled from the cells of an area, and the
+// map window and area picker drawn from them, slot by slot.
+#include "worldmap/word_map_draw.h"
+
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "worldmap/word_map_state.h"
+
+namespace {
+
+const std::uint8_t* CellOfArea(std::uint8_t area, int i, int j) {
+  return CellBank + CellBytes * AreaRecord(area)[16 * j + i];
+}
+
+// Thumbnail: each cell becomes a 2 x 2 block of its pixels (4, 4), (8, 4),
+// (4, 12) and (8, 12). The frame must be locked.
+void PutThumbnail(std::uint8_t area, int x, int y) {
+  for (int j = 0; j < 10; ++j) {
+    std::uint8_t* top = FramePixel(x, y + 2 * j);
+    std::uint8_t* bottom = top + DisplayDevice.FramePitch;
+    for (int i = 0; i < 16; ++i) {
+      const std::uint8_t* cell = CellOfArea(area, i, j);
+      top[2 * i] = cell[16 * 4 + 4];
+      top[2 * i + 1] = cell[16 * 4 + 8];
+      bottom[2 * i] = cell[16 * 12 + 4];
+      bottom[2 * i + 1] = cell[16 * 12 + 8];
+    }
+  }
+}
+
+// Draws every slot of the window, with the area that areaAt gives for it.
+void PutWindowThumbnails(const ViewWindow& window,
+                         std::uint8_t (*areaAt)(std::uint32_t column, std::uint32_t row)) {
+  LockFrame();
+  for (std::uint32_t q = 0; q < window.height; ++q)
+    for (std::uint32_t p = 0; p < window.width; ++p)
+      PutThumbnail(areaAt(p, q), static_cast<int>(window.originX) + SlotWidth * static_cast<int>(p),
+                   static_cast<int>(window.originY) + SlotHeight * static_cast<int>(q));
+  UnlockFrame();
+}
+
+std::uint8_t MapAreaAt(std::uint32_t column, std::uint32_t row) {
+  return WordMapGrid()[256 * (WordMapState.mapScrollRow + row) + WordMapState.mapScrollColumn +
+                       column];
+}
+
+// Picker slots count on from 20 x scroll; numbers past 255 wrap to 0.
+std::uint8_t PickerAreaAt(std::uint32_t column, std::uint32_t row) {
+  return static_cast<std::uint8_t>(PickerLineLength * (WordMapState.pickerScrollRow + row) +
+                                   column);
+}
+
+// A redraw paints over the cursor: take the pixels under it again.
+void RefreshWordMapCapture() {
+  WordMapState.previousColumn = WordMapState.cursorColumn;
+  WordMapState.previousRow = WordMapState.cursorRow;
+  CaptureWordMapBackground(WordMapSlotX(WordMapState.cursorColumn),
+                           WordMapSlotY(WordMapState.cursorRow));
+}
+
+}  // namespace
+
+void DrawAreaThumbnail(std::uint8_t area, int x, int y) {
+  LockFrame();
+  PutThumbnail(area, x, y);
+  UnlockFrame();
+}
+
+// Preview: each cell becomes 8 x 8, its even columns of its even rows.
+void DrawAreaPreview(std::uint8_t area, int x, int y) {
+  LockFrame();
+  for (int j = 0; j < 10; ++j) {
+    for (int v = 0; v < 8; ++v) {
+      std::uint8_t* row = FramePixel(x, y + 8 * j + v);
+      for (int i = 0; i < 16; ++i) {
+        const std::uint8_t* source = CellOfArea(area, i, j) + 16 * 2 * v;
+        for (int u = 0; u < 8; ++u) row[8 * i + u] = source[2 * u];
+      }
+    }
+  }
+  UnlockFrame();
+}
+
+void DrawMapWindow() {
+  PutWindowThumbnails(WordMapState.windows[MapWindow], MapAreaAt);
+  RefreshWordMapCapture();
+}
+
+void DrawAreaPicker() {
+  PutWindowThumbnails(WordMapState.windows[AreaPicker], PickerAreaAt);
+  RefreshWordMapCapture();
+}

@@ -1,0 +1,30 @@
+// The Word Map's drawing and editing operations: area thumbnails and
+// previews, the two windows, the cursor with the pixels under it, and SPACE.
+// All of them draw at full resolution, straight onto the locked frame.
+#pragma once
+
+#include <cstdint>
+
+// The 32 x 20 thumbnail and the 128 x 80 preview of an area, top left at
+// screen (x, y).
+void DrawAreaThumbnail(std::uint8_t area, int x, int y);
+void DrawAreaPreview(std::uint8_t area, int x, int y);
+
+// Whole-window redraws; each takes the cursor background afresh.
+void DrawMapWindow();
+void DrawAreaPicker();
+
+// The slot (column, row) of the active window on screen.
+int WordMapSlotX(std::uint32_t column);
+int WordMapSlotY(std::uint32_t row);
+
+void CaptureWordMapBackground(int x, int y);
+void RestoreWordMapBackground(int x, int y);
+// The corner brackets, doubled, in the cursor colour, over the slot at (x, y).
+void DrawWordMapCursorMask(int x, int y);
+// The per-turn cursor step: clamp, erase, capture, draw, cursor preview.
+void RedrawWordMapCursor();
+
+// SPACE in the map window and in the area picker.
+void PlaceSelectedArea();
+void SelectPickerArea();

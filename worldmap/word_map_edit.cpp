@@ -1,0 +1,34 @@
+// SPACE in the Word Map: stamping the selected area into the map entry under
+// the cursor, and choosing the selected area in the area picker.
+#include "files/area_set.h"
+#include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_state.h"
+
+namespace {
+
+constexpr int SelectedPreviewX = 0, SelectedPreviewY = 0;
+
+}  // namespace
+
+// Only in memory: the next save of the area set takes it to the file.
+void PlaceSelectedArea() {
+  WordMapStateRecord& state = WordMapState;
+  auto area = static_cast<std::uint8_t>(state.selectedArea);
+  WordMapGrid()[256 * (state.mapScrollRow + state.cursorRow) + state.mapScrollColumn +
+                state.cursorColumn] = area;
+  int x = WordMapSlotX(state.cursorColumn), y = WordMapSlotY(state.cursorRow);
+  DrawAreaThumbnail(area, x, y);
+  // The new thumbnail is what erasing the cursor will put back.
+  CaptureWordMapBackground(x, y);
+  DrawWordMapCursorMask(x, y);
+}
+
+// The four slots past area 255, which show areas 0..3, select 255.
+void SelectPickerArea() {
+  WordMapStateRecord& state = WordMapState;
+  std::uint32_t area =
+      PickerLineLength * (state.pickerScrollRow + state.cursorRow) + state.cursorColumn;
+  state.selectedArea = area > 255 ? 255 : area;
+  DrawAreaPreview(static_cast<std::uint8_t>(state.selectedArea), SelectedPreviewX,
+                  SelectedPreviewY);
+}
