@@ -1,0 +1,274 @@
+// The open and Save As dialogs on the desktop: the command line answers the
+// start-up open; otherwise zenity or kdialog asks, run without a shell, and
+// failing both a prompt on the terminal. Names come back as Windows gives them.
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/sdl/sdl_backend.h"
+
+extern char** environ;
+
+namespace {
+
+enum class Kind { Open, Save };
+
+struct FirstOpenState {
+  desktop::FirstOpen how = desktop::FirstOpen::Ask;
+  const char* name = nullptr;
+  bool taken = false;
+};
+
+FirstOpenState FirstOpenAnswer;
+
+constexpr std::size_t MaxToolOutput = 64 * 1024;
+
+const char* DialogName(Kind kind) { return kind == Kind::Open ? "open" : "Save As"; }
+const char* DialogTitle(Kind kind) {
+  return kind == Kind::Open ? "Open area set" : "Save area set as";
+}
+
+// Gives the chosen name back as the Windows dialog does: with the default
+// extension when its last part has none, and only when it fits.
+bool Accept(Kind kind, std::string name, OsFileDialog& dialog) {
+  if (name.empty() || name.find('\0') != std::string::npos) return false;
+  std::size_t slash = name.rfind('/');
+  std::string_view last = std::string_view(name).substr(slash == std::string::npos ? 0 : slash + 1);
+  if (last.empty()) return false;  // a folder, not a file
+  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && last.find('.') == last.npos)
+    name.append(".").append(dialog.defExt);
+  if (dialog.file == nullptr || name.size() + 1 > dialog.maxFile) {
+    std::fprintf(
+        stderr,
+        "tesselle: the name chosen in the %s dialog is too long (%zu bytes, at most %u): %s\n",
+        DialogName(kind), name.size(), dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, name.c_str());
+    return false;
+  }
+  std::memcpy(dialog.file, name.c_str(), name.size() + 1);
+  return true;
+}
+
+// The dialog's current name, as a string that stops inside its buffer.
+std::string CurrentName(const OsFileDialog& dialog) {
+  if (dialog.file == nullptr || dialog.maxFile == 0) return {};
+  return std::string(dialog.file, strnlen(dialog.file, dialog.maxFile));
+}
+
+// The current name made absolute, so the dialog starts in its folder.
+std::string StartingPath(const OsFileDialog& dialog) {
+  std::string name = CurrentName(dialog);
+  if (!name.empty() && name[0] == '/') return name;
+  std::string path(4096, '\0');
+  if (getcwd(path.data(), path.size()) == nullptr) return name;
+  path.resize(std::strlen(path.c_str()));
+  if (path.empty() || path.back() != '/') path += '/';
+  return path + name;
+}
+
+// The (label, patterns) pairs of a Windows filter list, ended by an empty string.
+std::vector<std::pair<std::string, std::string>> FilterPairs(const char* filter) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  while (filter != nullptr && filter[0] != '\0') {
+    std::string label = filter;
+    filter += label.size() + 1;
+    if (filter[0] == '\0') break;
+    std::string patterns = filter;
+    filter += patterns.size() + 1;
+    pairs.emplace_back(std::move(label), std::move(patterns));
+  }
+  return pairs;
+}
+
+std::string Replace(std::string text, char from, char to) {
+  for (char& c : text)
+    if (c == from) c = to;
+  return text;
+}
+
+std::string FindOnPath(const char* program) {
+  const char* path = std::getenv("PATH");
+  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = folders.find(':', start);
+    std::string folder = folders.substr(start, end == std::string::npos ? end : end - start);
+    if (folder.empty()) folder = ".";
+    std::string candidate = folder + "/" + program;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    if (end == std::string::npos) return {};
+    start = end + 1;
+  }
+}
+
+std::vector<std::string> ZenityArguments(const std::string& tool, Kind kind,
+                                         const OsFileDialog& dialog) {
+  std::vector<std::string> arguments = {tool, "--file-selection"};
+  if (kind == Kind::Save) arguments.emplace_back("--save");
+  arguments.push_back(std::string("--title=") + DialogTitle(kind));
+  arguments.push_back("--filename=" + StartingPath(dialog));
+  for (const auto& [label, patterns] : FilterPairs(dialog.filter))
+    arguments.push_back("--file-filter=" + label + " | " + Replace(patterns, ';', ' '));
+  return arguments;
+}
+
+std::vector<std::string> KdialogArguments(const std::string& tool, Kind kind,
+                                          const OsFileDialog& dialog) {
+  std::string filters;
+  for (const auto& [label, patterns] : FilterPairs(dialog.filter)) {
+    if (!filters.empty()) filters += '\n';
+    filters += Replace(patterns, ';', ' ') + "|" + label;
+  }
+  return {tool,
+          "--title",
+          DialogTitle(kind),
+          kind == Kind::Open ? "--getopenfilename" : "--getsavefilename",
+          StartingPath(dialog),
+          filters};
+}
+
+enum class ToolResult { Chosen, Cancelled, Failed };
+
+// Runs the dialog program with its arguments as they are (no shell), keeps
+// the window painted while it runs, and collects what it prints.
+ToolResult RunTool(const std::vector<std::string>& arguments, std::string& output) {
+  const char* tool = arguments[0].c_str();
+  int pipeEnds[2];
+  if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
+    std::fprintf(stderr, "tesselle: cannot run %s: %s\n", tool, std::strerror(errno));
+    return ToolResult::Failed;
+  }
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);  // nothing else leaks
+#endif
+  pid_t child = 0;
+  int failure = posix_spawn(&child, tool, &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeEnds[1]);
+  if (failure != 0) {
+    close(pipeEnds[0]);
+    std::fprintf(stderr, "tesselle: cannot run %s: %s\n", tool, std::strerror(failure));
+    return ToolResult::Failed;
+  }
+
+  output.clear();
+  char buffer[4096];
+  for (;;) {
+    pollfd ready = {pipeEnds[0], POLLIN, 0};
+    int polled = poll(&ready, 1, 30);
+    if (polled < 0 && errno != EINTR) break;
+    if (polled <= 0) {
+      desktop::PumpWhileModal();
+      continue;
+    }
+    ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    if (output.size() < MaxToolOutput) output.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(pipeEnds[0]);
+
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) {
+      std::fprintf(stderr, "tesselle: lost track of %s: %s\n", tool, std::strerror(errno));
+      return ToolResult::Failed;
+    }
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    if (!output.empty() && output.back() == '\n') output.pop_back();
+    return output.empty() ? ToolResult::Cancelled : ToolResult::Chosen;
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 1) return ToolResult::Cancelled;
+  if (WIFEXITED(status))
+    std::fprintf(stderr, "tesselle: %s failed with status %d\n", tool, WEXITSTATUS(status));
+  else
+    std::fprintf(stderr, "tesselle: %s ended by signal %d\n", tool, WTERMSIG(status));
+  return ToolResult::Failed;
+}
+
+// Asks on the terminal; an empty answer keeps the current name, end of input
+// cancels.
+bool PromptOnTerminal(Kind kind, OsFileDialog& dialog) {
+  std::string current = CurrentName(dialog);
+  std::fprintf(stderr, "%s [%s]: ", kind == Kind::Open ? "Open area set" : "Save area set as",
+               current.c_str());
+  std::fflush(stderr);
+  std::cin.clear();
+  std::string answer;
+  if (!std::getline(std::cin, answer)) {
+    std::fputc('\n', stderr);
+    return false;
+  }
+  if (!answer.empty() && answer.back() == '\r') answer.pop_back();
+  return Accept(kind, answer.empty() ? current : answer, dialog);
+}
+
+bool RunDialog(Kind kind, OsFileDialog& dialog) {
+  std::string tool = FindOnPath("zenity");
+  bool zenity = !tool.empty();
+  if (!zenity) tool = FindOnPath("kdialog");
+  if (tool.empty() && !isatty(STDIN_FILENO)) {
+    std::fprintf(stderr,
+                 "tesselle: no file dialog available (install zenity or kdialog); the %s dialog "
+                 "is cancelled\n",
+                 DialogName(kind));
+    return false;
+  }
+  desktop::DialogScope scope;
+  if (tool.empty()) return PromptOnTerminal(kind, dialog);
+  std::string chosen;
+  ToolResult result = RunTool(
+      zenity ? ZenityArguments(tool, kind, dialog) : KdialogArguments(tool, kind, dialog), chosen);
+  return result == ToolResult::Chosen && Accept(kind, chosen, dialog);
+}
+
+}  // namespace
+
+namespace desktop {
+
+void SetFirstOpenAnswer(FirstOpen how, const char* name) {
+  FirstOpenAnswer.how = how;
+  FirstOpenAnswer.name = name;
+  FirstOpenAnswer.taken = false;
+}
+
+}  // namespace desktop
+
+bool OsGetOpenFileName(OsFileDialog& dialog) {
+  if (!FirstOpenAnswer.taken && FirstOpenAnswer.how != desktop::FirstOpen::Ask) {
+    FirstOpenAnswer.taken = true;
+    if (FirstOpenAnswer.how == desktop::FirstOpen::Cancel) return false;
+    std::size_t length = std::strlen(FirstOpenAnswer.name);
+    if (dialog.file == nullptr || length + 1 > dialog.maxFile) {
+      // Starting on an empty set instead would later save it over another file.
+      std::fprintf(stderr, "tesselle: the area set name is too long (%zu bytes, at most %u): %s\n",
+                   length, dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, FirstOpenAnswer.name);
+      OsExitProcess(1);
+    }
+    std::memcpy(dialog.file, FirstOpenAnswer.name, length + 1);
+    return true;
+  }
+  FirstOpenAnswer.taken = true;
+  return RunDialog(Kind::Open, dialog);
+}
+
+bool OsGetSaveFileName(OsFileDialog& dialog) { return RunDialog(Kind::Save, dialog); }

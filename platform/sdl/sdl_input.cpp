@@ -1,0 +1,115 @@
+// Input from SDL: events become Windows messages in a fixed ring, taken one
+// at a time after the program's own posted messages. Exposure re-presents the
+// picture; the window manager's close button becomes WM_CLOSE.
+#include "platform/emulated/emulated.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace {
+
+constexpr int RingSize = 256;
+
+struct PendingMessage {
+  std::uint32_t message;
+  OsWParam wParam;
+  OsLParam lParam;
+  std::uint32_t time;
+  bool shift;
+  bool control;
+};
+
+struct InputRing {
+  PendingMessage slots[RingSize];
+  int head;
+  int count;
+};
+
+InputRing Input;
+
+bool RingFull() { return Input.count == RingSize; }
+
+void Push(const PendingMessage& pending) {
+  Input.slots[(Input.head + Input.count) % RingSize] = pending;
+  ++Input.count;
+}
+
+void PushClose(std::uint32_t time) {
+  SDL_Keymod held = SDL_GetModState();
+  Push({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
+}
+
+// Handles what every pump handles alike (exposure, resize, a lost renderer);
+// true when the event is input or a close that the caller still has to deal
+// with.
+bool HandleCommonEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED: desktop::MarkPictureStale(); return false;
+        case SDL_WINDOWEVENT_CLOSE: return true;
+        default: return false;
+      }
+    case SDL_RENDER_DEVICE_RESET:
+      desktop::RecoverTexture();
+      desktop::MarkPictureStale();
+      return false;
+    case SDL_RENDER_TARGETS_RESET: desktop::MarkPictureStale(); return false;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_QUIT: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+namespace desktop {
+
+void PumpEvents() {
+  SDL_Event event;
+  // A full ring leaves the rest in SDL's own queue rather than drop it.
+  while (!RingFull() && SDL_PollEvent(&event) != 0) {
+    if (!HandleCommonEvent(event)) continue;
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+      KeyMessage key;
+      if (TranslateKey(event.key, key))
+        Push({key.message, key.wParam, key.lParam, event.key.timestamp, key.shift, key.control});
+    } else {
+      PushClose(event.common.timestamp);  // the close button, or a signal to end
+    }
+  }
+  if (RingFull()) SDL_PumpEvents();  // keep the window answering the display server
+}
+
+void PumpWhileModal() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    // The window is the dialog's owner and takes no input meanwhile; a
+    // request to end the process is kept for when the dialog is done.
+    if (HandleCommonEvent(event) && event.type == SDL_QUIT && !RingFull())
+      PushClose(event.common.timestamp);
+  }
+  desktop::RepresentIfStale();
+}
+
+}  // namespace desktop
+
+bool OsPeekMessage(OsMessage& message) {
+  if (emu::TakePostedMessage(message)) return true;
+  if (Input.count == 0) desktop::PumpEvents();
+  desktop::RepresentIfStale();
+  if (Input.count == 0) return false;
+  const PendingMessage& pending = Input.slots[Input.head];
+  message = {};
+  message.window = emu::MainWindow();
+  message.message = pending.message;
+  message.wParam = pending.wParam;
+  message.lParam = pending.lParam;
+  message.time = pending.time;
+  emu::SetHeldModifiers(pending.shift, pending.control);
+  Input.head = (Input.head + 1) % RingSize;
+  --Input.count;
+  return true;
+}

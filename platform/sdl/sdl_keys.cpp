@@ -1,0 +1,102 @@
+// SDL keys as the program knows them: one table from SDL key codes to Windows
+// virtual-key codes, and the key messages with their lParam bits (repeat
+// count, Alt context, previous state, transition) as Windows builds them.
+#include "platform/sdl/sdl_backend.h"
+
+namespace {
+
+// A run of consecutive SDL key codes mapped onto consecutive virtual keys.
+struct KeyRun {
+  SDL_Keycode first;
+  SDL_Keycode last;
+  OsWParam virtualKey;
+};
+
+constexpr KeyRun KeyTable[] = {
+    {SDLK_a, SDLK_z, 'A'},
+    {SDLK_0, SDLK_9, '0'},
+    {SDLK_LEFT, SDLK_LEFT, VK_LEFT},
+    {SDLK_RIGHT, SDLK_RIGHT, VK_RIGHT},
+    {SDLK_UP, SDLK_UP, VK_UP},
+    {SDLK_DOWN, SDLK_DOWN, VK_DOWN},
+    {SDLK_SPACE, SDLK_SPACE, VK_SPACE},
+    {SDLK_TAB, SDLK_TAB, VK_TAB},
+    {SDLK_RETURN, SDLK_RETURN, VK_RETURN},
+    {SDLK_KP_ENTER, SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_ESCAPE, SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_BACKSPACE, SDLK_BACKSPACE, VK_BACK},
+    {SDLK_INSERT, SDLK_INSERT, VK_INSERT},
+    {SDLK_DELETE, SDLK_DELETE, VK_DELETE},
+    {SDLK_HOME, SDLK_HOME, VK_HOME},
+    {SDLK_END, SDLK_END, VK_END},
+    {SDLK_PAGEUP, SDLK_PAGEUP, VK_PRIOR},
+    {SDLK_PAGEDOWN, SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_F1, SDLK_F12, VK_F1},
+    {SDLK_KP_1, SDLK_KP_9, VK_NUMPAD0 + 1},
+    {SDLK_KP_0, SDLK_KP_0, VK_NUMPAD0},
+    {SDLK_KP_MULTIPLY, SDLK_KP_MULTIPLY, VK_MULTIPLY},
+    {SDLK_KP_PLUS, SDLK_KP_PLUS, VK_ADD},
+    {SDLK_KP_MINUS, SDLK_KP_MINUS, VK_SUBTRACT},
+    {SDLK_KP_PERIOD, SDLK_KP_PERIOD, VK_DECIMAL},
+    {SDLK_KP_DIVIDE, SDLK_KP_DIVIDE, VK_DIVIDE},
+    {SDLK_LSHIFT, SDLK_LSHIFT, VK_SHIFT},
+    {SDLK_RSHIFT, SDLK_RSHIFT, VK_SHIFT},
+    {SDLK_LCTRL, SDLK_LCTRL, VK_CONTROL},
+    {SDLK_RCTRL, SDLK_RCTRL, VK_CONTROL},
+    {SDLK_LALT, SDLK_LALT, VK_MENU},
+    {SDLK_RALT, SDLK_RALT, VK_MENU},
+    {SDLK_EQUALS, SDLK_EQUALS, VK_OEM_PLUS},
+    {SDLK_MINUS, SDLK_MINUS, VK_OEM_MINUS},
+};
+
+static_assert(SDLK_F12 - SDLK_F1 == 11 && SDLK_KP_9 - SDLK_KP_1 == 8,
+              "SDL's function and keypad key codes run in order");
+
+OsWParam LookUp(SDL_Keycode code) {
+  for (const KeyRun& run : KeyTable) {
+    if (code >= run.first && code <= run.last)
+      return run.virtualKey + static_cast<OsWParam>(code - run.first);
+  }
+  return 0;
+}
+
+constexpr OsLParam RepeatOnce = 1;
+constexpr OsLParam AltContext = OsLParam{1} << 29;
+constexpr OsLParam WasDown = OsLParam{1} << 30;
+constexpr OsLParam Released = OsLParam{1} << 31;
+
+}  // namespace
+
+namespace desktop {
+
+OsWParam VirtualKey(const SDL_Keysym& key) {
+  if (OsWParam virtualKey = LookUp(key.sym)) return virtualKey;
+  // A layout whose letters lie outside Latin still names the letter keys by
+  // their place, as Windows does.
+  bool nonLatin = key.sym > 0x7F && (key.sym & SDLK_SCANCODE_MASK) == 0;
+  if (nonLatin && key.scancode >= SDL_SCANCODE_A && key.scancode <= SDL_SCANCODE_Z)
+    return 'A' + static_cast<OsWParam>(key.scancode - SDL_SCANCODE_A);
+  return 0;
+}
+
+bool TranslateKey(const SDL_KeyboardEvent& event, KeyMessage& out) {
+  OsWParam virtualKey = VirtualKey(event.keysym);
+  if (virtualKey == 0) return false;
+  bool pressed = event.type == SDL_KEYDOWN;
+  bool alt = (event.keysym.mod & KMOD_ALT) != 0;
+  OsLParam lParam = RepeatOnce;
+  if (alt) lParam |= AltContext;
+  if (!pressed) lParam |= WasDown | Released;
+  if (pressed && event.repeat != 0) lParam |= WasDown;
+  if (alt)
+    out.message = pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+  else
+    out.message = pressed ? WM_KEYDOWN : WM_KEYUP;
+  out.wParam = virtualKey;
+  out.lParam = lParam;
+  out.shift = (event.keysym.mod & KMOD_SHIFT) != 0;
+  out.control = (event.keysym.mod & KMOD_CTRL) != 0;
+  return true;
+}
+
+}  // namespace desktop

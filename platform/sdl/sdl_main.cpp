@@ -1,0 +1,109 @@
+// tesselle: the desktop front end. Reads the command line, opens the SDL
+// display (full screen unless --window) and hands over to the program.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/emulated/emulated.h"
+#include "platform/sdl/sdl_backend.h"
+#include "shell/program.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: tesselle [--window] [AREASET | --new]\n"
+    "Edits the areas of a tile-based game on the whole screen. Reads Cells.dap and\n"
+    "Cells.id from the current directory.\n"
+    "  AREASET    open this area set instead of asking for one\n"
+    "  --new      start a new, empty area set instead of asking for one\n"
+    "  --window   run in a window instead of full screen\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
+// The pointer and text input mean nothing to the program.
+constexpr Uint32 IgnoredEvents[] = {SDL_MOUSEMOTION,  SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                                    SDL_MOUSEWHEEL,   SDL_TEXTINPUT,       SDL_TEXTEDITING,
+                                    SDL_FINGERMOTION, SDL_FINGERDOWN,      SDL_FINGERUP};
+
+bool Set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && value[0] != '\0';
+}
+
+// Unless the user names a video driver, only those that show a window on a
+// display the environment names are tried: SDL would otherwise fall back to
+// drawing off screen, where nobody sees the program.
+void ChooseVideoDrivers() {
+  if (Set("SDL_VIDEODRIVER")) return;
+  std::string drivers;
+  if (Set("DISPLAY")) drivers = "x11";
+  if (Set("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.empty() ? "x11" : drivers.c_str());
+}
+
+int UsageError(const char* reason, const char* what) {
+  std::fprintf(stderr, "tesselle: %s%s (try tesselle --help)\n", reason, what);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool fullScreen = true;
+  bool startNew = false;
+  const char* areaSet = nullptr;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const char* argument = argv[i];
+    if (!optionsEnded && argument[0] == '-' && argument[1] != '\0') {
+      if (std::strcmp(argument, "--") == 0) {
+        optionsEnded = true;
+      } else if (std::strcmp(argument, "--help") == 0) {
+        std::fputs(Usage, stdout);
+        return 0;
+      } else if (std::strcmp(argument, "--version") == 0) {
+        std::printf("%s\n", WindowTitle);
+        return 0;
+      } else if (std::strcmp(argument, "--window") == 0) {
+        fullScreen = false;
+      } else if (std::strcmp(argument, "--new") == 0) {
+        startNew = true;
+      } else {
+        return UsageError("unknown option ", argument);
+      }
+    } else if (areaSet != nullptr) {
+      return UsageError("only one area set can be opened; also given: ", argument);
+    } else if (argument[0] == '\0') {
+      return UsageError("the area set name is empty", "");
+    } else {
+      areaSet = argument;
+    }
+  }
+  if (startNew && areaSet != nullptr)
+    return UsageError("--new and an area set exclude each other: ", areaSet);
+
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is WM_CLOSE only
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  ChooseVideoDrivers();
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "tesselle: cannot open the display: %s\n", SDL_GetError());
+    return 1;
+  }
+  for (Uint32 ignored : IgnoredEvents) SDL_EventState(ignored, SDL_IGNORE);
+  SDL_StopTextInput();
+  emu::InitDisplayEmulation(640);
+  if (!desktop::OpenDisplay(fullScreen)) {
+    std::fprintf(stderr, "tesselle: cannot open the display: %s\n", SDL_GetError());
+    desktop::CloseDisplay();
+    SDL_Quit();
+    return 1;
+  }
+  desktop::SetPointerVisible(false);
+
+  if (startNew)
+    desktop::SetFirstOpenAnswer(desktop::FirstOpen::Cancel, nullptr);
+  else if (areaSet != nullptr)
+    desktop::SetFirstOpenAnswer(desktop::FirstOpen::Answer, areaSet);
+  ProgramEntry();
+}
