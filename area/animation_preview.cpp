@@ -1,6 +1,97 @@
-// The animation preview (F4).
+// The animation preview (F4): the current area as stored in its slot, drawn
+// one screen pixel per cell pixel on a cleared screen, where every cell whose
+// id-table entry names another cell steps to that cell every sixth turn.
 #include "area/animation_preview.h"
+
+#include <cstring>
+
+#include "area/editor_state.h"
+#include "draw/screen.h"
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
 
 std::uint32_t AnimationTick;
 
-void RunAnimationPreview() {}
+namespace {
+
+constexpr int PreviewLeft = 32;
+constexpr int PreviewTop = 16;
+constexpr int CellSide = 16;
+constexpr std::size_t SnapshotBitmapsOffset = AreaSetBankCopyOffset;  // 81920
+constexpr std::size_t SnapshotBitmapsSize = 256 * CellBytes;
+constexpr std::size_t SnapshotIdTableOffset = AreaSetIdCopyOffset;  // 148224
+static_assert(SnapshotIdTableOffset + CellIdTableSize == PreviewSnapshotSize);
+
+// The entries 0 and 255 mark a cell that does not animate; any other names
+// the cell that follows it.
+bool NamesASuccessor(std::uint8_t entry) { return entry != 0 && entry != 255; }
+
+std::uint8_t* PreviewSlot() {
+  return PreviewSnapshot + AreaRecordSize * static_cast<std::size_t>(AreaEditorState.currentArea);
+}
+
+}  // namespace
+
+void RunAnimationPreview() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  TakeSnapshot();
+  DrawPreviewArea();
+  PreviewLoop();
+  RestoreScreen(ScreenStore);
+}
+
+void TakeSnapshot() {
+  std::memcpy(PreviewSnapshot, AreaSetImage, PreviewSnapshotSize);
+  std::memcpy(PreviewSnapshot + SnapshotBitmapsOffset, CellBank, SnapshotBitmapsSize);
+  std::memcpy(PreviewSnapshot + SnapshotIdTableOffset, CellIdTable, CellIdTableSize);
+}
+
+void DrawPreviewArea() {
+  LockFrame();
+  const std::uint8_t* slot = PreviewSlot();
+  for (std::uint32_t i = 0; i < AreaCells; ++i) DrawPreviewCell(slot[i], i);
+  UnlockFrame();
+}
+
+void DrawPreviewCell(std::uint32_t cell, std::uint32_t position) {
+  const std::uint8_t* bitmap = PreviewSnapshot + SnapshotBitmapsOffset + CellBytes * cell;
+  int left = PreviewLeft + CellSide * static_cast<int>(position % 16);
+  int top = PreviewTop + CellSide * static_cast<int>(position / 16);
+  for (int row = 0; row < CellSide; ++row)
+    std::memcpy(FramePixel(left, top + row), bitmap + CellSide * row, CellSide);
+}
+
+void PreviewLoop() {
+  for (;;) {
+    if (PeekProgramMessage()) {
+      const OsMessage& message = ProgramState.message;
+      if (message.message == WM_QUIT) ExitProgram();
+      if (message.message != WM_KEYDOWN) DispatchProgramMessage();
+      // Any message carrying Esc ends the preview: the key's press or its
+      // release.
+      if (message.wParam == VK_ESCAPE) return;
+    }
+    WaitFrame();
+    AdvanceAnimation();
+    if (ProgramState.running == 0) FatalExit();
+  }
+}
+
+void AdvanceAnimation() {
+  LockFrame();
+  AnimationTick += 1;
+  if (AnimationTick == AnimationPeriod) {
+    AnimationTick = 0;
+    std::uint8_t* slot = PreviewSlot();
+    const std::uint8_t* successors = PreviewSnapshot + SnapshotIdTableOffset;
+    for (std::uint32_t i = 0; i < AreaCells; ++i) {
+      std::uint8_t next = successors[slot[i]];
+      if (!NamesASuccessor(next)) continue;
+      slot[i] = next;
+      DrawPreviewCell(next, i);
+    }
+  }
+  UnlockFrame();
+}

@@ -1,4 +1,63 @@
-// The help page (F1).
+// The help page (F1): a still page of text over the saved area editor screen,
+// drawn once at the display's own resolution.
 #include "shell/help_page.h"
 
-void ShowHelpPage() {}
+#include <cstring>
+
+#include "draw/screen.h"
+#include "draw/tables.h"
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
+
+namespace {
+
+constexpr int GlyphWidth = 8;
+constexpr int LinePitch = HelpGlyphHeight + 1;  // one blank row between lines
+constexpr std::uint8_t LineFeed = 0x0A;
+
+}  // namespace
+
+void ShowHelpPage() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  DrawHelpText();
+  HelpPageLoop();
+  RestoreScreen(ScreenStore);
+}
+
+void DrawHelpText() {
+  LockFrame();
+  int penX = 0;
+  int lineTop = 0;
+  for (const char* text = HelpText; *text != '\0'; ++text) {
+    auto code = static_cast<std::uint8_t>(*text);
+    if (code == LineFeed) {
+      penX = 0;
+      lineTop += LinePitch;
+      continue;
+    }
+    const std::uint8_t* glyph = HelpFont.data() + GlyphWidth * HelpGlyphHeight * code;
+    for (int row = 0; row < HelpGlyphHeight; ++row)
+      std::memcpy(FramePixel(penX, lineTop + row), glyph + GlyphWidth * row, GlyphWidth);
+    penX += GlyphWidth;
+  }
+  UnlockFrame();
+}
+
+void HelpPageLoop() {
+  for (;;) {
+    WaitFrame();
+    if (PeekProgramMessage()) {
+      const OsMessage& message = ProgramState.message;
+      if (message.message == WM_QUIT) ExitProgram();
+      if (message.message == WM_KEYDOWN) {
+        if (message.wParam == VK_ESCAPE) return;
+        continue;  // other keys are dropped, and the next turn starts at once
+      }
+      DispatchProgramMessage();
+    }
+    WaitFrame();
+    if (ProgramState.running == 0) return;
+  }
+}

@@ -1,0 +1,386 @@
+// Block mode: marking, copying, pasting across areas and the blink, driven
+// through the key dispatcher inside the running program.
+#include "area/block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "area/area_slots.h"
+#include "area/editor_keys.h"
+#include "area/editor_state.h"
+#include "files/area_set.h"
+#include "shell/display.h"
+#include "shell/program.h"
+#include "tests/platform_double.h"
+
+namespace {
+
+class Block : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::Reset();
+    dbl::AnswerOpen("");
+  }
+
+  static void Inside(const std::function<void()>& body) {
+    dbl::Do(body);
+    dbl::RunProgram();
+  }
+
+  static void Press(OsWParam key, bool shift = false) {
+    emu::SetHeldModifiers(shift, false);
+    HandleAreaEditorKey(key);
+    emu::SetHeldModifiers(false, false);
+  }
+
+  static void At(int x, int y) {
+    AreaEditorState.cursorX = x;
+    AreaEditorState.cursorY = y;
+  }
+
+  // Cell 16 y + x at every position, ids 100 above, so that every cell and
+  // every id of the area tells where it came from.
+  static void FillEditGrid(int base = 0) {
+    for (int i = 0; i < 160; ++i) {
+      EditGrid.cellLayer[i] = EditGrid.displayLayer[i] = static_cast<std::uint8_t>(base + i);
+      EditGrid.idLayer[i] = static_cast<std::uint8_t>(base + i + 100);
+    }
+  }
+
+  // The live block with its corners in order.
+  static BlockCorners Ordered(const BlockCorners& b) {
+    return {std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2), std::max(b.y1, b.y2)};
+  }
+
+  // A scribble on the editor window's cell (15, 9), which a whole-window
+  // redraw paints over.
+  static constexpr int MarkX = 64 + 32 * 15 + 5, MarkY = 32 + 32 * 9 + 5;
+  static void Scribble() {
+    LockFrame();
+    *FramePixel(MarkX, MarkY) =
+        static_cast<std::uint8_t>(~dbl::CellPixel(EditGrid.displayLayer[159], 2, 2));
+    UnlockFrame();
+  }
+  static bool Redrawn() {
+    return dbl::Screen()[640 * MarkY + MarkX] == dbl::CellPixel(EditGrid.displayLayer[159], 2, 2);
+  }
+};
+
+void ExpectCorners(const BlockCorners& b, int x1, int y1, int x2, int y2) {
+  EXPECT_EQ(b.x1, x1);
+  EXPECT_EQ(b.y1, y1);
+  EXPECT_EQ(b.x2, x2);
+  EXPECT_EQ(b.y2, y2);
+}
+
+TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
+  Inside([] {
+    // One Shift+RIGHT at (2, 3) marks two cells.
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    EXPECT_EQ(BlockState.code, BlockSelecting);
+    EXPECT_EQ(BlockState.blinkFlag, 1);
+    ExpectCorners(BlockState.live, 2, 3, 3, 3);
+    Press(VK_TAB);
+    Press(VK_TAB);
+
+    // From each corner of (2, 2)-(6, 4) towards the opposite one; each copy
+    // pasted at (8, 5) of a fresh grid gives the same 5 x 3 cells.
+    struct Start {
+      int x, y;
+      OsWParam across, down;
+    };
+    const Start starts[] = {{2, 2, VK_RIGHT, VK_DOWN},
+                            {6, 4, VK_LEFT, VK_UP},
+                            {2, 4, VK_RIGHT, VK_UP},
+                            {6, 2, VK_LEFT, VK_DOWN}};
+    for (const Start& start : starts) {
+      SCOPED_TRACE(testing::Message() << "from " << start.x << ", " << start.y);
+      FillEditGrid();
+      At(start.x, start.y);
+      for (int i = 0; i < 4; ++i) Press(start.across, true);
+      for (int i = 0; i < 2; ++i) Press(start.down, true);
+      EXPECT_EQ(BlockState.live.x1, start.x);  // the anchor stays where marking began
+      EXPECT_EQ(BlockState.live.y1, start.y);
+      BlockCorners block = Ordered(BlockState.live);
+      ExpectCorners(block, 2, 2, 6, 4);
+      Press('C');
+      std::memset(EditGrid.cellLayer, 0, 160);
+      At(8, 5);
+      Press('V');
+      ExpectCorners(BlockState.stored, 2, 2, 6, 4);  // put in order by the paste
+      for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 16; ++x) {
+          bool inside = x >= 8 && x <= 12 && y >= 5 && y <= 7;
+          int expected = inside ? 16 * (y - 3) + (x - 6) : 0;
+          ASSERT_EQ(EditGrid.cellLayer[16 * y + x], expected) << x << ", " << y;
+        }
+    }
+  });
+}
+
+TEST_F(Block, PasteIsCutAtTheRightAndBottomEdgesAndBringsTheSnapshotsIds) {
+  Inside([] {
+    FillEditGrid();
+    // Ids that the cell-id table would not give: the paste must not look
+    // them up again.
+    ASSERT_NE(EditGrid.idLayer[16 * 2 + 2], dbl::CellId(EditGrid.cellLayer[16 * 2 + 2]));
+    At(6, 4);
+    for (int i = 0; i < 4; ++i) Press(VK_LEFT, true);
+    for (int i = 0; i < 2; ++i) Press(VK_UP, true);
+    Press('C');
+    ExpectCorners(BlockState.stored, 6, 4, 2, 2);  // as marked, until a paste
+
+    std::uint8_t cellsBefore[160], idsBefore[160];
+    std::memcpy(cellsBefore, EditGrid.cellLayer, 160);
+    std::memcpy(idsBefore, EditGrid.idLayer, 160);
+    At(13, 8);
+    Press('V');
+    ExpectCorners(BlockState.stored, 2, 2, 6, 4);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    for (int y = 0; y < 10; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        int t = 16 * y + x;
+        if (x >= 13 && y >= 8) {
+          int s = 16 * (y - 6) + (x - 11);  // columns 2..4 of rows 2..3
+          EXPECT_EQ(EditGrid.cellLayer[t], s) << x << ", " << y;
+          EXPECT_EQ(EditGrid.displayLayer[t], s) << x << ", " << y;
+          EXPECT_EQ(EditGrid.idLayer[t], s + 100) << x << ", " << y;
+        } else {
+          EXPECT_EQ(EditGrid.cellLayer[t], cellsBefore[t]) << x << ", " << y;
+          EXPECT_EQ(EditGrid.idLayer[t], idsBefore[t]) << x << ", " << y;
+        }
+      }
+    }
+    // The pasted cells are on the screen at once.
+    EXPECT_EQ(dbl::Screen()[640 * (32 + 32 * 9) + 64 + 32 * 15], dbl::CellPixel(16 * 3 + 4, 0, 0));
+  });
+}
+
+TEST_F(Block, PasteBeforeAnyCopyDoesNothing) {
+  Inside([] {
+    FillEditGrid();
+    At(3, 3);
+    Scribble();
+    Press('V');
+    EXPECT_EQ(EditGrid.cellLayer[16 * 3 + 3], 16 * 3 + 3);
+    EXPECT_FALSE(Redrawn());
+    EXPECT_EQ(BlockState.clipboardFlag, 0);
+  });
+}
+
+TEST_F(Block, CopyAfterSpaceTakesTheTopLeftCellAlone) {
+  Inside([] {
+    FillEditGrid(10);
+    AreaEditorState.selectedCell = 200;
+    At(4, 4);
+    Press(VK_RIGHT, true);
+    Press(VK_DOWN, true);
+    Press(VK_SPACE);  // places cell 200 at (5, 5); the block end rule clears the block
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    Press('C');
+    ExpectCorners(BlockState.stored, 0, 0, 0, 0);
+    EditGrid.cellLayer[0] = 99;  // later changes do not reach the copy
+    At(7, 6);
+    Press('V');
+    EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 7], 10);
+    EXPECT_EQ(EditGrid.idLayer[16 * 6 + 7], 110);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 8], 10 + 16 * 6 + 8);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 7 + 7], 10 + 16 * 7 + 7);
+  });
+}
+
+TEST_F(Block, CopyAfterAPlainArrowTakesTheMarkedBlock) {
+  Inside([] {
+    FillEditGrid();
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    Press(VK_RIGHT, true);
+    Press(VK_DOWN, true);
+    Press(VK_RIGHT);  // stops the blink, keeps the corners
+    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    Press('C');
+    ExpectCorners(BlockState.stored, 2, 3, 4, 4);
+    At(10, 6);
+    Press('V');
+    for (int j = 0; j < 2; ++j)
+      for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(EditGrid.cellLayer[16 * (6 + j) + 10 + i], 16 * (3 + j) + 2 + i);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 13], 16 * 6 + 13);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 8 + 10], 16 * 8 + 10);
+  });
+}
+
+TEST_F(Block, CopyInOneAreaPastesIntoAnotherWhichChangesOnlyWithF2) {
+  // Area 3 and area 4 as stored: different cells everywhere.
+  dbl::Do([] {
+    for (int i = 0; i < 160; ++i) {
+      AreaRecord(3)[i] = static_cast<std::uint8_t>(i);
+      AreaRecord(3)[160 + i] = static_cast<std::uint8_t>(i + 50);
+      AreaRecord(4)[i] = 200;
+      AreaRecord(4)[160 + i] = 201;
+    }
+    AreaEditorState.currentArea = 2;
+    Press(VK_ADD);
+    ASSERT_EQ(AreaEditorState.currentArea, 3);
+    At(1, 1);
+    Press(VK_RIGHT, true);
+    Press(VK_DOWN, true);
+    Press('C');
+    Press(VK_ADD);
+    ASSERT_EQ(AreaEditorState.currentArea, 4);
+    At(14, 0);
+    Press('V');
+    EXPECT_EQ(EditGrid.cellLayer[14], 17);
+    EXPECT_EQ(EditGrid.cellLayer[15], 18);
+    EXPECT_EQ(EditGrid.cellLayer[16 + 14], 33);
+    EXPECT_EQ(EditGrid.idLayer[16 + 15], 34 + 50);
+    EXPECT_EQ(EditGrid.cellLayer[13], 200);
+    EXPECT_EQ(AreaRecord(4)[14], 200);  // not stored yet
+    EXPECT_EQ(AreaRecord(4)[160 + 14], 201);
+  });
+  dbl::Key(VK_F2);
+  dbl::Do([] {
+    EXPECT_EQ(AreaRecord(4)[14], 17);
+    EXPECT_EQ(AreaRecord(4)[160 + 14], 17 + 50);
+    EXPECT_EQ(AreaRecord(4)[16 + 15], 34);
+    EXPECT_EQ(AreaRecord(4)[13], 200);
+    EXPECT_EQ(AreaRecord(3)[17], 17);  // the source is untouched
+  });
+  dbl::RunProgram();
+}
+
+TEST_F(Block, CopyAfterALoadWithShiftKeepsTheStoredBlock) {
+  Inside([] {
+    FillEditGrid();
+    At(1, 1);
+    Press(VK_RIGHT, true);
+    Press('C');
+    for (int i = 0; i < 160; ++i) AreaRecord(1)[i] = static_cast<std::uint8_t>(i + 60);
+    Press(VK_ADD, true);  // Shift held: no block end rule after the load
+    EXPECT_EQ(BlockState.code, BlockAreaLoaded);
+    At(8, 8);
+    Press('C', true);
+    EXPECT_EQ(BlockState.code, BlockAreaLoaded);
+    ExpectCorners(BlockState.stored, 1, 1, 2, 1);
+    // The same rectangle, out of the new area.
+    At(0, 9);
+    Press('V');
+    EXPECT_EQ(EditGrid.cellLayer[16 * 9], 17 + 60);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 9 + 1], 18 + 60);
+    EXPECT_EQ(EditGrid.cellLayer[16 * 9 + 2], 16 * 9 + 2 + 60);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+  });
+}
+
+TEST_F(Block, CopyWhileMarkingEndsTheMarking) {
+  Inside([] {
+    FillEditGrid();
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    Press(VK_RIGHT, true);
+    Press('C', true);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_EQ(BlockState.blinkFlag, 0);
+    ExpectCorners(BlockState.live, 0, 0, 0, 0);
+    ExpectCorners(BlockState.stored, 2, 3, 4, 3);
+    // The next Shift+arrow starts a fresh block at the cursor.
+    Press(VK_DOWN, true);
+    EXPECT_EQ(BlockState.code, BlockSelecting);
+    EXPECT_EQ(BlockState.blinkFlag, 1);
+    ExpectCorners(BlockState.live, 4, 3, 4, 4);
+  });
+}
+
+TEST_F(Block, BlinkRedrawsTheWindowOnceEveryEightTurns) {
+  Inside([] {
+    FillEditGrid();
+    At(2, 2);
+    Press(VK_RIGHT, true);
+    Press(VK_DOWN, true);
+    std::vector<int> redraws;
+    for (int turn = 1; turn <= 32; ++turn) {
+      Scribble();
+      BlinkBlock();
+      if (Redrawn()) redraws.push_back(turn);
+      bool blank = BlockState.blinkPhase == 1;
+      // The block shows cell 0 in the blank phase, its own cells otherwise;
+      // the rest of the window always its own cells.
+      EXPECT_EQ(EditGrid.displayLayer[16 * 2 + 2], blank ? 0 : 34);
+      EXPECT_EQ(EditGrid.displayLayer[16 * 3 + 3], blank ? 0 : 51);
+      EXPECT_EQ(EditGrid.displayLayer[16 * 3 + 4], 52);
+      EXPECT_EQ(EditGrid.cellLayer[16 * 3 + 3], 51);
+    }
+    EXPECT_EQ(redraws, (std::vector<int>{8, 16, 24, 32}));
+
+    // A block that grows while blanked: the display layer follows at once,
+    // the screen at the next change.
+    for (int turn = 0; turn < 8; ++turn) BlinkBlock();
+    ASSERT_EQ(BlockState.blinkPhase, 1);
+    Press(VK_RIGHT, true);
+    BlinkBlock();
+    EXPECT_EQ(EditGrid.displayLayer[16 * 3 + 4], 0);
+  });
+}
+
+TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
+  Inside([] {
+    FillEditGrid();
+    for (int left = 0; left < 8; ++left) {
+      // A blink stopped in the shown phase after `left` turns keeps its
+      // counter.
+      At(2, 2);
+      Press(VK_RIGHT, true);
+      for (int turn = 0; turn < left; ++turn) BlinkBlock();
+      ASSERT_EQ(BlockState.blinkPhase, 0);
+      Press(VK_RIGHT);
+      BlinkBlock();  // idle: nothing happens
+      ASSERT_EQ(BlockState.blinkCounter, left);
+      At(5, 5);
+      Press(VK_RIGHT, true);
+      int turns = 0;
+      while (BlockState.blinkPhase == 0 && turns < 20) {
+        BlinkBlock();
+        ++turns;
+      }
+      EXPECT_EQ(turns, 8 - left) << "counter " << left;
+      // Ending the selection in the blank phase puts the cells back with a
+      // redraw on the next turn and starts the counter afresh.
+      Press(VK_ESCAPE);
+      EXPECT_EQ(BlockState.blinkFlag, 0);
+      Scribble();
+      BlinkBlock();
+      EXPECT_TRUE(Redrawn());
+      EXPECT_EQ(BlockState.blinkPhase, 0);
+      EXPECT_EQ(BlockState.blinkCounter, 0);
+      EXPECT_EQ(EditGrid.displayLayer[16 * 5 + 5], 16 * 5 + 5);
+    }
+  });
+}
+
+TEST_F(Block, StoringDuringTheBlankPhaseThroughTheMainLoopStoresTheTrueCells) {
+  dbl::Do([] {
+    FillEditGrid();
+    At(3, 3);
+  });
+  dbl::Key(VK_RIGHT, true);
+  dbl::Idle(18);  // idle turns of two blanks: the block goes blank after eight
+  dbl::Do([] {
+    ASSERT_EQ(BlockState.blinkPhase, 1);
+    EXPECT_EQ(dbl::Screen()[640 * (32 + 32 * 3) + 64 + 32 * 3], dbl::CellPixel(0, 0, 0));
+  });
+  dbl::Key(VK_F2);
+  dbl::Do([] {
+    EXPECT_EQ(AreaRecord(0)[16 * 3 + 3], 51);
+    EXPECT_EQ(AreaRecord(0)[16 * 3 + 4], 52);
+    EXPECT_EQ(AreaRecord(0)[160 + 16 * 3 + 4], 152);
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+}
+
+}  // namespace
