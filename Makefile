@@ -10,11 +10,9 @@ PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmo
 
 .PHONY: all deps build run test test-asan clean format
 
-all: build
-
-deps:
-	@missing=""; \
-	for package in $(PACKAGES); do \
+# $(call install_missing,PACKAGES): apt-get installs those not installed yet.
+install_missing = missing=""; \
+	for package in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$package 2>/dev/null | grep -q 'install ok installed' || \
 	    missing="$$missing $$package"; \
 	done; \
@@ -24,6 +22,11 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+
+all: build
+
+deps:
+	@$(call install_missing,$(PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
@@ -49,3 +52,26 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# The Windows build: tesselle.exe cross-compiled with mingw-w64, statically
+# linked, and its smoke test under Wine on a virtual X server. The smoke test
+# compares with the headless front end, so it builds that and the demo data too.
+WIN_BUILD ?= build-win
+WIN_PACKAGES := cmake make g++-mingw-w64-x86-64
+WIN_TEST_PACKAGES := wine wine64 xvfb xdotool imagemagick
+
+.PHONY: windows test-windows
+
+windows:
+	@$(call install_missing,$(WIN_PACKAGES))
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DTESSELLE_TESTS=OFF -DTESSELLE_DESKTOP=OFF \
+	  -DTESSELLE_WERROR=$(WERROR)
+	cmake --build $(WIN_BUILD) -j$(JOBS) --target tesselle
+
+test-windows: windows
+	@$(MAKE) --no-print-directory deps
+	@$(call install_missing,$(WIN_TEST_PACKAGES))
+	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data
+	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless demo

@@ -58,8 +58,12 @@ void LockFrame() {
       return;
     }
     if (result != DDERR_SURFACELOST) FailDisplay("cannot lock the display surface");
-    if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK)
+    if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK) {
+      // Destroying the window ends the exclusive mode and loses the surface
+      // for good: that is the close road, not a failure of the display.
+      if (ProgramState.running == 0) ExitProgram();
       FailDisplay("cannot restore the lost display surface");
+    }
   }
 }
 

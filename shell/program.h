@@ -37,7 +37,12 @@ void DispatchProgramMessage();
 // Ends the process at once with the wParam of the message record.
 [[noreturn]] void FatalExit();
 // Ends the process with status 1 after one "tesselle: ..." line.
-[[noreturn]] void FailStartup(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#ifdef __MINGW_PRINTF_FORMAT  // mingw-w64: the C99 printf family, as libstdc++ selects it
+#define TESSELLE_PRINTF_LIKE(f, a) __attribute__((format(__MINGW_PRINTF_FORMAT, f, a)))
+#else
+#define TESSELLE_PRINTF_LIKE(f, a) __attribute__((format(printf, f, a)))
+#endif
+[[noreturn]] void FailStartup(const char* format, ...) TESSELLE_PRINTF_LIKE(1, 2);
 [[noreturn]] void FailDisplay(const char* what);
 
 // True while Shift is held, as of the message last taken.

@@ -130,6 +130,11 @@ TEST(HeadlessDisplay, LostSurfaceIsRestoredAndFailedLockEnds) {
   EXPECT_EQ(run.errors, "tesselle: display: cannot lock the display surface\n");
   run = RunScript(dir, "open cancel\nlose-surface unrestorable\nkey RIGHT\nquit 4\n");
   EXPECT_EQ(run.status, 1);
+  // Closing the window can take the surface with it: that is still the
+  // orderly end, with the close's wParam.
+  run = RunScript(dir, "open cancel\nlose-surface unrestorable\nclose\n");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
 }
 
 TEST(HeadlessDisplay, PitchDoesNotChangeThePicture) {

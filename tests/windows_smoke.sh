@@ -1,0 +1,399 @@
+#!/bin/bash
+# Smoke test of tesselle.exe under Wine on a virtual X server: the real open,
+# Save As and message-box dialogs, DirectDraw's 8-bit palette mode in a Wine
+# virtual desktop, keys sent as X events, the screen compared with the headless
+# front end's picture of the same keys, the saved files byte for byte, the
+# failure exits and Alt+F4.
+# Usage: windows_smoke.sh TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR
+# DATA_DIR holds Cells.dap, Cells.id and Areas.out. Exits 77 (skipped) when a
+# tool it needs is missing or Wine cannot run here.
+set -euo pipefail
+
+if [[ $# -ne 3 ]]; then
+  echo "usage: $0 TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR" >&2
+  exit 2
+fi
+EXE=$(realpath "$1")
+HEADLESS=$(realpath "$2")
+DATA=$(realpath "$3")
+for file in "$EXE" "$HEADLESS" "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out"; do
+  [[ -f $file ]] || {
+    echo "FAIL: $file is missing" >&2
+    exit 1
+  }
+done
+
+WINE=$(command -v wine || command -v wine64 || true)
+[[ -z $WINE && -x /usr/lib/wine/wine64 ]] && WINE=/usr/lib/wine/wine64
+if [[ -z $WINE ]]; then
+  echo "SKIP: wine is not installed"
+  exit 77
+fi
+WINESERVER=$(command -v wineserver || command -v wineserver64 || true)
+[[ -z $WINESERVER && -x /usr/lib/wine/wineserver64 ]] && WINESERVER=/usr/lib/wine/wineserver64
+for tool in Xvfb xdotool import convert cmp awk timeout; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+if [[ -z $WINESERVER ]]; then
+  echo "SKIP: wineserver is not installed"
+  exit 77
+fi
+
+# --- The module itself: WndProc its only export, only system DLLs imported ----
+OBJDUMP=$(command -v x86_64-w64-mingw32-objdump || command -v objdump || true)
+if [[ -n $OBJDUMP ]] && headers=$("$OBJDUMP" -p "$EXE" 2>/dev/null); then
+  exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next }
+                 table && NF == 0 { table = 0 }
+                 table { print $NF }' <<<"$headers")
+  [[ $exports == WndProc ]] || {
+    echo "FAIL: the exports of tesselle.exe are [${exports//$'\n'/ }], not [WndProc]" >&2
+    exit 1
+  }
+  while read -r dll; do
+    case ${dll,,} in
+      kernel32.dll | user32.dll | gdi32.dll | comdlg32.dll | ddraw.dll | msvcrt.dll) ;;
+      ucrtbase.dll | api-ms-win-crt-*.dll) ;;
+      *)
+        echo "FAIL: tesselle.exe needs $dll, which a bare Windows does not have" >&2
+        exit 1
+        ;;
+    esac
+  done < <(awk '/DLL Name:/ { print $3 }' <<<"$headers")
+  echo "tesselle.exe exports only WndProc and imports only system DLLs"
+else
+  echo "note: no objdump that reads PE files; the export table is not checked"
+fi
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/tesselle-windows.XXXXXX")
+export WINEPREFIX="$WORK/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
+XVFB_PID=""
+APP_PID=""
+KEEP=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  KEEP=1
+  exit 1
+}
+
+cleanup() {
+  # The prefix's wineserver ends every process of this prefix, all ours.
+  if [[ -d $WINEPREFIX ]]; then
+    "$WINESERVER" -k 2>/dev/null || true
+    timeout 20 "$WINESERVER" -w 2>/dev/null || true
+  fi
+  if [[ -n $APP_PID ]]; then
+    kill "$APP_PID" 2>/dev/null || true
+    wait "$APP_PID" 2>/dev/null || true
+  fi
+  if [[ -n $XVFB_PID ]]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+  rm -rf "$WINEPREFIX"
+  if ((KEEP)); then
+    echo "captures, references and logs kept in $WORK" >&2
+  else
+    rm -rf "$WORK"
+  fi
+  return 0
+}
+trap cleanup EXIT
+
+# Windows' name of a POSIX path: Wine maps drive Z: to /.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# until_true SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails when it has not within SECONDS.
+until_true() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# --- The virtual X server and the Wine prefix ---------------------------------
+for ((number = 140; number < 190; number++)); do
+  [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+  Xvfb ":$number" -screen 0 640x480x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$number"
+  # Ours, not a server that took the number first.
+  if until_true 10 xdotool getdisplaygeometry >/dev/null 2>&1 && kill -0 "$XVFB_PID" 2>/dev/null; then
+    break
+  fi
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID=""
+done
+[[ -n $XVFB_PID ]] || fail "cannot start Xvfb on any display from :140 to :189"
+
+echo "making a Wine prefix (the first time on a machine takes a while)"
+if ! timeout 600 "$WINE" wineboot -i >"$WORK/wineboot.log" 2>&1; then
+  echo "SKIP: wine cannot run here: $(tail -n 3 "$WORK/wineboot.log")"
+  exit 77
+fi
+timeout 60 "$WINESERVER" -w || true
+
+# A fresh working directory holding the cell bank and id table.
+new_run_dir() {
+  local dir="$WORK/$1"
+  mkdir -p "$dir"
+  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$dir/"
+  cp "$EXE" "$dir/tesselle.exe"
+  echo "$dir"
+}
+
+# --- Helpers ------------------------------------------------------------------
+# visible_window NAME: the id of a mapped window whose title is NAME.
+visible_window() {
+  timeout "${2:-60}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# answer_dialog TITLE TEXT: types TEXT into the dialog titled TITLE and
+# presses Enter.
+answer_dialog() {
+  local dialog
+  dialog=$(visible_window "$1") || true
+  [[ -n $dialog ]] || fail "no dialog titled '$1' within 60 s"
+  xdotool windowfocus --sync "$dialog"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  until_true 20 no_window "$dialog" || fail "the '$1' dialog stays open"
+}
+
+no_window() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Key names as the headless script has them, sent as X key events.
+keysym() {
+  case $1 in
+    TAB) echo Tab ;;
+    SPACE) echo space ;;
+    ESCAPE) echo Escape ;;
+    RETURN) echo Return ;;
+    LEFT | RIGHT | UP | DOWN) echo "${1:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${1:1}")" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# press KEY...: the keys, one after another, to the program's window.
+press() {
+  local key syms=()
+  for key in "$@"; do syms+=("$(keysym "$key")"); done
+  xdotool windowfocus --sync "$MAIN"
+  xdotool key --delay 40 "${syms[@]}"
+}
+
+# reference NAME KEY...: the headless front end's picture after opening
+# Areas.out and pressing the keys, as $REF/NAME.rgb, and the area set it then
+# holds on disk as $REF/NAME.out.
+REF="$WORK/reference"
+mkdir -p "$REF"
+reference() {
+  local name=$1 dir="$REF/$1.run" key
+  shift
+  mkdir -p "$dir"
+  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out" "$dir/"
+  {
+    echo "open Areas.out"
+    echo "frames 8"
+    for key in "$@"; do echo "key $key"; done
+    echo "frames 8"
+    echo "shot $name.png"
+    echo "quit"
+  } >"$dir/script"
+  (cd "$dir" && "$HEADLESS" script >/dev/null 2>"$dir/stderr") ||
+    fail "tesselle-headless fails on $name: $(cat "$dir/stderr")"
+  convert "$dir/$name.png" -depth 8 "rgb:$REF/$name.rgb"
+  cp "$dir/Areas.out" "$REF/$name.out"
+}
+
+# screen_matches NAME: captures the screen; true when it equals the headless
+# picture NAME everywhere but in one cursor-sized box (at most 32 x 32), where
+# the cursor's colour, which changes with every other frame, may differ.
+screen_matches() {
+  local capture="$WORK/capture-$1.rgb" width height
+  LAST_DIFF="(no capture)"
+  import -silent -window root -depth 8 "rgb:$capture" 2>/dev/null || return 1
+  [[ $(stat -c %s "$capture") -eq $((640 * 480 * 3)) ]] || return 1
+  LAST_DIFF=$({ cmp -l "$REF/$1.rgb" "$capture" || true; } | awk '
+    { p = int(($1 - 1) / 3); x = p % 640; y = int(p / 640)
+      if (!(p in seen)) { seen[p] = 1; n++ }
+      if (n == 1 || x < x0) x0 = x; if (n == 1 || x > x1) x1 = x
+      if (n == 1 || y < y0) y0 = y; if (n == 1 || y > y1) y1 = y }
+    END { if (n == 0) print "0 0 0"; else print n, x1 - x0 + 1, y1 - y0 + 1 }')
+  read -r _ width height <<<"$LAST_DIFF"
+  ((width <= 32 && height <= 32))
+}
+
+# expect_screen NAME: the screen comes to match the headless picture NAME
+# within 30 s.
+expect_screen() {
+  if ! until_true 30 screen_matches "$1"; then
+    fail "screen '$1' differs from the headless picture (pixels, width, height): $LAST_DIFF"
+  fi
+  echo "screen '$1' matches the headless picture outside the cursor"
+}
+
+files_equal() { [[ -f $1 ]] && cmp -s "$1" "$2"; }
+
+# expect_file PATH NAME: PATH comes to hold the headless run NAME's area set.
+expect_file() {
+  until_true 20 files_equal "$1" "$REF/$2.out" ||
+    fail "$(basename "$1") is not, byte for byte, the headless run's save after '$2'"
+  echo "$(basename "$1") is the headless run's save after '$2'"
+}
+
+# run_direct DIR: runs tesselle.exe in DIR with `wine` itself, whose
+# exit status is then the program's (low 8 bits).
+run_direct() {
+  (cd "$1" && exec "$WINE" tesselle.exe </dev/null >"$1/stdout" 2>"$1/stderr") &
+  APP_PID=$!
+}
+
+# direct_status: waits up to 30 s for the direct run to end; its exit status
+# goes to STATUS.
+direct_status() {
+  until_true 30 gone "$APP_PID" || fail "tesselle.exe does not end"
+  STATUS=0
+  wait "$APP_PID" || STATUS=$?
+  APP_PID=""
+}
+
+# --- Failures at start-up end with status 1 and one report line ----------------
+bare="$WORK/bare"
+mkdir -p "$bare"
+cp "$EXE" "$bare/tesselle.exe"
+run_direct "$bare"
+direct_status
+[[ $STATUS -eq 1 ]] || fail "without Cells.dap tesselle.exe exits $STATUS, not 1"
+grep -q "^tesselle: cannot read Cells.dap: " "$bare/stderr" ||
+  fail "no report of the missing Cells.dap: $(cat "$bare/stderr")"
+echo "without Cells.dap: status 1, '$(grep '^tesselle:' "$bare/stderr")'"
+
+short=$(new_run_dir short)
+head -c 1000 "$DATA/Areas.out" >"$short/Short.out"
+run_direct "$short"
+answer_dialog Open "$(winpath "$short/Short.out")"
+direct_status
+[[ $STATUS -eq 1 ]] || fail "with a short area set tesselle.exe exits $STATUS, not 1"
+grep -qF "tesselle: $(winpath "$short/Short.out") is not an area set: 1000 bytes, an area set has exactly 214016" \
+  "$short/stderr" || fail "no report of the short area set: $(cat "$short/stderr")"
+echo "a short area set: status 1, '$(grep '^tesselle:' "$short/stderr")'"
+
+# --- The references ---------------------------------------------------------------
+EDIT_KEYS=(TAB RIGHT RIGHT RIGHT DOWN SPACE TAB RIGHT RIGHT DOWN DOWN SPACE RIGHT SPACE DOWN F2)
+MAP_KEYS=(TAB RIGHT RIGHT SPACE TAB RIGHT DOWN SPACE DOWN)
+reference start
+reference edited "${EDIT_KEYS[@]}" F3
+reference wordmap "${EDIT_KEYS[@]}" F3 F5 "${MAP_KEYS[@]}" F3
+reference back "${EDIT_KEYS[@]}" F3 F5 "${MAP_KEYS[@]}" F3 ESCAPE
+reference final "${EDIT_KEYS[@]}" F3 F5 "${MAP_KEYS[@]}" F3 ESCAPE RIGHT SPACE RIGHT F3
+cmp -s "$REF/start.out" "$DATA/Areas.out" || fail "the headless run saved without F3"
+! cmp -s "$REF/edited.out" "$DATA/Areas.out" || fail "the edits leave the headless save unchanged"
+! cmp -s "$REF/wordmap.out" "$REF/edited.out" || fail "the Word Map keys change nothing"
+
+# --- The program in a Wine virtual desktop --------------------------------------
+run=$(new_run_dir run)
+cp "$DATA/Areas.out" "$run/"
+(cd "$run" && exec "$WINE" explorer /desktop=tesselle,640x480 tesselle.exe \
+  </dev/null >"$run/stdout" 2>"$run/stderr") &
+APP_PID=$!
+answer_dialog Open "$(winpath "$run/Areas.out")"
+MAIN=$(visible_window 'Tesselle v1\.0' 30) || true
+[[ -n $MAIN ]] || fail "the program's window does not show the display"
+PROCESS=$(xdotool getwindowpid "$MAIN") || fail "no process owns the program's window"
+expect_screen start
+
+press "${EDIT_KEYS[@]}" F3
+expect_screen edited
+expect_file "$run/Areas.out" edited
+
+press F5 "${MAP_KEYS[@]}" F3
+expect_screen wordmap
+expect_file "$run/Areas.out" wordmap
+press ESCAPE
+expect_screen back
+
+# A failed save shows the message box; the screen comes back after it.
+rm "$run/Areas.out"
+mkdir "$run/Areas.out"
+press F3
+box_shown() {
+  BOX=$(xdotool search --onlyvisible --name '^Tesselle v1\.0$' 2>/dev/null | grep -vx "$MAIN" | head -n 1)
+  [[ -n $BOX ]]
+}
+until_true 20 box_shown || fail "a failed save shows no message box"
+grep -qF "tesselle: cannot save $(winpath "$run/Areas.out"): " "$run/stderr" ||
+  fail "no report line of the failed save: $(cat "$run/stderr")"
+xdotool windowfocus --sync "$BOX"
+xdotool key Return
+until_true 20 no_window "$BOX" || fail "the message box does not close on Enter"
+echo "a failed save: message box, '$(grep '^tesselle: cannot save' "$run/stderr")'"
+expect_screen back
+rmdir "$run/Areas.out"
+press F3
+expect_file "$run/Areas.out" wordmap
+
+# Save As: the name typed without an extension gets .out.
+press shift+F3
+answer_dialog 'Save As' "$(winpath "$run/Copy")"
+expect_file "$run/Copy.out" wordmap
+expect_screen back
+
+# After two trips out of the screen mode and back, the program still edits,
+# draws and saves, now to the name chosen in Save As.
+press RIGHT SPACE RIGHT F3
+expect_screen final
+expect_file "$run/Copy.out" final
+
+# Alt+F4 ends the process through the close road: no failure is reported.
+press alt+F4
+until_true 30 gone "$PROCESS" || fail "tesselle.exe still runs 30 s after Alt+F4"
+until_true 30 gone "$APP_PID" || fail "the Wine desktop stays after the program ended"
+wait "$APP_PID" || true
+APP_PID=""
+unexpected=$(grep '^tesselle:' "$run/stderr" | grep -v '^tesselle: cannot save ' || true)
+[[ -z $unexpected ]] || fail "Alt+F4 is reported as a failure: $unexpected"
+echo "Alt+F4 ends the process"
+
+# --- Alt+F4's exit status, with wine running the program itself --------------------
+# The same virtual desktop, named in the prefix, lets `wine` report the status:
+# the exit code is the close command's wParam, SC_CLOSE = 0xF060, so 0x60.
+cat >"$WORK/desktop.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="tesselle"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"tesselle"="640x480"
+EOF
+timeout 120 "$WINE" regedit /S "$(winpath "$WORK/desktop.reg")" || fail "regedit cannot name the desktop"
+closing=$(new_run_dir closing)
+run_direct "$closing"
+answer_dialog Open "$(winpath "$closing/Nothing.out")" # a missing file is refused...
+direct_status
+[[ $STATUS -eq 1 ]] || fail "a missing area set exits $STATUS, not 1"
+run_direct "$closing"
+dialog=$(visible_window Open) || true
+[[ -n $dialog ]] || fail "no open dialog in the named desktop"
+xdotool windowfocus --sync "$dialog"
+xdotool key Escape # ...and a cancel makes a new, empty set
+MAIN=$(visible_window 'Tesselle v1\.0' 30) || true
+[[ -n $MAIN ]] || fail "the program's window does not show in the named desktop"
+press alt+F4
+direct_status
+[[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$closing/stderr")"
+echo "Alt+F4: exit status 96 (SC_CLOSE)"
+
+echo "windows smoke test passed"
