@@ -6,7 +6,7 @@ JOBS       ?= 2
 WERROR     ?= OFF
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev xvfb xdotool openbox wmctrl x11-apps
+            libbenchmark-dev xvfb xdotool openbox wmctrl x11-apps tiled
 
 .PHONY: all deps build run test test-asan clean format
 

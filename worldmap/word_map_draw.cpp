@@ -4,6 +4,7 @@
 
 #include "files/area_set.h"
 #include "shell/display.h"
+#include "worldmap/thumbnail.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -15,17 +16,8 @@ const std::uint8_t* CellOfArea(std::uint8_t area, int i, int j) {
 // Thumbnail: each cell becomes a 2 x 2 block of its pixels (4, 4), (8, 4),
 // (4, 12) and (8, 12). The frame must be locked.
 void PutThumbnail(std::uint8_t area, int x, int y) {
-  for (int j = 0; j < 10; ++j) {
-    std::uint8_t* top = FramePixel(x, y + 2 * j);
-    std::uint8_t* bottom = top + DisplayDevice.FramePitch;
-    for (int i = 0; i < 16; ++i) {
-      const std::uint8_t* cell = CellOfArea(area, i, j);
-      top[2 * i] = cell[16 * 4 + 4];
-      top[2 * i + 1] = cell[16 * 4 + 8];
-      bottom[2 * i] = cell[16 * 12 + 4];
-      bottom[2 * i + 1] = cell[16 * 12 + 8];
-    }
-  }
+  SampleAreaThumbnail(CellBank, AreaRecord(area), FramePixel(x, y),
+                      static_cast<std::size_t>(DisplayDevice.FramePitch));
 }
 
 // Draws every slot of the window, with the area that areaAt gives for it.

@@ -1,0 +1,225 @@
+// tesselle-bank: the animation list, the animations the ids make, tilesets to
+// banks and back byte for byte, and each refused input with its reason.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+
+#include "tests/tools/tools_test_util.h"
+#include "tools/anim_chains.h"
+#include "tools/anim_list.h"
+#include "tools/png_read.h"
+#include "tools/tileset.h"
+
+namespace {
+
+const std::string Tool = BANK_EXE;
+
+TEST(AnimList, ReadsPairsAndRefusesBadLinesByNumber) {
+  std::uint8_t ids[256];
+  std::memset(ids, 0x77, sizeof ids);
+  std::string error;
+  ASSERT_TRUE(ParseAnimList("# water\n41 42\r\n  42\t41  # back\n\n7 255", ids, error)) << error;
+  EXPECT_EQ(ids[41], 42);
+  EXPECT_EQ(ids[42], 41);
+  EXPECT_EQ(ids[7], 255);
+  EXPECT_EQ(ids[0] | ids[100], 0) << "cells not named get id 0";
+
+  const char* bad[][2] = {{"1 2\n3\n", "line 2: expected two numbers, CELL NEXT"},
+                          {"1 2 3", "line 1: expected two numbers, CELL NEXT"},
+                          {"\n\n1 256", "line 3: \"256\" is not a number from 0 to 255"},
+                          {"-1 2", "line 1: \"-1\" is not a number from 0 to 255"},
+                          {"5 6\n# again\n5 7", "line 3: cell 5 is already named on line 1"}};
+  for (const auto& [text, message] : bad) {
+    EXPECT_FALSE(ParseAnimList(text, ids, error));
+    EXPECT_EQ(error, message);
+    EXPECT_EQ(ids[41], 42) << "a refused list leaves the table as it was";
+  }
+}
+
+TEST(Animations, CyclesChainsThatStopAndChainsIntoACycle) {
+  Bank bank = MakeTestBank();
+  std::vector<std::string> told;
+  for (const Animation& animation : FindAnimations(bank.ids))
+    told.push_back(DescribeAnimation(animation));
+  EXPECT_EQ(told, (std::vector<std::string>{"cycle 10 -> 11 -> 12 -> 10", "cycle 40 -> 40",
+                                            "chain 20 -> 21 -> 22, stops",
+                                            "chain 30 -> 31 -> 11, runs into the cycle of 11"}));
+  EXPECT_EQ(CycleFrom(bank.ids, 11), (std::vector<int>{11, 12, 10}));
+  EXPECT_TRUE(CycleFrom(bank.ids, 30).empty()) << "runs into a cycle but never comes back";
+
+  std::uint8_t merging[256] = {};
+  merging[1] = merging[2] = 3;
+  merging[3] = 4;
+  ASSERT_EQ(FindAnimations(merging).size(), 2u) << "two chains sharing a tail";
+  EXPECT_EQ(DescribeAnimation(FindAnimations(merging)[1]), "chain 2 -> 3 -> 4, stops");
+}
+
+TEST(Tileset, IndexedKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
+  PngImage image;
+  image.width = image.height = 256;
+  image.indexed = true;
+  for (int i = 0; i < 65536; ++i) image.pixels.push_back(static_cast<std::uint8_t>(i % 251));
+  for (int i = 0; i < 3 * 20; ++i) image.palette.push_back(static_cast<std::uint8_t>(4 * i));
+  image.palette[3 * 9 + 1] = 0xFF;
+  image.palette[3 * 12] = 0x81;
+  Bank bank;
+  std::memset(bank.dap, 0x55, sizeof bank.dap);
+  std::vector<std::string> warnings;
+  std::string error;
+  ASSERT_TRUE(TilesetToBank(image, bank.dap, warnings, error)) << error;
+  // Pixel (3, 2) of cell 17 (column 1, row 1) is image pixel (19, 18).
+  EXPECT_EQ(bank.Cell(17)[16 * 2 + 3], image.pixels[256 * 18 + 19]);
+  EXPECT_EQ(bank.Palette()[3 * 9 + 1], 63);
+  EXPECT_EQ(bank.Palette()[3 * 12], 0x20);
+  EXPECT_EQ(bank.Palette()[3 * 19 + 2], 3 * 19 + 2);
+  for (int i = 3 * 20; i < 768; ++i) ASSERT_EQ(bank.Palette()[i], 0) << i;
+  EXPECT_EQ(warnings, (std::vector<std::string>{
+                          "palette entries 9, 12: low 2 bits lost in the 6-bit palette",
+                          "palette entries 20-250: used by pixels, but past the end of the "
+                          "image's 20-entry palette, so black"}));
+}
+
+TEST(Tileset, RgbGetsEntriesInOrderOfFirstAppearanceUpTo256) {
+  PngImage image;
+  image.width = image.height = 256;
+  image.pixels.assign(3 * 65536, 0);
+  auto put = [&](int x, int y, std::array<std::uint8_t, 3> rgb) {
+    std::memcpy(&image.pixels[3 * (256 * y + x)], rgb.data(), 3);
+  };
+  put(0, 0, {8, 8, 8});    // entry 0; black, all around, is entry 1
+  put(5, 3, {252, 4, 0});  // entry 2
+  put(6, 3, {253, 7, 2});  // the same once reduced: merged, bits lost
+  put(7, 3, {252, 4, 0});
+  image.translucentPixels = 3;
+  Bank bank;
+  std::vector<std::string> warnings;
+  std::string error;
+  ASSERT_TRUE(TilesetToBank(image, bank.dap, warnings, error)) << error;
+  const std::uint8_t palette[12] = {2, 2, 2, 0, 0, 0, 63, 1, 0, 0, 0, 0};
+  EXPECT_EQ(0, std::memcmp(bank.Palette(), palette, 12));
+  const std::uint8_t row3[9] = {1, 1, 1, 1, 1, 2, 2, 2, 1};
+  EXPECT_EQ(0, std::memcmp(bank.Cell(0) + 48, row3, 9));
+  EXPECT_EQ(warnings, (std::vector<std::string>{
+                          "palette entry 2: made from colours whose low 2 bits are lost",
+                          "4 colours become 3 in the 6-bit palette",
+                          "3 pixels are not opaque; their alpha is ignored"}));
+  for (int i = 0; i < 257; ++i) {
+    image.pixels[3 * i] = static_cast<std::uint8_t>(4 * (i % 64));
+    image.pixels[3 * i + 1] = static_cast<std::uint8_t>(4 * (i / 64));
+  }
+  EXPECT_FALSE(TilesetToBank(image, bank.dap, warnings, error));
+  EXPECT_EQ(error,
+            "258 distinct colours after the reduction to 6 bits per component; a palette "
+            "holds at most 256");
+}
+
+TEST(BankTool, RoundTripsByteForByte) {
+  ScratchDir dir;
+  // The demo bank, with its ids, through an indexed PNG: palette at 4v.
+  RunResult out = RunTool(Tool + " export --dir " DEMO_DIR " -o t.png --anim a.txt", dir.path);
+  ASSERT_EQ(out.status, 0) << out.err;
+  PngImage png;
+  std::string error;
+  ASSERT_TRUE(ReadPng(dir / "t.png", png, error) && png.indexed) << error;
+  std::vector<std::uint8_t> dap = FileBytes(DemoFile("Cells.dap"));
+  for (int i = 0; i < 768; ++i) ASSERT_EQ(png.palette[i], 4 * dap[CellBankPaletteOffset + i]);
+  RunResult in = RunTool(Tool + " import t.png --anim a.txt --dir back", dir.path);
+  ASSERT_EQ(in.status, 0) << in.err;
+  EXPECT_EQ(in.err, "") << "no bits lost, nothing to warn of";
+  dap.resize(CellBankUsedSize);
+  EXPECT_EQ(FileBytes(dir / "back/Cells.dap"), dap);
+  EXPECT_EQ(FileBytes(dir / "back/Cells.id"), FileBytes(DemoFile("Cells.id")));
+
+  // An RGB tileset of 256 colours: bank, PNG, the same picture, the same bank.
+  TestPng rgb{256, 256, PNG_COLOR_TYPE_RGB};
+  for (int i = 0; i < 65536; ++i) {
+    int colour = (i / 16 + i / 4096) % 256;
+    for (int c : {colour % 64, colour / 64, colour * 7 % 64})
+      rgb.samples.push_back(static_cast<std::uint16_t>(4 * c));
+  }
+  PutFile(dir / "rgb.png", EncodeTestPng(rgb));
+  ASSERT_EQ(RunTool(Tool + " import rgb.png --dir rgb", dir.path).err, "");
+  ASSERT_EQ(RunTool(Tool + " export --dir rgb -o rgb2.png", dir.path).status, 0);
+  ASSERT_EQ(RunTool(Tool + " import rgb2.png --dir rgb2", dir.path).status, 0);
+  PngImage first, second;
+  ASSERT_TRUE(ReadPng(dir / "rgb.png", first, error) && ReadPng(dir / "rgb2.png", second, error));
+  EXPECT_EQ(PngToRgb(first), PngToRgb(second));
+  EXPECT_EQ(FileBytes(dir / "rgb2/Cells.dap"), FileBytes(dir / "rgb/Cells.dap"));
+  EXPECT_EQ(FileBytes(dir / "rgb/Cells.id"), std::vector<std::uint8_t>(256, 0));
+}
+
+TEST(BankTool, InfoCountsPaletteEntriesAndTellsEachAnimation) {
+  ScratchDir dir;
+  Bank bank = MakeTestBank();
+  std::memset(bank.dap, 3, CellBankPaletteOffset);
+  bank.dap[100] = 7;
+  bank.dap[5000] = 4;
+  bank.dap[CellBankPaletteOffset + 3 * 9] = 64;
+  PutBank(dir.path, bank);
+  RunResult result = RunTool(Tool + " info", dir.path);
+  EXPECT_EQ(result.out,
+            "palette: the cells use 3 of the 256 entries: 3, 4, 7\n"
+            "palette: components above 63 in entries 9\n"
+            "animations: 2 cycles, 1 chain that stops, 1 chain that runs into a cycle\n"
+            "  cycle 10 -> 11 -> 12 -> 10\n  cycle 40 -> 40\n  chain 20 -> 21 -> 22, stops\n"
+            "  chain 30 -> 31 -> 11, runs into the cycle of 11\n");
+}
+
+TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
+  ScratchDir dir;
+  TestPng narrow{128, 256, PNG_COLOR_TYPE_GRAY};
+  narrow.samples.assign(128 * 256, 0);
+  PutFile(dir / "narrow.png", EncodeTestPng(narrow));
+  TestPng many{256, 256, PNG_COLOR_TYPE_RGB, 16};
+  for (int i = 0; i < 3 * 65536; ++i)  // 6 bits of the pixel number per component
+    many.samples.push_back(static_cast<std::uint16_t>(((i / 3) >> (6 * (i % 3)) & 63) << 10));
+  PutFile(dir / "many.png", EncodeTestPng(many));
+  TestPng good{256, 256, PNG_COLOR_TYPE_PALETTE};
+  good.samples.assign(65536, 0);
+  good.palette.assign(768, 0);
+  std::string goodBytes = EncodeTestPng(good);
+  PutFile(dir / "good.png", goodBytes);
+  PutFile(dir / "cut.png", goodBytes.substr(0, goodBytes.size() / 2));
+  PutFile(dir / "text.png", "hello");
+  PutFile(dir / "bad.txt", "1 2\n3 x\n");
+  std::filesystem::create_directories(dir / "short");
+  PutFile(dir / "short/Cells.dap", std::string(66303, '\0'));
+
+  const char* cases[][2] = {
+      {"import narrow.png",
+       "narrow.png: 128 x 256 pixels, not 256 x 256 (a tileset is 16 x 16 "
+       "cells of 16 x 16 pixels)"},
+      {"import many.png",
+       "many.png: 65536 distinct colours after the reduction to 6 bits per "
+       "component; a palette holds at most 256"},
+      {"import cut.png", "cut.png: broken PNG: the file ends too early"},
+      {"import text.png", "text.png: not a PNG file"},
+      {"import none.png", "none.png: No such file or directory"},
+      {"import good.png --anim bad.txt", "bad.txt: line 2: \"x\" is not a number from 0 to 255"},
+      {"import good.png --anim none.txt", "none.txt: No such file or directory"},
+      {"import", "import takes one tileset PNG (see --help)"},
+      {"import good.png --dir", "--dir needs a value"},
+      {"import good.png --frob", "unknown option --frob (see --help)"},
+      {"", "no command: import, export or info (see --help)"},
+      {"eat", "unknown command \"eat\" (see --help)"},
+      {"export", "export needs -o TILESET.png"},
+      {"info", "Cells.dap: No such file or directory"},
+      {"export -o t.png --dir short",
+       "short/Cells.dap: 66303 bytes; a cell bank needs at least "
+       "66304"}};
+  for (const auto& [arguments, message] : cases) {
+    RunResult result = RunTool(Tool + " " + arguments, dir.path);
+    EXPECT_EQ(result.status, 1) << arguments;
+    EXPECT_EQ(result.err, "tesselle-bank: " + std::string(message) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Cells.dap") ||
+                 std::filesystem::exists(dir / "t.png"));
+  }
+  RunResult help = RunTool(Tool + " import --help", dir.path);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("tesselle-bank import TILESET.png"), std::string::npos);
+}
+
+}  // namespace

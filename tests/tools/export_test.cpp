@@ -1,0 +1,222 @@
+// tesselle-export: thumbnails sampled as the Word Map samples them, areas and
+// world-map pictures, the Tiled project checked for what Tiled itself lets
+// pass (tiles beyond a tileset, images missing or of the wrong size), and each
+// refused input with its reason.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "tests/tools/tools_test_util.h"
+#include "tools/area_render.h"
+#include "tools/cli.h"
+#include "tools/png_read.h"
+#include "tools/tiled_export.h"
+#include "worldmap/thumbnail.h"
+
+namespace {
+
+const std::string Tool = EXPORT_EXE;
+const std::string Demo = " " DEMO_DIR "/Areas.out --dir " DEMO_DIR;
+
+TEST(Thumbnail, ShowsOnlyTheFourSamplePixelsOfEachCell) {
+  std::vector<std::uint8_t> cells(65536, 9);
+  cells[256 * 3 + 16 * 4 + 4] = 1;
+  cells[256 * 3 + 16 * 4 + 8] = 2;
+  cells[256 * 3 + 16 * 12 + 4] = 3;
+  cells[256 * 3 + 16 * 12 + 8] = 4;
+  std::uint8_t area[160] = {};
+  area[16 * 9 + 15] = 3;                         // the bottom right cell
+  std::vector<std::uint8_t> out(40 * 21, 0xEE);  // wider than the thumbnail, a row more
+  SampleAreaThumbnail(cells.data(), area, out.data(), 40);
+  for (int y = 0; y < 21; ++y)
+    for (int x = 0; x < 40; ++x) {
+      int expected = x >= 32 || y >= 20 ? 0xEE : x < 30 || y < 18 ? 9 : 1 + (x - 30) + 2 * (y - 18);
+      ASSERT_EQ(out[40 * y + x], expected) << x << "," << y;
+    }
+}
+
+TEST(ExportTool, AreaAndWorldPicturesWithTheBankPalette) {
+  ScratchDir dir;
+  for (const char* arguments :
+       {" --area 5 -o area.png", " --world -o all.png", " --world --bounds 3,1,5,2 -o part.png"})
+    ASSERT_EQ(RunTool(Tool + " png" + Demo + arguments, dir.path).status, 0) << arguments;
+  PngImage area, all, part;
+  std::string error;
+  ASSERT_TRUE(ReadPng(dir / "area.png", area, error) && ReadPng(dir / "all.png", all, error) &&
+              ReadPng(dir / "part.png", part, error))
+      << error;
+  Bank bank;
+  ASSERT_TRUE(ReadBank(DEMO_DIR, bank, error));
+  std::vector<std::uint8_t> set = FileBytes(DemoFile("Areas.out"));
+
+  ASSERT_TRUE(area.indexed && area.width == 256 && area.height == 160);
+  for (int i = 0; i < 768; ++i) ASSERT_EQ(area.palette[i], 4 * bank.Palette()[i]);
+  const std::uint8_t* record = &set[5 * AreaRecordSize];
+  for (int y = 0; y < 160; ++y)
+    for (int x = 0; x < 256; ++x)
+      ASSERT_EQ(area.pixels[256 * y + x],
+                bank.Cell(record[16 * (y / 16) + x / 16])[16 * (y % 16) + x % 16]);
+
+  ASSERT_TRUE(all.width == 8192 && all.height == 5120);
+  // Entry (4, 1) of the demo map is the lake, area 2: its thumbnail is at (128, 20).
+  ASSERT_EQ(set[WordMapGridOffset + 256 + 4], 2);
+  std::uint8_t lake[32 * 20];
+  SampleAreaThumbnail(bank.dap, &set[2 * AreaRecordSize], lake, 32);
+  for (int y = 0; y < 20; ++y)
+    ASSERT_EQ(0, std::memcmp(&all.pixels[8192 * (20 + y) + 128], &lake[32 * y], 32));
+  // The bounds cut entries 3..5 of rows 1..2 out of the whole map.
+  ASSERT_TRUE(part.width == 96 && part.height == 40);
+  for (int y = 0; y < 40; ++y)
+    ASSERT_EQ(0, std::memcmp(&part.pixels[96 * y], &all.pixels[8192 * (20 + y) + 96], 96));
+}
+
+TEST(ExportTool, RefusesEachBadInputInOneLine) {
+  ScratchDir dir;
+  PutFile(dir / "short.out", std::string(AreaSetSize - 1, '\0'));
+  PutFile(dir / "long.out", std::string(AreaSetSize + 1, '\0'));
+  PutFile(dir / "Areas.out", std::string(AreaSetSize, '\0'));
+  const std::string bank = " --dir " DEMO_DIR;
+  const std::pair<std::string, const char*> cases[] = {
+      {"png short.out --area 0 -o out.png" + bank,
+       "short.out: 214015 bytes; an area set is exactly 214016"},
+      {"tiled long.out -o p" + bank, "long.out: 214017 bytes; an area set is exactly 214016"},
+      {"png none.out --area 0 -o out.png" + bank, "none.out: No such file or directory"},
+      {"png Areas.out --area 0 -o out.png", "Cells.dap: No such file or directory"},
+      {"png Areas.out --area 256 -o out.png", "area \"256\" is not a number from 0 to 255"},
+      {"png Areas.out --area 1 --world -o out.png", "png needs either --area N or --world"},
+      {"png Areas.out --world --bounds 1,2,3 -o out.png",
+       "bounds \"1,2,3\" are not X0,Y0,X1,Y1 with numbers from 0 to 255"},
+      {"png Areas.out --world --bounds 5,0,4,9 -o out.png",
+       "bounds \"5,0,4,9\": X0 must not exceed X1, nor Y0 Y1"},
+      {"png Areas.out --area 2 --bounds 1,2,3,4 -o out.png", "--bounds goes with --world"},
+      {"tiled Areas.out", "tiled needs -o OUTDIR"},
+      {"draw Areas.out", "unknown command \"draw\" (see --help)"}};
+  for (const auto& [arguments, message] : cases) {
+    RunResult result = RunTool(Tool + " " + arguments, dir.path);
+    EXPECT_EQ(result.status, 1) << arguments;
+    EXPECT_EQ(result.err, "tesselle-export: " + std::string(message) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.png") || std::filesystem::exists(dir / "p"));
+  }
+  EXPECT_NE(RunTool(Tool + " tiled --help", dir.path).out.find("tiled AREASET -o OUTDIR"),
+            std::string::npos);
+}
+
+TEST(TiledExport, AreasWithCellsAndAreasOnTheMapGetMaps) {
+  std::vector<std::uint8_t> set(AreaSetSize, 0);
+  set[5 * AreaRecordSize + 159] = 1;
+  set[7 * AreaRecordSize + 160] = 1;  // an id alone does not count
+  set[WordMapGridOffset + 65535] = 9;
+  EXPECT_EQ(AreasToExport(set.data()), (std::vector<int>{0, 5, 9}));
+  std::memset(&set[WordMapGridOffset], 200, 65536);
+  EXPECT_EQ(AreasToExport(set.data()), (std::vector<int>{5, 200}));
+}
+
+std::string Text(const std::string& path) {
+  std::vector<std::uint8_t> bytes = FileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+// The number in name="N" within the first element <tag ...> of the text.
+int Number(const std::string& text, const char* tag, const char* name) {
+  std::smatch match;
+  std::regex pattern(std::string("<") + tag + "\\b[^>]* " + name + "=\"(\\d+)\"");
+  return std::regex_search(text, match, pattern) ? std::stoi(match[1].str()) : -1;
+}
+
+std::vector<int> All(const std::string& text, const std::string& pattern) {
+  std::vector<int> numbers;
+  std::regex expression(pattern);
+  for (std::sregex_iterator match(text.begin(), text.end(), expression), end; match != end; ++match)
+    numbers.push_back(std::stoi((*match)[1].str()));
+  return numbers;
+}
+
+// The tile values of a map less 1, after checking them against its tileset,
+// and the tileset's image against the file it names.
+std::vector<int> CheckedTiles(const std::string& dir, const std::string& name) {
+  std::string map = Text(dir + "/" + name);
+  std::smatch source;
+  EXPECT_TRUE(std::regex_search(map, source,
+                                std::regex("<tileset firstgid=\"1\" source=\"(\\w+\\.tsx)\"")));
+  std::string tileset = Text(dir + "/" + source[1].str());
+  int tileCount = Number(tileset, "tileset", "tilecount");
+  int tileWidth = Number(tileset, "tileset", "tilewidth");
+  int tileHeight = Number(tileset, "tileset", "tileheight");
+  EXPECT_EQ(Number(map, "map", "tilewidth"), tileWidth);
+  EXPECT_EQ(Number(map, "map", "tileheight"), tileHeight);
+  std::smatch image;
+  EXPECT_TRUE(std::regex_search(tileset, image, std::regex("<image source=\"([\\w.]+)\"")));
+  PngImage png;
+  std::string error;
+  EXPECT_TRUE(ReadPng(dir + "/" + image[1].str(), png, error)) << error;
+  EXPECT_EQ(png.width, Number(tileset, "image", "width"));
+  EXPECT_EQ(png.height, Number(tileset, "image", "height"));
+  EXPECT_EQ(tileCount, (png.width / tileWidth) * (png.height / tileHeight));
+  EXPECT_EQ(png.width, Number(tileset, "tileset", "columns") * tileWidth);
+  for (int frame : All(tileset, "tileid=\"(\\d+)\"")) EXPECT_LT(frame, tileCount);
+
+  std::size_t start = map.find("<data encoding=\"csv\">") + 21;
+  std::string csv = map.substr(start, map.find("</data>") - start);
+  csv.erase(std::remove(csv.begin(), csv.end(), '\n'), csv.end());
+  std::vector<int> tiles;
+  for (std::size_t at = 0; at <= csv.size(); ++at) {
+    std::size_t comma = std::min(csv.find(',', at), csv.size());
+    int gid = 0;
+    EXPECT_TRUE(ParseNumber(csv.substr(at, comma - at), tileCount, gid) && gid >= 1)
+        << name << ": \"" << csv.substr(at, comma - at) << "\" is not a tile of the tileset";
+    tiles.push_back(gid - 1);
+    at = comma;
+  }
+  EXPECT_EQ(tiles.size(), std::size_t(Number(map, "map", "width") * Number(map, "map", "height")));
+  return tiles;
+}
+
+TEST(TiledExport, DemoProjectHasEveryTileInItsTilesetAndEveryImageAtItsSize) {
+  ScratchDir dir;
+  RunResult result = RunTool(Tool + " tiled" + Demo + " -o project", dir.path);
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::vector<std::uint8_t> set = FileBytes(DemoFile("Areas.out"));
+  std::vector<int> maps;
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "project")) {
+    std::string name = entry.path().filename().string();
+    if (name.rfind("area-", 0) != 0) continue;
+    int area = std::stoi(name.substr(5, 3));
+    maps.push_back(area);
+    std::vector<int> cells = CheckedTiles(dir / "project", name);
+    EXPECT_EQ(cells,
+              std::vector<int>(&set[area * AreaRecordSize], &set[area * AreaRecordSize + 160]));
+  }
+  std::sort(maps.begin(), maps.end());
+  EXPECT_EQ(maps, AreasToExport(set.data()));
+  EXPECT_EQ(maps.size(), 12u) << "the demo draws areas 0-11 and maps only those";
+  std::vector<int> world = CheckedTiles(dir / "project", "world.tmx");
+  EXPECT_EQ(world, std::vector<int>(&set[WordMapGridOffset], &set[WordMapGridOffset + 65536]));
+}
+
+TEST(TiledExport, CellsOnACycleAreAnimatedFromThemselvesAndIdsBecomeProperties) {
+  ScratchDir dir;
+  std::vector<std::uint8_t> set(AreaSetSize, 0);
+  std::vector<std::string> written;
+  std::string error;
+  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir / "p", written, error)) << error;
+  EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
+                                               "area-000.tmx", "world.tmx"}));
+  std::string tsx = Text(dir / "p/cells.tsx");
+  auto tile = [&](int id) {
+    std::size_t start = tsx.find("<tile id=\"" + std::to_string(id) + "\">");
+    return start == std::string::npos ? "" : tsx.substr(start, tsx.find("</tile>", start) - start);
+  };
+  auto frames = [&](int id) { return All(tile(id), "tileid=\"(\\d+)\" duration=\"100\""); };
+  EXPECT_EQ(frames(10), (std::vector<int>{10, 11, 12}));
+  EXPECT_EQ(frames(12), (std::vector<int>{12, 10, 11}));
+  EXPECT_EQ(frames(40), (std::vector<int>{40}));
+  EXPECT_TRUE(frames(30).empty() && frames(20).empty()) << "chains do not come back";
+  EXPECT_NE(tile(22).find("name=\"next\" type=\"int\" value=\"255\""), std::string::npos);
+  EXPECT_EQ(tile(0), "");
+}
+
+}  // namespace

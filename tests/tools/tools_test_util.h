@@ -1,0 +1,47 @@
+// Helpers for the companion tools' tests: scratch directories, running a tool
+// and catching what it says, PNG files of every colour type, and a small bank.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/bank_files.h"
+
+// A fresh directory, removed with everything in it when the object goes.
+struct ScratchDir {
+  ScratchDir();
+  ~ScratchDir();
+  std::string operator/(const std::string& name) const { return path + "/" + name; }
+  std::string path;
+};
+
+struct RunResult {
+  int status = -1;
+  std::string out, err;
+};
+// Runs the shell command line in dir.
+RunResult RunTool(const std::string& commandLine, const std::string& dir);
+
+std::vector<std::uint8_t> FileBytes(const std::string& path);
+void PutFile(const std::string& path, const std::string& bytes);
+
+// samples: channels per pixel as the colour type has them, each < 2^bitDepth.
+struct TestPng {
+  TestPng(int width, int height, int colourType, int bitDepth = 8)
+      : width(width), height(height), colourType(colourType), bitDepth(bitDepth) {}
+  int width, height, colourType, bitDepth;
+  bool interlaced = false;
+  std::vector<std::uint16_t> samples;
+  std::vector<std::uint8_t> palette;  // r, g, b per entry
+  std::vector<std::uint8_t> alphas;   // tRNS of an indexed image
+};
+std::string EncodeTestPng(const TestPng& png);
+
+// Cells and palette full of varied values; ids making the cycle 10 -> 11 -> 12,
+// the chain 20 -> 21 -> 22 that stops, the chain 30 -> 31 into the cycle at
+// 11 and the 1-cycle 40.
+Bank MakeTestBank();
+void PutBank(const std::string& dir, const Bank& bank);
+
+std::string DemoFile(const char* name);

@@ -1,0 +1,117 @@
+// The data files as the tools see them: the cell bank and its id table read
+// from a directory with their sizes checked, written back whole, and the
+// area-set file, which must be exactly the program's size.
+#include "tools/bank_files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "files/file_io.h"
+
+namespace {
+
+std::string Reason(const std::string& path) { return path + ": " + std::strerror(errno); }
+
+// Reads the first size bytes of the file into buffer; the file may be longer.
+bool ReadAtLeast(const std::string& path, std::uint8_t* buffer, std::size_t size, const char* what,
+                 std::string& error) {
+  std::size_t fileSize = 0;
+  errno = 0;
+  if (!ReadWholeFile(path.c_str(), buffer, size, fileSize)) {
+    error = Reason(path);
+    return false;
+  }
+  if (fileSize < size) {
+    error = path + ": " + std::to_string(fileSize) + " bytes; " + what + " needs at least " +
+            std::to_string(size);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string InDirectory(const std::string& dir, const char* name) {
+  if (dir.empty()) return name;
+  if (dir.back() == '/') return dir + name;
+  return dir + "/" + name;
+}
+
+bool ReadBank(const std::string& dir, Bank& bank, std::string& error) {
+  return ReadAtLeast(InDirectory(dir, "Cells.dap"), bank.dap, sizeof bank.dap, "a cell bank",
+                     error) &&
+         ReadAtLeast(InDirectory(dir, "Cells.id"), bank.ids, sizeof bank.ids, "a cell-id table",
+                     error);
+}
+
+bool WriteBank(const std::string& dir, const Bank& bank, std::string& error) {
+  if (!dir.empty()) {
+    std::error_code code;
+    std::filesystem::create_directories(dir, code);
+    if (code) {
+      error = dir + ": " + code.message();
+      return false;
+    }
+  }
+  return WriteFileBytes(InDirectory(dir, "Cells.dap"), bank.dap, sizeof bank.dap, error) &&
+         WriteFileBytes(InDirectory(dir, "Cells.id"), bank.ids, sizeof bank.ids, error);
+}
+
+bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std::string& error) {
+  // One byte more than the size, so that a longer file shows as longer.
+  image.assign(AreaSetSize + 1, 0);
+  std::size_t fileSize = 0;
+  errno = 0;
+  if (!ReadWholeFile(path.c_str(), image.data(), image.size(), fileSize)) {
+    error = Reason(path);
+    return false;
+  }
+  if (fileSize != AreaSetSize) {
+    error = path + ": " + std::to_string(fileSize) + " bytes; an area set is exactly " +
+            std::to_string(AreaSetSize);
+    return false;
+  }
+  image.resize(AreaSetSize);
+  return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes,
+                   std::string& error) {
+  std::uint8_t probe = 0;
+  std::size_t fileSize = 0;
+  errno = 0;
+  if (!ReadWholeFile(path.c_str(), &probe, 0, fileSize)) {
+    error = Reason(path);
+    return false;
+  }
+  if (fileSize > maxSize) {
+    error = path + ": " + std::to_string(fileSize) + " bytes, more than the " +
+            std::to_string(maxSize) + " accepted";
+    return false;
+  }
+  // One byte more, so that a file that grew meanwhile is noticed.
+  bytes.assign(fileSize + 1, 0);
+  std::size_t readSize = 0;
+  if (!ReadWholeFile(path.c_str(), bytes.data(), bytes.size(), readSize)) {
+    error = Reason(path);
+    return false;
+  }
+  if (readSize != fileSize) {
+    error = path + ": changed while it was read";
+    return false;
+  }
+  bytes.resize(fileSize);
+  return true;
+}
+
+bool WriteFileBytes(const std::string& path, const void* bytes, std::size_t size,
+                    std::string& error) {
+  errno = 0;
+  if (!WriteWholeFile(path.c_str(), static_cast<const std::uint8_t*>(bytes), size)) {
+    error = Reason(path);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,132 @@
+// tesselle-export: an area set as pictures (one area at full size, or the world
+// map as the Word Map's thumbnails) and as a project for the Tiled map editor.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/area_render.h"
+#include "tools/bank_files.h"
+#include "tools/cli.h"
+#include "tools/png_write.h"
+#include "tools/tiled_export.h"
+#include "tools/tileset.h"
+#include "worldmap/thumbnail.h"
+
+namespace {
+
+const char* const Program = "tesselle-export";
+
+const char* const Help =
+    "Usage:\n"
+    "  tesselle-export png AREASET --area N -o OUT.png [--dir DIR]\n"
+    "  tesselle-export png AREASET --world [--bounds X0,Y0,X1,Y1] -o OUT.png [--dir DIR]\n"
+    "  tesselle-export tiled AREASET -o OUTDIR [--dir DIR]\n"
+    "\n"
+    "AREASET is an area-set file such as Areas.out (exactly 214016 bytes). The cells\n"
+    "and their ids come from DIR/Cells.dap and DIR/Cells.id, DIR being the current\n"
+    "directory unless --dir names another. Pictures are indexed PNGs with the\n"
+    "bank's palette, each 6-bit component v as 4v.\n"
+    "\n"
+    "png --area N     area N (0..255) at full size: 256 x 160 pixels.\n"
+    "png --world      the world map, each entry as its area's 32 x 20 thumbnail as\n"
+    "                 the Word Map draws it. --bounds keeps the entries from column\n"
+    "                 X0 to X1 and row Y0 to Y1, both included (default 0,0,255,255:\n"
+    "                 8192 x 5120 pixels).\n"
+    "tiled            a Tiled project in OUTDIR: cells.png and cells.tsx (the cells\n"
+    "                 as 16 x 16 tiles, animated where their ids make a cycle, 100 ms\n"
+    "                 a frame), area-NNN.tmx for every area that is not all cell 0\n"
+    "                 or that the world map uses (tile value = cell + 1), and\n"
+    "                 world.tmx, the 256 x 256 world map over areas.png and\n"
+    "                 areas.tsx, the area thumbnails (tile value = area + 1).\n";
+
+bool Load(const Arguments& arguments, Bank& bank, std::vector<std::uint8_t>& areaSet,
+          std::string& error) {
+  return ReadAreaSet(arguments.positional[0], areaSet, error) &&
+         ReadBank(arguments.Value("--dir"), bank, error);
+}
+
+int WritePng(const std::string& path, int width, int height, const std::uint8_t* pixels,
+             const Bank& bank) {
+  std::uint8_t rgb[768];
+  BankPaletteToRgb(bank.dap, rgb);
+  char reason[200] = {};
+  if (!WriteIndexedPng(path.c_str(), width, height, pixels, static_cast<std::size_t>(width), rgb,
+                       reason, sizeof reason))
+    return Fail(Program, path + ": " + reason);
+  return 0;
+}
+
+int Png(const Arguments& arguments) {
+  if (arguments.positional.size() != 1) return Fail(Program, "png takes one area set");
+  if (!arguments.Has("-o")) return Fail(Program, "png needs -o OUT.png");
+  bool world = arguments.Has("--world");
+  if (world == arguments.Has("--area"))
+    return Fail(Program, "png needs either --area N or --world");
+  int area = 0;
+  if (!world && !ParseNumber(arguments.Value("--area"), 255, area))
+    return Fail(Program,
+                "area \"" + arguments.Value("--area") + "\" is not a number from 0 to 255");
+  if (!world && arguments.Has("--bounds")) return Fail(Program, "--bounds goes with --world");
+  MapBounds bounds;
+  std::string error;
+  if (arguments.Has("--bounds") && !ParseBounds(arguments.Value("--bounds"), bounds, error))
+    return Fail(Program, error);
+
+  Bank bank;
+  std::vector<std::uint8_t> areaSet;
+  if (!Load(arguments, bank, areaSet, error)) return Fail(Program, error);
+  if (world) {
+    std::vector<std::uint8_t> pixels = RenderWorld(bank.dap, areaSet.data(), bounds);
+    return WritePng(arguments.Value("-o"), ThumbnailWidth * bounds.Columns(),
+                    ThumbnailHeight * bounds.Rows(), pixels.data(), bank);
+  }
+  std::vector<std::uint8_t> pixels(AreaImageWidth * AreaImageHeight);
+  RenderArea(bank.dap, areaSet.data(), area, pixels.data(), AreaImageWidth);
+  return WritePng(arguments.Value("-o"), AreaImageWidth, AreaImageHeight, pixels.data(), bank);
+}
+
+int Tiled(const Arguments& arguments) {
+  if (arguments.positional.size() != 1) return Fail(Program, "tiled takes one area set");
+  if (!arguments.Has("-o")) return Fail(Program, "tiled needs -o OUTDIR");
+  Bank bank;
+  std::vector<std::uint8_t> areaSet;
+  std::string error;
+  if (!Load(arguments, bank, areaSet, error)) return Fail(Program, error);
+  std::vector<std::string> written;
+  if (!ExportTiled(bank, areaSet.data(), arguments.Value("-o"), written, error))
+    return Fail(Program, error);
+  std::printf("wrote %zu files into %s; open world.tmx or an area-NNN.tmx in Tiled\n",
+              written.size(), arguments.Value("-o").c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string command = argc > 1 ? argv[1] : "";
+  if (command == "--help" || command == "-h") {
+    std::fputs(Help, stdout);
+    return 0;
+  }
+  Arguments arguments;
+  std::string error;
+  int (*run)(const Arguments&) = nullptr;
+  if (command == "png") {
+    run = Png;
+    if (!ParseArguments(argc, argv, 2, {"--area", "--bounds", "-o", "--dir"}, {"--world"},
+                        arguments, error))
+      return Fail(Program, error);
+  } else if (command == "tiled") {
+    run = Tiled;
+    if (!ParseArguments(argc, argv, 2, {"-o", "--dir"}, {}, arguments, error))
+      return Fail(Program, error);
+  } else {
+    return Fail(Program, command.empty() ? "no command: png or tiled (see --help)"
+                                         : "unknown command \"" + command + "\" (see --help)");
+  }
+  if (arguments.help) {
+    std::fputs(Help, stdout);
+    return 0;
+  }
+  return run(arguments);
+}
