@@ -1,7 +1,7 @@
 #!/bin/bash
 # Smoke test of the desktop front end on a virtual X server: the window, its
-# picture against the headless front end's, keys, the file dialogs and the
-# ways the window is closed.
+# picture against the headless front end's, keys, the file dialogs (zenity,
+# kdialog and the prompt in the window) and the ways the window is closed.
 # Usage: desktop_smoke.sh TESSELLE TESSELLE_HEADLESS DATA_DIR
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
@@ -322,16 +322,80 @@ grep -qx -- "\\*.out|Dane do gry" "$FAKE_LOG" || fail "kdialog has no *.out filt
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
 
-# --- No dialog program and no terminal: the open dialog is cancelled ------------
+# --- No dialog program: the prompt in the window -------------------------------
+# picture_colours: the distinct colours of the window's picture, one a line.
+picture_colours() {
+  xwd -silent -id "$WINDOW" -out "$WORK/colours.xwd" 2>/dev/null || return 0
+  local xwd="$WORK/colours.xwd"
+  local header colours order endian=little
+  header=$(be32 "$xwd" 0) colours=$(be32 "$xwd" 76) order=$(be32 "$xwd" 28)
+  [[ $order -eq 1 ]] && endian=big
+  od -An -v -tx4 -w4 --endian=$endian -j $((header + colours * 12)) "$xwd" |
+    awk '{ print substr($1, 3) }' | sort -u
+}
+
+# wait_for_prompt: the window shows the prompt: light text on black and
+# nothing else.
+wait_for_prompt() {
+  for _ in $(seq 50); do
+    [[ $(picture_colours | tr '\n' ' ') == "000000 e0e0e0 " ]] && return 0
+    sleep 0.1
+  done
+  fail "no prompt in the window: $(picture_colours | wc -l) colours"
+}
+
+# area_sets DIR: how many area sets DIR holds.
+area_sets() {
+  local file count=0
+  for file in "$1"/*.out; do
+    [[ -e $file ]] && count=$((count + 1))
+  done
+  echo "$count"
+}
+
+# The start-up open: Esc cancels, and the program starts on a new set.
 bare=$(new_run_dir bare)
+reference "$bare" $'open cancel\nframes 8'
 APP_PATH=/nonexistent start_app "$bare" --window
-for _ in $(seq 50); do
-  grep -q "no file dialog available" "$bare/stderr" && break
-  sleep 0.1
-done
-grep -qx "tesselle: no file dialog available (install zenity or kdialog); the open dialog is cancelled" \
-  "$bare/stderr" || fail "no report of the missing dialog: $(cat "$bare/stderr")"
+xdotool windowfocus --sync "$WINDOW"
+wait_for_prompt
+xdotool key Escape
+sleep 0.5
+compare_window "$bare"
+
+# Save As: Backspace takes back the last character typed, and Enter saves
+# under the name with the default extension.
+xdotool key shift+F3
+wait_for_prompt
+xdotool type --delay 20 "Typedx"
+xdotool key BackSpace Return
+wait_for_file "$bare/Typed.out"
+sleep 0.5
+compare_window "$bare" # the screen comes back as it was
+xdotool key F3         # the name chosen is the set's name from now on
+sleep 0.5
+[[ ! -e $bare/Areas.out ]] || fail "F3 after Save As wrote Areas.out, not Typed.out"
+
+# Esc cancels a Save As; so does Enter on a name too long, which keeps the
+# prompt up: typing stops at 511 bytes, and the extension makes 515.
+xdotool key shift+F3
+wait_for_prompt
+xdotool type --delay 2 "$(printf 'n%.0s' $(seq 520))"
+xdotool key Return
+sleep 0.3
+wait_for_prompt
+xdotool key Escape
+sleep 0.5
+compare_window "$bare"
+[[ $(area_sets "$bare") -eq 1 ]] || fail "a cancelled Save As wrote a file: $(ls "$bare")"
+
+# The window closed during the prompt: the dialog is cancelled and the
+# program ends as on any close.
+xdotool key shift+F3
+wait_for_prompt
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
+[[ $(area_sets "$bare") -eq 1 ]] || fail "the closed Save As wrote a file: $(ls "$bare")"
+[[ ! -s $bare/stderr ]] || fail "unexpected errors: $(cat "$bare/stderr")"
 
 echo "desktop smoke test passed"

@@ -6,6 +6,9 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -39,11 +42,34 @@ class DialogScope {
   DialogScope& operator=(const DialogScope&) = delete;
 };
 
+// While the in-window prompt is up it draws on the emulated surface and the
+// window shows it through the given palette (not the one in force, which may
+// still be all black at start-up). When the scope ends the surface, the
+// palette used and the picture on the window are as they were before.
+class BorrowedScreen {
+ public:
+  explicit BorrowedScreen(const OsPaletteEntry* palette);
+  ~BorrowedScreen();
+  BorrowedScreen(const BorrowedScreen&) = delete;
+  BorrowedScreen& operator=(const BorrowedScreen&) = delete;
+
+ private:
+  struct Saved;
+  std::unique_ptr<Saved> saved_;
+};
+
 // --- Input (sdl_input.cpp) -------------------------------------------------
 // Moves waiting SDL events into the pending messages while there is room.
 void PumpEvents();
 // While a dialog runs: keeps the window painted and drops its key presses.
 void PumpWhileModal();
+// What the in-window prompt is handed.
+enum class PromptEvent { None, Other, Key, Text, Close };
+// While the prompt runs: waits up to `milliseconds` for the next event and
+// tells what it is for the prompt (None: no event came; Other: one the window
+// dealt with itself), keeping the window painted. A request to close is also
+// kept as WM_CLOSE for the program, after the prompt.
+PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds);
 
 // --- Keys (sdl_keys.cpp) ---------------------------------------------------
 // The virtual-key code of an SDL key, or 0 for a key the program never sees.
@@ -68,5 +94,29 @@ void SetPointerVisible(bool visible);
 enum class FirstOpen { Ask, Answer, Cancel };
 // How the start-up open dialog is answered; name is kept, not copied.
 void SetFirstOpenAnswer(FirstOpen how, const char* name);
+
+// --- The in-window prompt (sdl_prompt.cpp) ---------------------------------
+// Why a typed name cannot be taken, or an empty string when it can.
+using NameCheck = std::function<std::string(const std::string& name)>;
+// Asks for a file name on a cleared screen in the window. `name` brings the
+// starting text and, on true (Enter), takes the answer as typed; false is a
+// cancel (Esc, or the window being closed). An answer that `check` refuses
+// keeps the prompt up with the reason shown. At most `maxBytes` can be typed.
+bool PromptInWindow(const char* title, const std::string& hint, std::string& name,
+                    std::size_t maxBytes, const NameCheck& check);
+
+// --- Recording (sdl_record.cpp) --------------------------------------------
+// Starts writing the session to `path` as a headless script; false with errno
+// when the file cannot be made.
+bool StartRecording(const char* path);
+// A PeekMessage call that found no message of the program's own queue, and so
+// looked at the input.
+void RecordInputPeek();
+// An input message that PeekMessage took, with the modifiers held for it.
+void RecordMessage(const OsMessage& message, bool shift, bool control);
+// A dialog's answer: the name the program received, or a cancel.
+void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog);
+// The process ends with `code`.
+void FinishRecording(std::uint32_t code);
 
 }  // namespace desktop

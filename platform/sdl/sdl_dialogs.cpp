@@ -1,17 +1,18 @@
 // The open and Save As dialogs on the desktop: the command line answers the
 // start-up open; otherwise zenity or kdialog asks, run without a shell, and
-// failing both a prompt on the terminal. Names come back as Windows gives them.
+// failing both the prompt in the window. Names come back as Windows gives
+// them, and each answer goes into the recording.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,20 +40,41 @@ const char* DialogTitle(Kind kind) {
   return kind == Kind::Open ? "Open area set" : "Save area set as";
 }
 
-// Gives the chosen name back as the Windows dialog does: with the default
-// extension when its last part has none, and only when it fits.
-bool Accept(Kind kind, std::string name, OsFileDialog& dialog) {
-  if (name.empty() || name.find('\0') != std::string::npos) return false;
+// The name the program receives for `name`, as the Windows dialog gives it:
+// with the default extension when its last part has none. Empty, with the
+// reason in `why`, when the name cannot be taken.
+std::string Complete(std::string name, const OsFileDialog& dialog, std::string& why) {
+  if (name.empty()) {
+    why = "no name is given";
+    return {};
+  }
+  if (name.find('\0') != std::string::npos) {
+    why = "a name cannot hold a NUL byte";
+    return {};
+  }
   std::size_t slash = name.rfind('/');
   std::string_view last = std::string_view(name).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (last.empty()) return false;  // a folder, not a file
+  if (last.empty()) {
+    why = "that names a folder, not a file";
+    return {};
+  }
   if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && last.find('.') == last.npos)
     name.append(".").append(dialog.defExt);
   if (dialog.file == nullptr || name.size() + 1 > dialog.maxFile) {
-    std::fprintf(
-        stderr,
-        "tesselle: the name chosen in the %s dialog is too long (%zu bytes, at most %u): %s\n",
-        DialogName(kind), name.size(), dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, name.c_str());
+    why = "the name is too long: " + std::to_string(name.size()) + " bytes, at most " +
+          std::to_string(dialog.maxFile > 0 ? dialog.maxFile - 1 : 0);
+    return {};
+  }
+  return name;
+}
+
+// Hands the chosen name to the program, or reports why it cannot.
+bool Accept(Kind kind, const std::string& chosen, OsFileDialog& dialog) {
+  std::string why;
+  std::string name = Complete(chosen, dialog, why);
+  if (name.empty()) {
+    std::fprintf(stderr, "tesselle: the name chosen in the %s dialog cannot be used (%s): %s\n",
+                 DialogName(kind), why.c_str(), chosen.c_str());
     return false;
   }
   std::memcpy(dialog.file, name.c_str(), name.size() + 1);
@@ -205,40 +227,49 @@ ToolResult RunTool(const std::vector<std::string>& arguments, std::string& outpu
   return ToolResult::Failed;
 }
 
-// Asks on the terminal; an empty answer keeps the current name, end of input
-// cancels.
-bool PromptOnTerminal(Kind kind, OsFileDialog& dialog) {
-  std::string current = CurrentName(dialog);
-  std::fprintf(stderr, "%s [%s]: ", kind == Kind::Open ? "Open area set" : "Save area set as",
-               current.c_str());
-  std::fflush(stderr);
-  std::cin.clear();
-  std::string answer;
-  if (!std::getline(std::cin, answer)) {
-    std::fputc('\n', stderr);
+// Asks in the window, from the current name, until a name that can be taken
+// is confirmed or the prompt is cancelled.
+bool AskInWindow(Kind kind, OsFileDialog& dialog) {
+  if (dialog.file == nullptr || dialog.maxFile == 0) return false;
+  std::string hint;
+  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0')
+    hint = std::string("A name without an extension gets .") + dialog.defExt + ".";
+  std::string name = CurrentName(dialog);
+  desktop::NameCheck check = [&dialog](const std::string& typed) {
+    std::string why;
+    if (!Complete(typed, dialog, why).empty()) return std::string();
+    why[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(why[0])));
+    return why + ".";
+  };
+  if (!desktop::PromptInWindow(DialogTitle(kind), hint, name, dialog.maxFile - 1, check))
     return false;
-  }
-  if (!answer.empty() && answer.back() == '\r') answer.pop_back();
-  return Accept(kind, answer.empty() ? current : answer, dialog);
+  return Accept(kind, name, dialog);
 }
 
 bool RunDialog(Kind kind, OsFileDialog& dialog) {
   std::string tool = FindOnPath("zenity");
   bool zenity = !tool.empty();
   if (!zenity) tool = FindOnPath("kdialog");
-  if (tool.empty() && !isatty(STDIN_FILENO)) {
-    std::fprintf(stderr,
-                 "tesselle: no file dialog available (install zenity or kdialog); the %s dialog "
-                 "is cancelled\n",
-                 DialogName(kind));
-    return false;
-  }
+  if (tool.empty()) return AskInWindow(kind, dialog);
   desktop::DialogScope scope;
-  if (tool.empty()) return PromptOnTerminal(kind, dialog);
   std::string chosen;
   ToolResult result = RunTool(
       zenity ? ZenityArguments(tool, kind, dialog) : KdialogArguments(tool, kind, dialog), chosen);
   return result == ToolResult::Chosen && Accept(kind, chosen, dialog);
+}
+
+bool AnswerFirstOpen(OsFileDialog& dialog) {
+  FirstOpenAnswer.taken = true;
+  if (FirstOpenAnswer.how == desktop::FirstOpen::Cancel) return false;
+  std::size_t length = std::strlen(FirstOpenAnswer.name);
+  if (dialog.file == nullptr || length + 1 > dialog.maxFile) {
+    // Starting on an empty set instead would later save it over another file.
+    std::fprintf(stderr, "tesselle: the area set name is too long (%zu bytes, at most %u): %s\n",
+                 length, dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, FirstOpenAnswer.name);
+    OsExitProcess(1);
+  }
+  std::memcpy(dialog.file, FirstOpenAnswer.name, length + 1);
+  return true;
 }
 
 }  // namespace
@@ -254,21 +285,19 @@ void SetFirstOpenAnswer(FirstOpen how, const char* name) {
 }  // namespace desktop
 
 bool OsGetOpenFileName(OsFileDialog& dialog) {
+  bool chosen;
   if (!FirstOpenAnswer.taken && FirstOpenAnswer.how != desktop::FirstOpen::Ask) {
+    chosen = AnswerFirstOpen(dialog);
+  } else {
     FirstOpenAnswer.taken = true;
-    if (FirstOpenAnswer.how == desktop::FirstOpen::Cancel) return false;
-    std::size_t length = std::strlen(FirstOpenAnswer.name);
-    if (dialog.file == nullptr || length + 1 > dialog.maxFile) {
-      // Starting on an empty set instead would later save it over another file.
-      std::fprintf(stderr, "tesselle: the area set name is too long (%zu bytes, at most %u): %s\n",
-                   length, dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, FirstOpenAnswer.name);
-      OsExitProcess(1);
-    }
-    std::memcpy(dialog.file, FirstOpenAnswer.name, length + 1);
-    return true;
+    chosen = RunDialog(Kind::Open, dialog);
   }
-  FirstOpenAnswer.taken = true;
-  return RunDialog(Kind::Open, dialog);
+  desktop::RecordDialogAnswer(true, chosen, dialog);
+  return chosen;
 }
 
-bool OsGetSaveFileName(OsFileDialog& dialog) { return RunDialog(Kind::Save, dialog); }
+bool OsGetSaveFileName(OsFileDialog& dialog) {
+  bool chosen = RunDialog(Kind::Save, dialog);
+  desktop::RecordDialogAnswer(false, chosen, dialog);
+  return chosen;
+}

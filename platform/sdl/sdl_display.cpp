@@ -1,6 +1,7 @@
 // The desktop window: an SDL window, renderer and streaming texture that show
 // the emulated 8-bit surface through its palette, scaled by a whole factor and
-// letterboxed; and the way a dialog borrows the screen from full screen.
+// letterboxed; the way a dialog borrows the screen from full screen, and the
+// way the in-window prompt borrows the picture itself.
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -30,6 +31,7 @@ struct DesktopDisplay {
   bool fullScreen = false;
   int dialogDepth = 0;
   bool pictureStale = false;
+  const OsPaletteEntry* borrowedPalette = nullptr;  // shown instead of the one in force
 };
 
 DesktopDisplay Desktop;
@@ -112,9 +114,11 @@ SDL_Window* Window() { return Desktop.window.get(); }
 
 void PresentFrame() {
   if (!Desktop.texture || emu::Display.surface == nullptr) return;
+  const OsPaletteEntry* palette =
+      Desktop.borrowedPalette != nullptr ? Desktop.borrowedPalette : emu::Display.inForce;
   std::uint32_t colours[256];
   for (int i = 0; i < 256; ++i) {
-    const OsPaletteEntry& entry = emu::Display.inForce[i];
+    const OsPaletteEntry& entry = palette[i];
     colours[i] = 0xFF000000u | static_cast<std::uint32_t>(entry.red) << 16 |
                  static_cast<std::uint32_t>(entry.green) << 8 | entry.blue;
   }
@@ -179,6 +183,46 @@ DialogScope::~DialogScope() {
   if (Desktop.fullScreen)
     SDL_SetWindowFullscreen(Desktop.window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_RaiseWindow(Desktop.window.get());
+  RepresentFrame();
+}
+
+struct BorrowedScreen::Saved {
+  std::unique_ptr<std::uint8_t[]> surface;
+  std::unique_ptr<std::uint32_t[]> pixels;
+  std::unique_ptr<std::uint8_t[]> indices;
+  std::uint32_t colours[256];
+};
+
+BorrowedScreen::BorrowedScreen(const OsPaletteEntry* palette) : saved_(std::make_unique<Saved>()) {
+  std::size_t surfaceBytes = static_cast<std::size_t>(emu::Display.pitch) * Height;
+  if (emu::Display.surface != nullptr) {
+    saved_->surface = std::make_unique<std::uint8_t[]>(surfaceBytes);
+    std::memcpy(saved_->surface.get(), emu::Display.surface, surfaceBytes);
+  }
+  if (Desktop.pixels && Desktop.indices) {
+    saved_->pixels = std::make_unique<std::uint32_t[]>(Width * Height);
+    saved_->indices = std::make_unique<std::uint8_t[]>(Width * Height);
+    std::memcpy(saved_->pixels.get(), Desktop.pixels.get(), Width * Height * 4);
+    std::memcpy(saved_->indices.get(), Desktop.indices.get(), Width * Height);
+  }
+  std::memcpy(saved_->colours, Desktop.colours, sizeof Desktop.colours);
+  Desktop.borrowedPalette = palette;
+}
+
+BorrowedScreen::~BorrowedScreen() {
+  Desktop.borrowedPalette = nullptr;
+  if (saved_->surface)
+    std::memcpy(emu::Display.surface, saved_->surface.get(),
+                static_cast<std::size_t>(emu::Display.pitch) * Height);
+  // The window shows the picture of before again, and the next present
+  // compares against it, as if the prompt had never been drawn.
+  std::memcpy(Desktop.colours, saved_->colours, sizeof Desktop.colours);
+  if (saved_->pixels && Desktop.pixels && Desktop.indices) {
+    std::memcpy(Desktop.pixels.get(), saved_->pixels.get(), Width * Height * 4);
+    std::memcpy(Desktop.indices.get(), saved_->indices.get(), Width * Height);
+    if (Desktop.texture)
+      SDL_UpdateTexture(Desktop.texture.get(), nullptr, Desktop.pixels.get(), Width * 4);
+  }
   RepresentFrame();
 }
 

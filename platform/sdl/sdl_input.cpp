@@ -1,6 +1,7 @@
 // Input from SDL: events become Windows messages in a fixed ring, taken one
 // at a time after the program's own posted messages. Exposure re-presents the
-// picture; the window manager's close button becomes WM_CLOSE.
+// picture; the window manager's close button becomes WM_CLOSE. The in-window
+// prompt takes its keys and text straight from SDL.
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -24,6 +25,17 @@ struct InputRing {
 };
 
 InputRing Input;
+
+// The vertical blank at which PeekMessage last found no input. Input that
+// arrives later in the same frame waits for the next one, so a message is
+// taken only at the first look of a frame or right after another message:
+// the turn at which a recording replays it.
+struct IdleLook {
+  bool seen;
+  std::uint64_t blank;
+};
+
+IdleLook LastIdleLook;
 
 bool RingFull() { return Input.count == RingSize; }
 
@@ -94,13 +106,37 @@ void PumpWhileModal() {
   desktop::RepresentIfStale();
 }
 
+PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
+  PromptEvent what = PromptEvent::None;
+  if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
+    what = PromptEvent::Other;
+    if (event.type == SDL_TEXTINPUT) {
+      what = PromptEvent::Text;
+    } else if (HandleCommonEvent(event)) {
+      if (event.type == SDL_KEYDOWN) {
+        what = PromptEvent::Key;
+      } else if (event.type != SDL_KEYUP) {
+        what = PromptEvent::Close;
+        if (!RingFull()) PushClose(event.common.timestamp);
+      }
+    }
+  }
+  desktop::RepresentIfStale();
+  return what;
+}
+
 }  // namespace desktop
 
 bool OsPeekMessage(OsMessage& message) {
   if (emu::TakePostedMessage(message)) return true;
+  desktop::RecordInputPeek();
   if (Input.count == 0) desktop::PumpEvents();
   desktop::RepresentIfStale();
-  if (Input.count == 0) return false;
+  std::uint64_t blank = emu::Display.verticalBlanks;
+  if (Input.count == 0 || (LastIdleLook.seen && LastIdleLook.blank == blank)) {
+    LastIdleLook = {true, blank};
+    return false;
+  }
   const PendingMessage& pending = Input.slots[Input.head];
   message = {};
   message.window = emu::MainWindow();
@@ -109,6 +145,7 @@ bool OsPeekMessage(OsMessage& message) {
   message.lParam = pending.lParam;
   message.time = pending.time;
   emu::SetHeldModifiers(pending.shift, pending.control);
+  desktop::RecordMessage(message, pending.shift, pending.control);
   Input.head = (Input.head + 1) % RingSize;
   --Input.count;
   return true;

@@ -1,5 +1,7 @@
 // tesselle: the desktop front end. Reads the command line, opens the SDL
-// display (full screen unless --window) and hands over to the program.
+// display (full screen unless --window), starts the recording that --record
+// asks for and hands over to the program.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,14 +14,16 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: tesselle [--window] [AREASET | --new]\n"
+    "usage: tesselle [--window] [--record FILE] [AREASET | --new]\n"
     "Edits the areas of a tile-based game on the whole screen. Reads Cells.dap and\n"
     "Cells.id from the current directory.\n"
-    "  AREASET    open this area set instead of asking for one\n"
-    "  --new      start a new, empty area set instead of asking for one\n"
-    "  --window   run in a window instead of full screen\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+    "  AREASET        open this area set instead of asking for one\n"
+    "  --new          start a new, empty area set instead of asking for one\n"
+    "  --window       run in a window instead of full screen\n"
+    "  --record FILE  write the session to FILE as a script that\n"
+    "                 tesselle-headless replays\n"
+    "  --help         show this help and exit\n"
+    "  --version      show the version and exit\n";
 
 // The pointer and text input mean nothing to the program.
 constexpr Uint32 IgnoredEvents[] = {SDL_MOUSEMOTION,  SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
@@ -53,6 +57,7 @@ int main(int argc, char** argv) {
   bool fullScreen = true;
   bool startNew = false;
   const char* areaSet = nullptr;
+  const char* recording = nullptr;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const char* argument = argv[i];
@@ -69,6 +74,10 @@ int main(int argc, char** argv) {
         fullScreen = false;
       } else if (std::strcmp(argument, "--new") == 0) {
         startNew = true;
+      } else if (std::strcmp(argument, "--record") == 0) {
+        if (i + 1 >= argc || argv[i + 1][0] == '\0')
+          return UsageError("--record needs the name of the file to write", "");
+        recording = argv[++i];
       } else {
         return UsageError("unknown option ", argument);
       }
@@ -100,6 +109,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   desktop::SetPointerVisible(false);
+  if (recording != nullptr && !desktop::StartRecording(recording)) {
+    std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n", recording,
+                 std::strerror(errno));
+    desktop::CloseDisplay();
+    SDL_Quit();
+    return 1;
+  }
 
   if (startNew)
     desktop::SetFirstOpenAnswer(desktop::FirstOpen::Cancel, nullptr);

@@ -1,5 +1,6 @@
 // The rest of the desktop platform: the pointer, failure reports on stderr,
-// the error message box, and the process exit that puts SDL away first.
+// the error message box, and the process exit that ends the recording and
+// puts SDL away first.
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,6 +25,7 @@ void OsMessageBox(const char* text) {
 }
 
 void OsExitProcess(std::uint32_t code) {
+  desktop::FinishRecording(code);
   desktop::CloseDisplay();
   SDL_Quit();
   std::fflush(nullptr);

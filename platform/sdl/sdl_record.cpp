@@ -1,0 +1,203 @@
+// tesselle --record FILE: the session written, as it runs, as a script that
+// tesselle-headless replays turn for turn. Each line is flushed when written,
+// so a session that crashes still leaves the script up to its last message.
+//
+// Timing: the replay takes a message at the first PeekMessage, once the wait
+// of the `frames N` before it is over, and that wait counts from the first
+// PeekMessage that meets it (one that finds the program's own queue empty).
+// So N is the number of vertical blanks from the first such call after the
+// previous message to the call that took this one. Messages the program posts
+// itself are not written: the replay posts them again.
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/emulated/emulated.h"
+#include "platform/sdl/sdl_backend.h"
+#include "shell/program.h"
+
+namespace {
+
+struct Recorder {
+  std::FILE* file = nullptr;
+  std::string path;
+  std::string folder;       // the working folder, for names written relative to it
+  bool waiting = false;     // input has been looked at since the last message
+  std::uint64_t since = 0;  // the vertical blank of that first look
+};
+
+Recorder Recording;
+
+void Stop() {
+  if (Recording.file != nullptr) std::fclose(Recording.file);
+  Recording.file = nullptr;
+}
+
+void Line(const std::string& text) {
+  if (Recording.file == nullptr) return;
+  if (std::fputs(text.c_str(), Recording.file) == EOF || std::fputc('\n', Recording.file) == EOF ||
+      std::fflush(Recording.file) != 0) {
+    std::fprintf(stderr, "tesselle: the recording stops: cannot write %s: %s\n",
+                 Recording.path.c_str(), std::strerror(errno));
+    Stop();
+  }
+}
+
+void WriteWait() {
+  std::uint64_t blanks = emu::Display.verticalBlanks - Recording.since;
+  if (Recording.waiting && blanks > 0) Line("frames " + std::to_string(blanks));
+  Recording.waiting = false;
+}
+
+std::string Hex(std::uint64_t value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "0x%" PRIX64, value);
+  return text;
+}
+
+// The script's name of a virtual-key code; a code without one is written as
+// a number, which the script takes as well.
+std::string KeyName(OsWParam code) {
+  struct NamedKey {
+    OsWParam code;
+    const char* name;
+  };
+  static constexpr NamedKey Names[] = {
+      {VK_LEFT, "LEFT"},     {VK_RIGHT, "RIGHT"},       {VK_UP, "UP"},
+      {VK_DOWN, "DOWN"},     {VK_SPACE, "SPACE"},       {VK_TAB, "TAB"},
+      {VK_RETURN, "RETURN"}, {VK_ESCAPE, "ESCAPE"},     {VK_BACK, "BACK"},
+      {VK_INSERT, "INSERT"}, {VK_DELETE, "DELETE"},     {VK_HOME, "HOME"},
+      {VK_END, "END"},       {VK_PRIOR, "PRIOR"},       {VK_NEXT, "NEXT"},
+      {VK_ADD, "ADD"},       {VK_SUBTRACT, "SUBTRACT"}, {VK_MULTIPLY, "MULTIPLY"},
+      {VK_DIVIDE, "DIVIDE"}, {VK_SHIFT, "SHIFT"},       {VK_CONTROL, "CONTROL"},
+      {VK_MENU, "MENU"},     {VK_OEM_PLUS, "OEM_PLUS"}, {VK_OEM_MINUS, "OEM_MINUS"},
+  };
+  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+    return std::string(1, static_cast<char>(code));
+  for (const NamedKey& key : Names)
+    if (key.code == code) return key.name;
+  if (code >= VK_F1 && code < VK_F1 + 12) return "F" + std::to_string(code - VK_F1 + 1);
+  if (code >= VK_NUMPAD0 && code < VK_NUMPAD0 + 10)
+    return "NUMPAD" + std::to_string(code - VK_NUMPAD0);
+  return Hex(code);
+}
+
+std::string MessageLine(const OsMessage& message, bool shift, bool control) {
+  std::string modifiers = std::string(shift ? "shift+" : "") + (control ? "ctrl+" : "");
+  switch (message.message) {
+    case WM_KEYDOWN: return "key " + modifiers + KeyName(message.wParam);
+    case WM_KEYUP: return "keyup " + modifiers + KeyName(message.wParam);
+    case WM_SYSKEYDOWN: return "syskey " + KeyName(message.wParam);
+    case WM_CLOSE:
+      if (message.wParam == 0 && message.lParam == 0) return "close";
+      break;
+    default: break;
+  }
+  return "message " + Hex(message.message) + " " + Hex(message.wParam) + " " +
+         Hex(static_cast<std::uint64_t>(message.lParam));
+}
+
+// A name inside the working folder is written relative to it, so that the
+// replay, in another folder with copies of the same files, reads and writes
+// its own copies.
+std::string ScriptName(const std::string& name) {
+  const std::string& folder = Recording.folder;
+  if (folder.size() > 1 && name.size() > folder.size() + 1 &&
+      name.compare(0, folder.size(), folder) == 0 && name[folder.size()] == '/')
+    return name.substr(folder.size() + 1);
+  return name;
+}
+
+// Whether the script line `open NAME` / `save NAME` gives the program `name`
+// again: one word, not the word for a cancel, and no extension added in the
+// replay (which ends a name's last part at '\' as well as at '/').
+bool Replays(const std::string& name, const OsFileDialog& dialog) {
+  if (name.empty() || name == "cancel") return false;
+  for (char c : name)
+    if (std::isspace(static_cast<unsigned char>(c))) return false;
+  std::size_t slash = name.find_last_of("/\\");
+  std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+  bool extensionAdded =
+      dialog.defExt != nullptr && dialog.defExt[0] != '\0' && base.find('.') == std::string::npos;
+  return !extensionAdded;
+}
+
+// The name as it can stand in a comment line.
+std::string Printable(const std::string& name) {
+  std::string text;
+  for (char c : name) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  return text;
+}
+
+}  // namespace
+
+namespace desktop {
+
+bool StartRecording(const char* path) {
+  Recording.file = std::fopen(path, "w");
+  if (Recording.file == nullptr) return false;
+  Recording.path = path;
+  std::string folder(4096, '\0');
+  if (getcwd(folder.data(), folder.size()) != nullptr) {
+    folder.resize(std::strlen(folder.c_str()));
+    Recording.folder = folder;
+  }
+  Line(std::string("# ") + WindowTitle + ": a session recorded by tesselle --record");
+  Line(
+      "# replay it with tesselle-headless in a folder with the same Cells.dap, Cells.id and area "
+      "sets");
+  return Recording.file != nullptr;
+}
+
+void RecordInputPeek() {
+  if (Recording.file == nullptr || Recording.waiting) return;
+  Recording.waiting = true;
+  Recording.since = emu::Display.verticalBlanks;
+}
+
+void RecordMessage(const OsMessage& message, bool shift, bool control) {
+  if (Recording.file == nullptr) return;
+  WriteWait();
+  Line(MessageLine(message, shift, control));
+}
+
+void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog) {
+  if (Recording.file == nullptr) return;
+  std::string verb = open ? "open " : "save ";
+  if (!chosen || dialog.file == nullptr) {
+    Line(verb + "cancel");
+    return;
+  }
+  std::string received(dialog.file, strnlen(dialog.file, dialog.maxFile));
+  std::string name = ScriptName(received);
+  if (name == "cancel") name = "./cancel";  // the same file, and not a cancel
+  if (Replays(name, dialog)) {
+    Line(verb + name);
+    return;
+  }
+  // A script line cannot give the program this name: the replay cancels the
+  // dialog instead, and says so.
+  std::fprintf(stderr,
+               "tesselle: a script line cannot name \"%s\": the recording's replay cancels that "
+               "dialog\n",
+               Printable(received).c_str());
+  Line("# the " + std::string(open ? "open" : "Save As") + " dialog chose \"" +
+       Printable(received) + "\", which a script line cannot name");
+  Line(verb + "cancel");
+}
+
+void FinishRecording(std::uint32_t code) {
+  if (Recording.file == nullptr) return;
+  // The program ends by itself in the replay as well, before this line; it is
+  // reached only when the session ended in a way that the script cannot show.
+  WriteWait();
+  Line("quit " + std::to_string(code));
+  Stop();
+}
+
+}  // namespace desktop
