@@ -8,7 +8,6 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "shell/program.h"
@@ -112,38 +111,7 @@ std::vector<std::uint8_t> Screen() {
   return picture;
 }
 
-std::uint8_t CellPixel(int cell, int i, int j) {
-  return static_cast<std::uint8_t>((cell * 7 + i * 3 + j * 37 + (i * j) % 5) % 256);
-}
-
-std::uint8_t CellId(int cell) { return static_cast<std::uint8_t>((cell * 13 + 5) % 256); }
-
-void WriteTestBank() {
-  std::vector<std::uint8_t> bank(66304);
-  for (int n = 0; n < 256; ++n)
-    for (int j = 0; j < 16; ++j)
-      for (int i = 0; i < 16; ++i) bank[256 * n + 16 * j + i] = CellPixel(n, i, j);
-  for (int i = 0; i < 256; ++i) {
-    bank[0x10000 + 3 * i] = static_cast<std::uint8_t>(i % 64);
-    bank[0x10000 + 3 * i + 1] = static_cast<std::uint8_t>((i / 4) % 64);
-    bank[0x10000 + 3 * i + 2] = static_cast<std::uint8_t>(63 - i % 64);
-  }
-  WriteFile("Cells.dap", bank);
-  std::vector<std::uint8_t> ids(256);
-  for (int n = 0; n < 256; ++n) ids[n] = CellId(n);
-  WriteFile("Cells.id", ids);
-}
-
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
+void WriteTestBank() { testbank::WriteTestBank("."); }
 
 void EnterTempDir() {
   static int counter;

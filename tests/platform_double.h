@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/emulated/emulated.h"
+#include "tests/test_bank.h"
 
 namespace dbl {
 
@@ -51,11 +52,15 @@ std::vector<std::uint8_t> Screen();
 // Test data in the current directory: a cell bank whose 256 cells are all
 // different (cell n pixel (i, j) = CellPixel(n, i, j)), its palette entry i =
 // (i % 64, (i / 4) % 64, 63 - i % 64), and ids CellId(n).
-std::uint8_t CellPixel(int cell, int i, int j);
-std::uint8_t CellId(int cell);
+using testbank::CellId;
+using testbank::CellPixel;
 void WriteTestBank();
-std::vector<std::uint8_t> ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+inline std::vector<std::uint8_t> ReadFile(const std::string& path) {
+  return testbank::ReadBytes(path);
+}
+inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  testbank::WriteBytes(path, bytes);
+}
 
 // A fresh, empty working directory for one test; the previous one is left.
 void EnterTempDir();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_bank.h"
+
 namespace e2e {
 
 struct Run {
@@ -17,13 +19,13 @@ struct Run {
 // (i, j) = CellPixel(n, i, j); palette entry i = (i % 64, (i / 4) % 64,
 // 63 - i % 64); ids CellId(n)); or the demo bank when demo is true.
 std::string MakeWorkDir(bool demo = false);
-std::uint8_t CellPixel(int cell, int i, int j);
-std::uint8_t CellId(int cell);
+using testbank::CellId;
+using testbank::CellPixel;
 
 Run RunScript(const std::string& dir, const std::string& script, const std::string& options = "");
 
-std::vector<std::uint8_t> ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+using testbank::ReadBytes;
+using testbank::WriteBytes;
 
 // A 640 x 480 shot written as .raw.
 struct Shot {
