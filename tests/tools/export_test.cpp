@@ -1,7 +1,7 @@
-// tesselle-export: thumbnails sampled as the Word Map samples them, areas and
-// world-map pictures, the Tiled project checked for what Tiled itself lets
-// pass (tiles beyond a tileset, images missing or of the wrong size), and each
-// refused input with its reason.
+// tesselle-export: areas and world-map pictures (thumbnails sampled by the Word
+// Map's own sampler, tested with the Word Map), the Tiled project checked for
+// what Tiled itself lets pass (tiles beyond a tileset, images missing or of
+// the wrong size), and each refused input with its reason.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,23 +21,6 @@ namespace {
 
 const std::string Tool = EXPORT_EXE;
 const std::string Demo = " " DEMO_DIR "/Areas.out --dir " DEMO_DIR;
-
-TEST(Thumbnail, ShowsOnlyTheFourSamplePixelsOfEachCell) {
-  std::vector<std::uint8_t> cells(65536, 9);
-  cells[256 * 3 + 16 * 4 + 4] = 1;
-  cells[256 * 3 + 16 * 4 + 8] = 2;
-  cells[256 * 3 + 16 * 12 + 4] = 3;
-  cells[256 * 3 + 16 * 12 + 8] = 4;
-  std::uint8_t area[160] = {};
-  area[16 * 9 + 15] = 3;                         // the bottom right cell
-  std::vector<std::uint8_t> out(40 * 21, 0xEE);  // wider than the thumbnail, a row more
-  SampleAreaThumbnail(cells.data(), area, out.data(), 40);
-  for (int y = 0; y < 21; ++y)
-    for (int x = 0; x < 40; ++x) {
-      int expected = x >= 32 || y >= 20 ? 0xEE : x < 30 || y < 18 ? 9 : 1 + (x - 30) + 2 * (y - 18);
-      ASSERT_EQ(out[40 * y + x], expected) << x << "," << y;
-    }
-}
 
 TEST(ExportTool, AreaAndWorldPicturesWithTheBankPalette) {
   ScratchDir dir;

@@ -1,11 +1,13 @@
 // The animation preview: chains of the cell-id table stepping every six
-// vertical blanks, the stored slot as its source, its tick carried across
-// previews, and the ways it ends.
+// vertical blanks, the stored slot as its source, and the ways it ends. The
+// tick carried across previews and the set's own copies of the bank and the
+// table are tested end to end.
 #include "area/animation_preview.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -18,25 +20,26 @@
 
 namespace {
 
+// Positions of the test area, and what they hold.
+constexpr int Pair = 0, Triple = 17, Chain = 34, Marked = 51, Self = 159, Plain = 80;
+
 // Chains of the test's cell-id table: 10 <-> 11; 20 -> 21 -> 22 -> 20;
 // 30 -> 31 -> 32, which stands; 60 -> 60; every other cell stands (0), and
 // 50 stands through the other mark (255).
-std::vector<std::uint8_t> ChainIds() {
+void WriteChainIds() {
   std::vector<std::uint8_t> ids(256, 0);
-  ids[10] = 11;
-  ids[11] = 10;
-  ids[20] = 21;
-  ids[21] = 22;
-  ids[22] = 20;
-  ids[30] = 31;
-  ids[31] = 32;
-  ids[50] = 255;
-  ids[60] = 60;
-  return ids;
+  for (auto [cell, next] : {std::pair{10, 11},
+                            {11, 10},
+                            {20, 21},
+                            {21, 22},
+                            {22, 20},
+                            {30, 31},
+                            {31, 32},
+                            {50, 255},
+                            {60, 60}})
+    ids[cell] = static_cast<std::uint8_t>(next);
+  dbl::WriteFile("Cells.id", ids);
 }
-
-// Positions of the test area.
-constexpr int Pair = 0, Triple = 17, Chain = 34, Marked = 51, Self = 159, Plain = 80;
 
 void StoreTestArea(int area) {
   std::uint8_t* slot = AreaRecord(static_cast<std::size_t>(area));
@@ -58,10 +61,11 @@ bool Shows(const std::vector<std::uint8_t>& screen, int i, int cell) {
   return true;
 }
 
-bool ShowsArea(const std::vector<std::uint8_t>& screen, const std::uint8_t* cells) {
-  for (int i = 0; i < 160; ++i)
-    if (!Shows(screen, i, cells[i])) return false;
-  return true;
+// The cell among the candidates that position i shows; -1 if none.
+int Showing(const std::vector<std::uint8_t>& screen, int i, std::initializer_list<int> cells) {
+  for (int cell : cells)
+    if (Shows(screen, i, cell)) return cell;
+  return -1;
 }
 
 class Preview : public ::testing::Test {
@@ -69,35 +73,9 @@ class Preview : public ::testing::Test {
   void SetUp() override {
     dbl::EnterTempDir();
     dbl::WriteTestBank();
-    dbl::WriteFile("Cells.id", ChainIds());
+    WriteChainIds();
     dbl::Reset();
     dbl::AnswerOpen("");
-  }
-
-  // What position i shows at each PeekMessage of the preview, one per turn,
-  // the first before any turn has passed.
-  struct Trace {
-    std::vector<int> pair, triple, chain, marked;
-    std::vector<std::uint64_t> blanks;
-  };
-  static int Showing(const std::vector<std::uint8_t>& screen, int i,
-                     std::initializer_list<int> cells) {
-    for (int cell : cells)
-      if (Shows(screen, i, cell)) return cell;
-    return -1;
-  }
-  static void TraceTurns(Trace& trace, int turns) {
-    for (int turn = 0; turn < turns; ++turn) {
-      dbl::Do([&trace] {
-        std::vector<std::uint8_t> screen = dbl::Screen();
-        trace.pair.push_back(Showing(screen, Pair, {10, 11}));
-        trace.triple.push_back(Showing(screen, Triple, {20, 21, 22}));
-        trace.chain.push_back(Showing(screen, Chain, {30, 31, 32}));
-        trace.marked.push_back(Showing(screen, Marked, {50, 255}));
-        trace.blanks.push_back(emu::Display.verticalBlanks);
-      });
-      if (turn + 1 < turns) dbl::Idle(1);
-    }
   }
 };
 
@@ -107,8 +85,19 @@ TEST_F(Preview, ChainsStepOnceEverySixBlanks) {
     LoadArea();
   });
   dbl::Key(VK_F4);
-  Trace trace;
-  TraceTurns(trace, 20);
+  // What Pair, Triple, Chain and Marked show at each turn's PeekMessage, the
+  // first before any turn has passed.
+  std::vector<std::array<int, 4>> shown;
+  std::vector<std::uint64_t> blanks;
+  for (int turn = 0; turn < 20; ++turn) {
+    if (turn > 0) dbl::Idle(1);
+    dbl::Do([&] {
+      std::vector<std::uint8_t> s = dbl::Screen();
+      shown.push_back({Showing(s, Pair, {10, 11}), Showing(s, Triple, {20, 21, 22}),
+                       Showing(s, Chain, {30, 31, 32}), Showing(s, Marked, {50, 255})});
+      blanks.push_back(emu::Display.verticalBlanks);
+    });
+  }
   std::vector<std::uint8_t> scribbled;  // the screen after scribbling on every still cell
   dbl::Do([&] {
     EXPECT_EQ(AnimationTick, 19u % 6);
@@ -128,15 +117,13 @@ TEST_F(Preview, ChainsStepOnceEverySixBlanks) {
   });
   EXPECT_EQ(dbl::RunProgram(), 0u);
 
-  ASSERT_EQ(trace.pair.size(), 20u);
-  for (std::size_t turn = 0; turn < 20; ++turn) {
-    SCOPED_TRACE(testing::Message() << "turn " << turn);
-    std::size_t steps = turn / 6;
-    EXPECT_EQ(trace.blanks[turn] - trace.blanks[0], turn);  // one blank a turn
-    EXPECT_EQ(trace.pair[turn], steps % 2 == 0 ? 10 : 11);
-    EXPECT_EQ(trace.triple[turn], 20 + static_cast<int>(steps % 3));
-    EXPECT_EQ(trace.chain[turn], 30 + static_cast<int>(std::min<std::size_t>(steps, 2)));
-    EXPECT_EQ(trace.marked[turn], 50);
+  ASSERT_EQ(shown.size(), 20u);
+  for (int turn = 0; turn < 20; ++turn) {
+    int steps = turn / 6;
+    EXPECT_EQ(blanks[turn] - blanks[0], static_cast<std::uint64_t>(turn));  // one blank a turn
+    EXPECT_EQ(shown[turn], (std::array<int, 4>{steps % 2 == 0 ? 10 : 11, 20 + steps % 3,
+                                               30 + std::min(steps, 2), 50}))
+        << "turn " << turn;
   }
   ASSERT_FALSE(scribbled.empty());
   EXPECT_EQ(scribbled[640 * (16 + 16 * 3) + 32 + 16 * 3], 0xEE);  // Marked (50 -> 255)
@@ -144,145 +131,59 @@ TEST_F(Preview, ChainsStepOnceEverySixBlanks) {
   EXPECT_EQ(scribbled[640 * (16 + 16 * 9) + 32 + 16 * 15], dbl::CellPixel(60, 0, 0));
 }
 
-TEST_F(Preview, ShowsTheStoredSlotNotTheEditGrid) {
+TEST_F(Preview, ShowsTheStoredSlotAndOnlyEscEndsIt) {
   dbl::Do([] {
     StoreTestArea(0);
     LoadArea();
     AreaEditorState.selectedCell = 99;
   });
   dbl::Key(VK_SPACE);  // cell 99 at (0, 0), not stored
-  dbl::Key(VK_F4);
+  dbl::Key(VK_TAB);    // F4 works from the selector too, Shift or not
+  dbl::Key(VK_F4, true);
+  // Other keys, F1 included, and characters are dropped.
+  for (OsWParam key : {OsWParam{'G'}, VK_F1, VK_RIGHT}) dbl::Key(key);
+  dbl::Message(0x0102, 'a');  // WM_CHAR
   dbl::Do([] {
     std::vector<std::uint8_t> screen = dbl::Screen();
     EXPECT_TRUE(Shows(screen, Pair, 10));
     EXPECT_TRUE(Shows(screen, Plain, 7));
-    // Nothing but the area is drawn.
-    for (int y = 0; y < 480; ++y)
-      for (int x = 0; x < 640; ++x)
-        if (x < 32 || x >= 288 || y < 16 || y >= 176) {
-          ASSERT_EQ(screen[640 * y + x], 0) << x << ", " << y;
-        }
   });
-  dbl::Key(VK_ESCAPE);
-  dbl::Key(VK_F2);
+  dbl::Message(WM_KEYUP, VK_ESCAPE);  // a key release of Esc ends it too
+  dbl::Do([] { EXPECT_EQ(AreaEditorState.cursorX, 0); });
+  dbl::Key(VK_F2);  // the area editor has the keys again
   dbl::Key(VK_F4);
   dbl::Do([] { EXPECT_TRUE(Shows(dbl::Screen(), Pair, 99)); });
   dbl::Key(VK_ESCAPE);
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
-TEST_F(Preview, EveryPreviewStartsFromTheStoredAreaAndTheTickRunsOn) {
-  dbl::Do([] { StoreTestArea(0); });
-  dbl::Key(VK_F4);
-  Trace first;
-  TraceTurns(first, 11);  // one step, then four more turns
-  dbl::Key(VK_ESCAPE);
-  std::uint32_t tickBetween = 99;
-  dbl::Do([&] { tickBetween = AnimationTick; });
-  dbl::Key(VK_F4);
-  Trace second;
-  TraceTurns(second, 3);
-  dbl::Key(VK_ESCAPE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-
-  EXPECT_EQ(first.pair.back(), 11);
-  EXPECT_EQ(first.chain.back(), 31);
-  EXPECT_EQ(tickBetween, 4u);  // Esc took no turn of its own
-  // The second preview starts from the stored picture and steps after two
-  // turns, where the first one left the tick.
-  EXPECT_EQ(second.pair, (std::vector<int>{10, 10, 11}));
-  EXPECT_EQ(second.chain, (std::vector<int>{30, 30, 31}));
-}
-
-TEST_F(Preview, EscapeInAnyMessageEndsItAndOtherKeysAreDropped) {
-  dbl::Do([] { StoreTestArea(0); });
-  dbl::Key(VK_F4);
-  dbl::Key('G');
-  dbl::Key(VK_F1);  // would show the help page in the area editor
-  dbl::Key(VK_RIGHT);
-  dbl::Message(0x0102, 'a');  // WM_CHAR
-  bool inPreview = false;
-  dbl::Do([&] { inPreview = Shows(dbl::Screen(), Plain, 7); });
-  dbl::Message(WM_KEYUP, VK_ESCAPE);
-  std::int32_t cursorAfter = -1;
-  dbl::Do([&] { cursorAfter = AreaEditorState.cursorX; });
-  dbl::Key(VK_RIGHT);  // the area editor has the keys again
-  dbl::Do([&] { EXPECT_EQ(AreaEditorState.cursorX, 1); });
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_TRUE(inPreview);
-  EXPECT_EQ(cursorAfter, 0);
-}
-
 TEST_F(Preview, EscapeRestoresTheScreenByteForByte) {
-  for (std::int32_t pitch : {640, 1024}) {
-    SCOPED_TRACE(testing::Message() << "pitch " << pitch);
-    dbl::Reset(pitch);
-    dbl::AnswerOpen("");
-    std::vector<std::uint8_t> before, during, after;
-    std::size_t padding = static_cast<std::size_t>(pitch - 640);
-    int untouchedRows = 0;
-    dbl::Do([&] {
-      StoreTestArea(0);
-      // Bytes right of the picture belong to no one and stay as they are.
-      for (int y = 0; y < 480; ++y)
-        std::fill_n(emu::Display.surface + pitch * y + 640, padding, 0x5A);
-      before = dbl::Screen();
-      RunAnimationPreview();
-      after = dbl::Screen();
-      for (int y = 0; y < 480; ++y) {
-        const std::uint8_t* pad = emu::Display.surface + pitch * y + 640;
-        untouchedRows += std::all_of(pad, pad + padding, [](std::uint8_t b) { return b == 0x5A; });
-      }
-    });
-    dbl::Idle(7);
-    dbl::Do([&] { during = dbl::Screen(); });
-    dbl::Key(VK_ESCAPE);
-    EXPECT_EQ(dbl::RunProgram(), 0u);
-    EXPECT_TRUE(Shows(during, Pair, 11));
-    EXPECT_TRUE(before == after);
-    EXPECT_EQ(untouchedRows, 480);
-  }
-}
-
-TEST_F(Preview, PreviewsTheCurrentAreaFromEitherWindow) {
-  dbl::Do([] {
-    StoreTestArea(3);
-    AreaEditorState.currentArea = 2;
+  // At a wider pitch, whose bytes right of the picture belong to no one and
+  // stay as they are.
+  const int pitch = 1024;
+  dbl::Reset(pitch);
+  dbl::AnswerOpen("");
+  std::vector<std::uint8_t> before, after;
+  int untouchedRows = 0;
+  dbl::Do([&] {
+    StoreTestArea(0);
+    for (int y = 0; y < 480; ++y) std::fill_n(emu::Display.surface + pitch * y + 640, 384, 0x5A);
+    before = dbl::Screen();
+    RunAnimationPreview();
+    after = dbl::Screen();
+    for (int y = 0; y < 480; ++y) {
+      const std::uint8_t* pad = emu::Display.surface + pitch * y + 640;
+      untouchedRows += std::all_of(pad, pad + 384, [](std::uint8_t b) { return b == 0x5A; });
+    }
   });
-  dbl::Key(VK_ADD);
-  dbl::Key(VK_TAB);
-  dbl::Key(VK_F4, true);
-  dbl::Do([] {
-    std::uint8_t cells[160];
-    std::memcpy(cells, AreaRecord(3), 160);
-    EXPECT_TRUE(ShowsArea(dbl::Screen(), cells));
-  });
-  dbl::Idle(6);
-  dbl::Do([] { EXPECT_TRUE(Shows(dbl::Screen(), Triple, 21)); });
+  dbl::Idle(7);
   dbl::Key(VK_ESCAPE);
   EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_TRUE(before == after);
+  EXPECT_EQ(untouchedRows, 480);
 }
 
-TEST_F(Preview, UsesTheLoadedBankAndIdTableNotTheSetsCopies) {
-  // An area set whose copies of the bank and the table are empty.
-  std::vector<std::uint8_t> set(AreaSetSize, 0);
-  set[Pair] = 10;
-  set[1] = 255;
-  dbl::WriteFile("old.out", set);
-  dbl::Reset();
-  dbl::AnswerOpen("old.out");
-  dbl::Key(VK_F4);
-  dbl::Do([] {
-    EXPECT_TRUE(Shows(dbl::Screen(), Pair, 10));
-    EXPECT_TRUE(Shows(dbl::Screen(), 1, 255));
-  });
-  dbl::Idle(6);
-  dbl::Do([] { EXPECT_TRUE(Shows(dbl::Screen(), Pair, 11)); });
-  dbl::Key(VK_ESCAPE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-}
-
-TEST_F(Preview, DestroyEndsTheProgramAtOnceWithTheMessagesWParam) {
+TEST_F(Preview, DestroyEndsTheProgramAtOnceAndQuitInOrder) {
   dbl::Do([] { StoreTestArea(0); });
   dbl::Key(VK_F4);
   dbl::Idle(3);
@@ -296,21 +197,13 @@ TEST_F(Preview, DestroyEndsTheProgramAtOnceWithTheMessagesWParam) {
   EXPECT_EQ(emu::Display.verticalBlanks, blanks + 1);
   EXPECT_TRUE(Shows(dbl::Screen(), Pair, 10));
 
+  // WM_QUIT ends it the orderly way, with its own wParam.
   dbl::Reset();
   dbl::AnswerOpen("");
   dbl::Key(VK_F4);
-  dbl::Message(WM_CLOSE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_EQ(ProgramState.running, 0u);
-  EXPECT_TRUE(emu::Display.modeSet);
-}
-
-TEST_F(Preview, QuitEndsTheProgramFromInside) {
-  dbl::Do([] { StoreTestArea(0); });
-  dbl::Key(VK_F4);
   dbl::Message(WM_QUIT, 9);
   EXPECT_EQ(dbl::RunProgram(), 9u);
-  EXPECT_FALSE(emu::Display.modeSet);  // the orderly end
+  EXPECT_FALSE(emu::Display.modeSet);
   EXPECT_TRUE(emu::CursorVisible());
 }
 

@@ -2,7 +2,7 @@
 // the program on the platform double.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <vector>
 
 #include "area/area_slots.h"
 #include "area/block.h"
@@ -67,22 +67,15 @@ TEST_F(AreaEditor, CursorClampTreatsNegativeAsTooLarge) {
 
 TEST_F(AreaEditor, EditorArrowsWrapRowsAndStopAtTopAndBottom) {
   Inside([] {
-    At(0, 0);
-    Press(VK_LEFT);
-    ExpectCursor(15, 0);
-    Press(VK_RIGHT);
-    ExpectCursor(0, 1);
-    At(15, 9);
-    Press(VK_RIGHT);
-    ExpectCursor(0, 9);
-    Press(VK_DOWN);
-    ExpectCursor(0, 9);
-    At(0, 9);
-    Press(VK_LEFT);
-    ExpectCursor(15, 8);
-    At(4, 0);
-    Press(VK_UP);
-    ExpectCursor(4, 0);
+    // From (x, y), the key takes the cursor to (x', y').
+    const int moves[][5] = {{0, 0, VK_LEFT, 15, 0},  {15, 0, VK_RIGHT, 0, 1},
+                            {15, 9, VK_RIGHT, 0, 9}, {0, 9, VK_DOWN, 0, 9},
+                            {0, 9, VK_LEFT, 15, 8},  {4, 0, VK_UP, 4, 0}};
+    for (const auto& move : moves) {
+      At(move[0], move[1]);
+      Press(static_cast<OsWParam>(move[2]));
+      ExpectCursor(move[3], move[4]);
+    }
   });
 }
 
@@ -94,8 +87,10 @@ TEST_F(AreaEditor, SelectorArrowsScrollTheBankWithinItsRows) {
     Press(VK_RIGHT);
     ExpectCursor(0, 2);
     EXPECT_EQ(AreaEditorState.selectorScrollRow, 5);
+    EXPECT_EQ(dbl::Screen()[384 * 640 + 32], dbl::CellPixel(101, 0, 0));  // drawn from row 5
     Press(VK_SPACE);
     EXPECT_EQ(AreaEditorState.selectedCell, 140);
+    EXPECT_EQ(dbl::Screen()[32 * 640 + 12], dbl::CellPixel(140, 0, 0));  // the preview
 
     At(0, 0);
     Press(VK_LEFT);  // back one cell: the last of the row above
@@ -116,6 +111,12 @@ TEST_F(AreaEditor, SelectorArrowsScrollTheBankWithinItsRows) {
     Press(VK_DOWN);
     ExpectCursor(5, 2);
     EXPECT_EQ(AreaEditorState.selectorScrollRow, 10);
+    // Cells 200..255, then ground past the last cell.
+    std::vector<std::uint8_t> screen = dbl::Screen();
+    EXPECT_EQ(screen[384 * 640], dbl::CellPixel(200, 0, 0));
+    EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 32 * 15 + 31], dbl::CellPixel(255, 15, 15));
+    EXPECT_EQ(screen[(384 + 64) * 640 + 32 * 16], 0);
+    EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 639], 0);
     At(17, 2);
     Press(VK_SPACE);
     EXPECT_EQ(AreaEditorState.selectedCell, 0);
@@ -149,18 +150,6 @@ TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
 
 TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
   Inside([] {
-    // Shift+arrows mark a block; the plain arrow after them stops the blink
-    // but keeps the corners.
-    At(2, 3);
-    for (int i = 0; i < 3; ++i) Press(VK_RIGHT, true);
-    EXPECT_EQ(BlockState.live.x1, 2);
-    EXPECT_EQ(BlockState.live.x2, 5);
-    EXPECT_EQ(BlockState.live.y2, 3);
-    Press(VK_RIGHT);
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
-    EXPECT_EQ(BlockState.live.x2, 5);
-
     // 'G' does its work, then the block selection ends.
     At(2, 3);
     Press(VK_RIGHT, true);
@@ -189,26 +178,6 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
     BlockState.live = {1, 1, 2, 2};
     Press('Q');
     EXPECT_EQ(BlockState.live.x2, 2);
-  });
-}
-
-TEST_F(AreaEditor, SpacePlacesTheSelectedCellWithItsId) {
-  Inside([] {
-    AreaEditorState.selectedCell = 37;
-    At(3, 4);
-    Press(VK_SPACE);
-    EXPECT_EQ(EditGrid.displayLayer[67], 37);
-    EXPECT_EQ(EditGrid.cellLayer[67], 37);
-    EXPECT_EQ(EditGrid.idLayer[67], dbl::CellId(37));
-    EXPECT_EQ(AreaRecord(0)[67], 0);  // not stored until F2
-    Press(VK_F2);
-    EXPECT_EQ(AreaRecord(0)[67], 37);
-    EXPECT_EQ(AreaRecord(0)[160 + 67], dbl::CellId(37));
-    // 'G' on it, SPACE elsewhere copies it with its id.
-    Press('G');
-    At(9, 9);
-    Press(VK_SPACE);
-    EXPECT_EQ(EditGrid.cellLayer[16 * 9 + 9], 37);
   });
 }
 
@@ -253,21 +222,6 @@ TEST_F(AreaEditor, DeletePlusInsertMovesTheAreaWithUnstoredChanges) {
     Press(VK_DELETE);
     Press(VK_DELETE);
     EXPECT_EQ(EditGrid.backupGrid[17], 0);
-  });
-}
-
-TEST_F(AreaEditor, StoreDuringTheBlankPhaseStoresTheTrueCells) {
-  Inside([] {
-    std::memset(EditGrid.cellLayer, 40, 160);
-    std::memset(EditGrid.displayLayer, 40, 160);
-    At(0, 0);
-    Press(VK_RIGHT, true);
-    for (int turn = 0; turn < 8 && BlockState.blinkPhase == 0; ++turn) BlinkBlock();
-    ASSERT_EQ(BlockState.blinkPhase, 1);
-    EXPECT_EQ(EditGrid.displayLayer[0], 0);
-    Press(VK_F2, true);
-    EXPECT_EQ(AreaRecord(0)[0], 40);
-    EXPECT_EQ(AreaRecord(0)[1], 40);
   });
 }
 

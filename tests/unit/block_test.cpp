@@ -42,6 +42,13 @@ class Block : public ::testing::Test {
     AreaEditorState.cursorY = y;
   }
 
+  // From (x, y): Shift+across acrossTimes times, then Shift+down downTimes times.
+  static void Mark(int x, int y, OsWParam across, int acrossTimes, OsWParam down, int downTimes) {
+    At(x, y);
+    for (int i = 0; i < acrossTimes; ++i) Press(across, true);
+    for (int i = 0; i < downTimes; ++i) Press(down, true);
+  }
+
   // Cell 16 y + x at every position, ids 100 above, so that every cell and
   // every id of the area tells where it came from.
   static void FillEditGrid(int base = 0) {
@@ -49,11 +56,6 @@ class Block : public ::testing::Test {
       EditGrid.cellLayer[i] = EditGrid.displayLayer[i] = static_cast<std::uint8_t>(base + i);
       EditGrid.idLayer[i] = static_cast<std::uint8_t>(base + i + 100);
     }
-  }
-
-  // The live block with its corners in order.
-  static BlockCorners Ordered(const BlockCorners& b) {
-    return {std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2), std::max(b.y1, b.y2)};
   }
 
   // A scribble on the editor window's cell (15, 9), which a whole-window
@@ -79,14 +81,13 @@ void ExpectCorners(const BlockCorners& b, int x1, int y1, int x2, int y2) {
 
 TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
   Inside([] {
-    // One Shift+RIGHT at (2, 3) marks two cells.
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    EXPECT_EQ(BlockState.code, BlockSelecting);
-    EXPECT_EQ(BlockState.blinkFlag, 1);
-    ExpectCorners(BlockState.live, 2, 3, 3, 3);
-    Press(VK_TAB);
-    Press(VK_TAB);
+    // Before any copy, 'V' does nothing, not even a redraw.
+    FillEditGrid();
+    At(3, 3);
+    Scribble();
+    Press('V');
+    EXPECT_EQ(EditGrid.cellLayer[16 * 3 + 3], 16 * 3 + 3);
+    EXPECT_FALSE(Redrawn());
 
     // From each corner of (2, 2)-(6, 4) towards the opposite one; each copy
     // pasted at (8, 5) of a fresh grid gives the same 5 x 3 cells.
@@ -101,13 +102,9 @@ TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
     for (const Start& start : starts) {
       SCOPED_TRACE(testing::Message() << "from " << start.x << ", " << start.y);
       FillEditGrid();
-      At(start.x, start.y);
-      for (int i = 0; i < 4; ++i) Press(start.across, true);
-      for (int i = 0; i < 2; ++i) Press(start.down, true);
+      Mark(start.x, start.y, start.across, 4, start.down, 2);
       EXPECT_EQ(BlockState.live.x1, start.x);  // the anchor stays where marking began
       EXPECT_EQ(BlockState.live.y1, start.y);
-      BlockCorners block = Ordered(BlockState.live);
-      ExpectCorners(block, 2, 2, 6, 4);
       Press('C');
       std::memset(EditGrid.cellLayer, 0, 160);
       At(8, 5);
@@ -116,8 +113,8 @@ TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
       for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 16; ++x) {
           bool inside = x >= 8 && x <= 12 && y >= 5 && y <= 7;
-          int expected = inside ? 16 * (y - 3) + (x - 6) : 0;
-          ASSERT_EQ(EditGrid.cellLayer[16 * y + x], expected) << x << ", " << y;
+          ASSERT_EQ(EditGrid.cellLayer[16 * y + x], inside ? 16 * (y - 3) + (x - 6) : 0)
+              << x << ", " << y;
         }
     }
   });
@@ -129,79 +126,47 @@ TEST_F(Block, PasteIsCutAtTheRightAndBottomEdgesAndBringsTheSnapshotsIds) {
     // Ids that the cell-id table would not give: the paste must not look
     // them up again.
     ASSERT_NE(EditGrid.idLayer[16 * 2 + 2], dbl::CellId(EditGrid.cellLayer[16 * 2 + 2]));
-    At(6, 4);
-    for (int i = 0; i < 4; ++i) Press(VK_LEFT, true);
-    for (int i = 0; i < 2; ++i) Press(VK_UP, true);
+    Mark(6, 4, VK_LEFT, 4, VK_UP, 2);
     Press('C');
     ExpectCorners(BlockState.stored, 6, 4, 2, 2);  // as marked, until a paste
-
-    std::uint8_t cellsBefore[160], idsBefore[160];
-    std::memcpy(cellsBefore, EditGrid.cellLayer, 160);
-    std::memcpy(idsBefore, EditGrid.idLayer, 160);
     At(13, 8);
     Press('V');
-    ExpectCorners(BlockState.stored, 2, 2, 6, 4);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    for (int y = 0; y < 10; ++y) {
-      for (int x = 0; x < 16; ++x) {
-        int t = 16 * y + x;
-        if (x >= 13 && y >= 8) {
-          int s = 16 * (y - 6) + (x - 11);  // columns 2..4 of rows 2..3
-          EXPECT_EQ(EditGrid.cellLayer[t], s) << x << ", " << y;
-          EXPECT_EQ(EditGrid.displayLayer[t], s) << x << ", " << y;
-          EXPECT_EQ(EditGrid.idLayer[t], s + 100) << x << ", " << y;
-        } else {
-          EXPECT_EQ(EditGrid.cellLayer[t], cellsBefore[t]) << x << ", " << y;
-          EXPECT_EQ(EditGrid.idLayer[t], idsBefore[t]) << x << ", " << y;
-        }
-      }
+    for (int t = 0; t < 160; ++t) {
+      int x = t % 16, y = t / 16;
+      int s = x >= 13 && y >= 8 ? 16 * (y - 6) + (x - 11) : t;  // columns 2..4 of rows 2..3
+      EXPECT_EQ(EditGrid.cellLayer[t], s) << x << ", " << y;
+      EXPECT_EQ(EditGrid.displayLayer[t], s) << x << ", " << y;
+      EXPECT_EQ(EditGrid.idLayer[t], (s + 100) % 256) << x << ", " << y;
     }
     // The pasted cells are on the screen at once.
     EXPECT_EQ(dbl::Screen()[640 * (32 + 32 * 9) + 64 + 32 * 15], dbl::CellPixel(16 * 3 + 4, 0, 0));
   });
 }
 
-TEST_F(Block, PasteBeforeAnyCopyDoesNothing) {
+TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
   Inside([] {
-    FillEditGrid();
-    At(3, 3);
-    Scribble();
-    Press('V');
-    EXPECT_EQ(EditGrid.cellLayer[16 * 3 + 3], 16 * 3 + 3);
-    EXPECT_FALSE(Redrawn());
-    EXPECT_EQ(BlockState.clipboardFlag, 0);
-  });
-}
-
-TEST_F(Block, CopyAfterSpaceTakesTheTopLeftCellAlone) {
-  Inside([] {
+    // SPACE ends the marking by the block end rule: 'C' then takes the top
+    // left cell alone, as it was at the copy.
     FillEditGrid(10);
     AreaEditorState.selectedCell = 200;
-    At(4, 4);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
-    Press(VK_SPACE);  // places cell 200 at (5, 5); the block end rule clears the block
+    Mark(4, 4, VK_RIGHT, 1, VK_DOWN, 1);
+    Press(VK_SPACE);
     EXPECT_EQ(BlockState.code, BlockIdle);
     Press('C');
     ExpectCorners(BlockState.stored, 0, 0, 0, 0);
-    EditGrid.cellLayer[0] = 99;  // later changes do not reach the copy
+    EditGrid.cellLayer[0] = 99;
     At(7, 6);
     Press('V');
     EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 7], 10);
     EXPECT_EQ(EditGrid.idLayer[16 * 6 + 7], 110);
     EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 8], 10 + 16 * 6 + 8);
     EXPECT_EQ(EditGrid.cellLayer[16 * 7 + 7], 10 + 16 * 7 + 7);
-  });
-}
 
-TEST_F(Block, CopyAfterAPlainArrowTakesTheMarkedBlock) {
-  Inside([] {
+    // A plain arrow stops the blink but keeps the corners for 'C'.
     FillEditGrid();
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
-    Press(VK_RIGHT);  // stops the blink, keeps the corners
+    Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 1);
+    Press(VK_RIGHT);
     EXPECT_EQ(BlockState.blinkFlag, 0);
     EXPECT_EQ(BlockState.code, BlockIdle);
     Press('C');
@@ -213,6 +178,19 @@ TEST_F(Block, CopyAfterAPlainArrowTakesTheMarkedBlock) {
         EXPECT_EQ(EditGrid.cellLayer[16 * (6 + j) + 10 + i], 16 * (3 + j) + 2 + i);
     EXPECT_EQ(EditGrid.cellLayer[16 * 6 + 13], 16 * 6 + 13);
     EXPECT_EQ(EditGrid.cellLayer[16 * 8 + 10], 16 * 8 + 10);
+
+    // Shift+C while marking copies and ends the marking: the next
+    // Shift+arrow starts a fresh block at the cursor.
+    Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 0);
+    Press('C', true);
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_EQ(BlockState.blinkFlag, 0);
+    ExpectCorners(BlockState.live, 0, 0, 0, 0);
+    ExpectCorners(BlockState.stored, 2, 3, 4, 3);
+    Press(VK_DOWN, true);
+    EXPECT_EQ(BlockState.code, BlockSelecting);
+    EXPECT_EQ(BlockState.blinkFlag, 1);
+    ExpectCorners(BlockState.live, 4, 3, 4, 4);
   });
 }
 
@@ -227,10 +205,7 @@ TEST_F(Block, CopyInOneAreaPastesIntoAnotherWhichChangesOnlyWithF2) {
     }
     AreaEditorState.currentArea = 2;
     Press(VK_ADD);
-    ASSERT_EQ(AreaEditorState.currentArea, 3);
-    At(1, 1);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
+    Mark(1, 1, VK_RIGHT, 1, VK_DOWN, 1);
     Press('C');
     Press(VK_ADD);
     ASSERT_EQ(AreaEditorState.currentArea, 4);
@@ -258,15 +233,13 @@ TEST_F(Block, CopyInOneAreaPastesIntoAnotherWhichChangesOnlyWithF2) {
 TEST_F(Block, CopyAfterALoadWithShiftKeepsTheStoredBlock) {
   Inside([] {
     FillEditGrid();
-    At(1, 1);
-    Press(VK_RIGHT, true);
+    Mark(1, 1, VK_RIGHT, 1, VK_DOWN, 0);
     Press('C');
     for (int i = 0; i < 160; ++i) AreaRecord(1)[i] = static_cast<std::uint8_t>(i + 60);
     Press(VK_ADD, true);  // Shift held: no block end rule after the load
     EXPECT_EQ(BlockState.code, BlockAreaLoaded);
     At(8, 8);
     Press('C', true);
-    EXPECT_EQ(BlockState.code, BlockAreaLoaded);
     ExpectCorners(BlockState.stored, 1, 1, 2, 1);
     // The same rectangle, out of the new area.
     At(0, 9);
@@ -278,31 +251,10 @@ TEST_F(Block, CopyAfterALoadWithShiftKeepsTheStoredBlock) {
   });
 }
 
-TEST_F(Block, CopyWhileMarkingEndsTheMarking) {
-  Inside([] {
-    FillEditGrid();
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    Press(VK_RIGHT, true);
-    Press('C', true);
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
-    ExpectCorners(BlockState.live, 0, 0, 0, 0);
-    ExpectCorners(BlockState.stored, 2, 3, 4, 3);
-    // The next Shift+arrow starts a fresh block at the cursor.
-    Press(VK_DOWN, true);
-    EXPECT_EQ(BlockState.code, BlockSelecting);
-    EXPECT_EQ(BlockState.blinkFlag, 1);
-    ExpectCorners(BlockState.live, 4, 3, 4, 4);
-  });
-}
-
 TEST_F(Block, BlinkRedrawsTheWindowOnceEveryEightTurns) {
   Inside([] {
     FillEditGrid();
-    At(2, 2);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
+    Mark(2, 2, VK_RIGHT, 1, VK_DOWN, 1);
     std::vector<int> redraws;
     for (int turn = 1; turn <= 32; ++turn) {
       Scribble();
@@ -334,15 +286,13 @@ TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
     for (int left = 0; left < 8; ++left) {
       // A blink stopped in the shown phase after `left` turns keeps its
       // counter.
-      At(2, 2);
-      Press(VK_RIGHT, true);
+      Mark(2, 2, VK_RIGHT, 1, VK_DOWN, 0);
       for (int turn = 0; turn < left; ++turn) BlinkBlock();
       ASSERT_EQ(BlockState.blinkPhase, 0);
       Press(VK_RIGHT);
       BlinkBlock();  // idle: nothing happens
       ASSERT_EQ(BlockState.blinkCounter, left);
-      At(5, 5);
-      Press(VK_RIGHT, true);
+      Mark(5, 5, VK_RIGHT, 1, VK_DOWN, 0);
       int turns = 0;
       while (BlockState.blinkPhase == 0 && turns < 20) {
         BlinkBlock();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "area/editor_state.h"
 #include "draw/cursor.h"
@@ -22,7 +23,7 @@ class Startup : public ::testing::Test {
   }
 };
 
-TEST_F(Startup, IdleTurnsWaitTwoBlanksAndKeyTurnsOne) {
+TEST_F(Startup, StartStateThenIdleTurnsOfTwoBlanksAndKeyTurnsOfOne) {
   std::vector<std::uint64_t> blanks;
   std::vector<std::uint32_t> colours;
   auto note = [&] {
@@ -30,12 +31,23 @@ TEST_F(Startup, IdleTurnsWaitTwoBlanksAndKeyTurnsOne) {
     colours.push_back(CursorColourCounter);
   };
   dbl::Do(note);  // first PeekMessage: after one WaitFrame
-  dbl::Idle(4);   // two idle turns
+  dbl::Do([] {
+    // The start state: area 0 in the editor window, the cursor at (0, 0),
+    // the display mode set without a mouse pointer, the bank's palette.
+    EXPECT_EQ(AreaEditorState.currentArea + AreaEditorState.activeWindow, 0);
+    EXPECT_EQ(AreaEditorState.cursorX + AreaEditorState.cursorY, 0);
+    EXPECT_FALSE(emu::CursorVisible());
+    EXPECT_TRUE(emu::Display.modeSet);
+    EXPECT_EQ(emu::Display.inForce[1].red, 4);
+  });
+  dbl::Idle(4);  // two idle turns
   dbl::Do(note);
   dbl::Key('Q');  // a key turn: one blank
   dbl::Do(note);
+  dbl::Idle(32);  // sixteen idle turns: the colour counter comes round
+  dbl::Do(note);
   EXPECT_EQ(dbl::RunProgram(), 0u);
-  ASSERT_EQ(blanks.size(), 3u);
+  ASSERT_EQ(blanks.size(), 4u);
   EXPECT_EQ(blanks[0], 1u);
   EXPECT_EQ(colours[0], 1u);
   // Two idle turns of two blanks each pass before the wait is over.
@@ -44,15 +56,8 @@ TEST_F(Startup, IdleTurnsWaitTwoBlanksAndKeyTurnsOne) {
   // The key came in the same turn; its turn had no second blank.
   EXPECT_EQ(blanks[2] - blanks[1], 1u);
   EXPECT_EQ(colours[2] - colours[1], 1u);
-}
-
-TEST_F(Startup, ColourCounterCyclesEvery32BlanksWhenIdle) {
-  std::uint32_t before = 0, after = 0;
-  dbl::Do([&] { before = CursorColourCounter; });
-  dbl::Idle(32);
-  dbl::Do([&] { after = CursorColourCounter; });
-  dbl::RunProgram();
-  EXPECT_EQ(before, after);
+  EXPECT_EQ(colours[3], colours[2]);
+  EXPECT_EQ(dbl::Calls.openDialogs, 1);
 }
 
 TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
@@ -80,11 +85,10 @@ TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
   EXPECT_EQ(dbl::RunProgram(), 0u);
   EXPECT_FALSE(emu::Display.modeSet);  // the desktop mode is back
   EXPECT_TRUE(emu::CursorVisible());
-}
 
-TEST_F(Startup, DestroyEndsWithTheWParamOfTheLastMessage) {
   // A message whose dispatch destroys the window ends the program through
   // the running flag, with that message's wParam.
+  dbl::Reset();
   dbl::Message(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
   EXPECT_EQ(dbl::RunProgram(), SC_CLOSE | 0x3);
   EXPECT_EQ(ProgramState.running, 0u);
@@ -95,7 +99,8 @@ TEST_F(Startup, WindowProcedureTable) {
     OsHandle window = ProgramState.mainWindow;
     EXPECT_EQ(WndProc(window, WM_PAINT, 0, 0), 0);
     EXPECT_EQ(WndProc(window, WM_ERASEBKGND, 0, 0), 0);
-    // Palette messages bring the cell bank's colours back, at 4v.
+    // Palette messages bring the cell bank's colours back, at 4v: 0 to 63
+    // become 0 to 252.
     std::memset(emu::Display.inForce, 0x55, sizeof emu::Display.inForce);
     for (std::uint32_t message : {WM_QUERYNEWPALETTE, WM_PALETTEISCHANGING, WM_PALETTECHANGED}) {
       EXPECT_EQ(WndProc(window, message, 0, 0), 0);
@@ -116,63 +121,28 @@ TEST_F(Startup, WindowProcedureTable) {
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
-TEST_F(Startup, PaletteConversionKeepsTheExtremes) {
-  std::uint8_t table[768] = {};
-  table[0] = table[1] = table[2] = 63;
-  table[765] = 63;
-  dbl::Do([&] {
-    ApplyPalette(table);
-    EXPECT_EQ(emu::Display.inForce[0].red, 252);
-    EXPECT_EQ(emu::Display.inForce[0].blue, 252);
-    EXPECT_EQ(emu::Display.inForce[1].red, 0);
-    EXPECT_EQ(emu::Display.inForce[255].red, 252);
-    EXPECT_EQ(emu::Display.inForce[255].green, 0);
-  });
-  dbl::RunProgram();
-}
-
-TEST_F(Startup, LostSurfaceIsRestoredAndTheLoopGoesOn) {
+TEST_F(Startup, LostSurfaceIsRestoredAndDisplayFailuresEndWithStatusOne) {
   dbl::Do([] { emu::LoseSurface(true); });
   dbl::Key(VK_RIGHT);
   dbl::Idle(2);
-  bool drawn = false;
-  dbl::Do([&] {
+  dbl::Do([] {
     // The loop has drawn the cursor again on the restored surface.
     EXPECT_FALSE(emu::Display.lost);
-    std::vector<std::uint8_t> screen = dbl::Screen();
-    drawn = screen[32 * 640 + 96] == CursorColourCounter || screen[32 * 640 + 96] != 0;
+    EXPECT_NE(dbl::Screen()[32 * 640 + 96], 0);
   });
   EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_TRUE(drawn);
-}
 
-TEST_F(Startup, DisplayFailuresEndWithStatusOne) {
-  dbl::Do([] { emu::Display.failNextLock = true; });
-  dbl::Key(VK_RIGHT);
-  EXPECT_EQ(dbl::RunProgram(), 1u);
-  ASSERT_EQ(dbl::Calls.errors.size(), 1u);
-  EXPECT_EQ(dbl::Calls.errors[0], "tesselle: display: cannot lock the display surface");
-
-  dbl::Reset();
-  dbl::Do([] { emu::LoseSurface(false); });
-  dbl::Key(VK_RIGHT);
-  EXPECT_EQ(dbl::RunProgram(), 1u);
-  ASSERT_EQ(dbl::Calls.errors.size(), 1u);
-  EXPECT_EQ(dbl::Calls.errors[0], "tesselle: display: cannot restore the lost display surface");
-}
-
-TEST_F(Startup, FirstTurnStartsFromTheStartState) {
-  dbl::Do([] {
-    EXPECT_EQ(AreaEditorState.currentArea, 0);
-    EXPECT_EQ(AreaEditorState.activeWindow, EditorWindow);
-    EXPECT_EQ(AreaEditorState.cursorX, 0);
-    EXPECT_EQ(AreaEditorState.cursorY, 0);
-    EXPECT_FALSE(emu::CursorVisible());
-    EXPECT_TRUE(emu::Display.modeSet);
-    EXPECT_EQ(emu::Display.inForce[1].red, 4);  // the cell bank's palette is in force
-  });
-  dbl::RunProgram();
-  EXPECT_EQ(dbl::Calls.openDialogs, 1);
+  const std::pair<std::function<void()>, const char*> failures[] = {
+      {[] { emu::Display.failNextLock = true; }, "cannot lock the display surface"},
+      {[] { emu::LoseSurface(false); }, "cannot restore the lost display surface"}};
+  for (const auto& [fail, error] : failures) {
+    dbl::Reset();
+    dbl::Do(fail);
+    dbl::Key(VK_RIGHT);
+    EXPECT_EQ(dbl::RunProgram(), 1u);
+    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+    EXPECT_EQ(dbl::Calls.errors[0], std::string("tesselle: display: ") + error);
+  }
 }
 
 }  // namespace

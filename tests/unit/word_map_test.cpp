@@ -1,6 +1,7 @@
 // The Word Map against the platform double: thumbnail and preview sampling,
-// how the cursor and the two windows scroll and wrap, SPACE and TAB, its state
-// across visits, and the pace of its loop. Leaving it is tested end to end.
+// the screen of a new set, how the cursor and the two windows scroll and wrap,
+// SPACE and TAB, its state across visits, and the pace of its loop. Leaving it
+// is tested end to end.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -38,50 +39,41 @@ int CellOf(int area, int i, int j) {
   return AreaRecord(static_cast<std::size_t>(area))[16 * j + i];
 }
 
-// Expected pixels, from the test bank's formula and the loaded area records.
-std::uint8_t ThumbnailPixel(int area, int x, int y) {
-  return dbl::CellPixel(CellOf(area, x / 2, y / 2), x % 2 ? 8 : 4, y % 2 ? 12 : 4);
-}
-std::uint8_t PreviewPixel(int area, int x, int y) {
-  return dbl::CellPixel(CellOf(area, x / 8, y / 8), 2 * (x % 8), 2 * (y % 8));
-}
-
 // The cursor colour at a PeekMessage that follows a drawn turn.
 std::uint8_t DrawnColour() { return static_cast<std::uint8_t>((CursorColourCounter + 15) % 16); }
 
 bool MaskSet(int x, int y) { return WordMapCursorMask[16 * (y / 2) + x / 2] != 0; }
 
-// The slot at (left, top) shows the area's thumbnail; with a cursor colour,
-// the mask's pixels show that colour instead.
-::testing::AssertionResult SlotShows(const Picture& screen, int left, int top, int area,
-                                     int cursorColour = -1) {
-  for (int y = 0; y < SlotHeight; ++y) {
-    for (int x = 0; x < SlotWidth; ++x) {
-      int expected = cursorColour >= 0 && MaskSet(x, y) ? cursorColour : ThumbnailPixel(area, x, y);
-      int actual = screen[640 * (top + y) + left + x];
-      if (actual != expected)
-        return ::testing::AssertionFailure()
-               << "slot at (" << left << ", " << top << ") pixel (" << x << ", " << y << ") is "
-               << actual << ", area " << area << " wants " << expected;
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult PreviewShows(const Picture& screen, int left, int top, int area) {
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 128; ++x)
-      if (screen[640 * (top + y) + left + x] != PreviewPixel(area, x, y))
-        return ::testing::AssertionFailure()
-               << "preview pixel (" << x << ", " << y << ") is not area " << area << "'s";
+// The w x h block at (left, top) of the screen is pixel(x, y) throughout.
+template <typename Pixel>
+::testing::AssertionResult Shows(const Picture& screen, int left, int top, int w, int h,
+                                 Pixel pixel) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (screen[640 * (top + y) + left + x] != pixel(x, y))
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") of the block at ("
+                                             << left << ", " << top << ")";
   return ::testing::AssertionSuccess();
 }
 
 bool Filled(const Picture& screen, int left, int top, int w, int h, std::uint8_t value) {
-  for (int y = top; y < top + h; ++y)
-    for (int x = left; x < left + w; ++x)
-      if (screen[640 * y + x] != value) return false;
-  return true;
+  return Shows(screen, left, top, w, h, [=](int, int) { return value; });
+}
+
+// The slot at (left, top) shows the area's thumbnail, sampled from the test
+// bank's cells; with a cursor colour, the mask's pixels show that instead.
+::testing::AssertionResult SlotShows(const Picture& screen, int left, int top, int area,
+                                     int cursorColour = -1) {
+  return Shows(screen, left, top, SlotWidth, SlotHeight, [=](int x, int y) {
+    if (cursorColour >= 0 && MaskSet(x, y)) return cursorColour;
+    return int{dbl::CellPixel(CellOf(area, x / 2, y / 2), x % 2 ? 8 : 4, y % 2 ? 12 : 4)};
+  });
+}
+
+::testing::AssertionResult PreviewShows(const Picture& screen, int left, int top, int area) {
+  return Shows(screen, left, top, 128, 80, [=](int x, int y) {
+    return dbl::CellPixel(CellOf(area, x / 8, y / 8), 2 * (x % 8), 2 * (y % 8));
+  });
 }
 
 int MapEntry(std::uint32_t x, std::uint32_t y) { return WordMapGrid()[256 * y + x]; }
@@ -124,65 +116,29 @@ class WordMap : public ::testing::Test {
 };
 
 TEST_F(WordMap, ThumbnailsAndPreviewsSampleTheirPixels) {
-  for (std::int32_t pitch : {640, 1024}) {
-    dbl::Reset(pitch);
-    dbl::Do([] {
-      // Cell 0, which fills every area of a new set: 1 but for a few pixels.
-      std::uint8_t* cell = CellBank;
-      std::memset(cell, 1, CellBytes);
-      cell[16 * 4 + 4] = 10, cell[16 * 4 + 8] = 11, cell[16 * 12 + 4] = 12;
-      cell[16 * 12 + 8] = 13, cell[16 * 4 + 12] = 99, cell[16 * 5 + 4] = 77;
-      ClearScreen();
-      DrawAreaThumbnail(0, 100, 200);
-      DrawAreaPreview(0, 300, 100);
-      Picture screen = dbl::Screen();
-      const std::uint8_t sampled[2][2] = {{10, 11}, {12, 13}};
-      for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 32; ++x)
-          ASSERT_EQ(screen[640 * (200 + y) + 100 + x], sampled[y % 2][x % 2]);
-      for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 128; ++x)
-          ASSERT_EQ(screen[640 * (100 + y) + 300 + x], cell[16 * 2 * (y % 8) + 2 * (x % 8)]);
-      // Nothing is drawn beyond the 32 x 20 and 128 x 80 blocks.
-      int drawn = 0;
-      for (std::uint8_t pixel : screen) drawn += pixel != 0;
-      EXPECT_EQ(drawn, 32 * 20 + 128 * 80);
-    });
-    dbl::RunProgram();
-  }
-}
-
-TEST_F(WordMap, PickerStopsAtLineNineWhoseLastSlotsSelect255) {
-  StartOnCraftedSet();
-  dbl::Key(VK_F5);
-  dbl::Key(VK_TAB);
-  Keys(VK_DOWN, 3 + 9 + 4);  // four presses past the limit
-  Keys(VK_RIGHT, 16);
-  dbl::Idle(2);
   dbl::Do([] {
-    EXPECT_EQ(WordMapState.pickerScrollRow, 9u);
-    EXPECT_EQ(WordMapState.cursorRow, 3u);
+    // Cell 0, which fills every area of a new set: 1 but for a few pixels.
+    std::uint8_t* cell = CellBank;
+    std::memset(cell, 1, CellBytes);
+    cell[16 * 4 + 4] = 10, cell[16 * 4 + 8] = 11, cell[16 * 12 + 4] = 12;
+    cell[16 * 12 + 8] = 13, cell[16 * 4 + 12] = 99, cell[16 * 5 + 4] = 77;
+    ClearScreen();
+    DrawAreaThumbnail(0, 100, 200);
+    DrawAreaPreview(0, 300, 100);
     Picture screen = dbl::Screen();
-    ExpectWindows(screen);
-    EXPECT_TRUE(SlotShows(screen, 32 * 15, 460, 255));
+    EXPECT_TRUE(
+        Shows(screen, 100, 200, 32, 20, [](int x, int y) { return 10 + x % 2 + 2 * (y % 2); }));
+    EXPECT_TRUE(Shows(screen, 300, 100, 128, 80,
+                      [=](int x, int y) { return cell[16 * 2 * (y % 8) + 2 * (x % 8)]; }));
+    // Nothing is drawn beyond the 32 x 20 and 128 x 80 blocks.
+    int drawn = 0;
+    for (std::uint8_t pixel : screen) drawn += pixel != 0;
+    EXPECT_EQ(drawn, 32 * 20 + 128 * 80);
   });
-  for (std::uint32_t shown = 0; shown < 4; ++shown) {
-    dbl::Key(VK_SPACE);
-    dbl::Idle(2);
-    dbl::Do([shown] {
-      EXPECT_EQ(WordMapState.cursorColumn, 16 + shown);
-      EXPECT_EQ(WordMapState.selectedArea, 255u);
-      EXPECT_EQ(WordMapState.areaUnderCursor, 256 + shown);
-      Picture screen = dbl::Screen();
-      EXPECT_TRUE(PreviewShows(screen, 0, 0, 255));
-      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(shown)));
-    });
-    dbl::Key(VK_RIGHT);
-  }
-  EXPECT_EQ(dbl::RunProgram(), 0u);
+  dbl::RunProgram();
 }
 
-TEST_F(WordMap, PickerWalksAcrossLineEnds) {
+TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
   StartOnCraftedSet();
   dbl::Key(VK_F5);
   dbl::Key(VK_TAB);
@@ -218,6 +174,31 @@ TEST_F(WordMap, PickerWalksAcrossLineEnds) {
   expectAt(19, 3, 9, false);
   dbl::Key(VK_RIGHT);  // at line 9 the cursor goes round without a scroll
   expectAt(0, 3, 9, true);
+
+  // Line 9 is the last; its last four slots show areas 0..3 and select 255.
+  Keys(VK_DOWN, 4);
+  Keys(VK_RIGHT, 16);
+  dbl::Idle(2);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.pickerScrollRow, 9u);
+    EXPECT_EQ(WordMapState.cursorRow, 3u);
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);
+    EXPECT_TRUE(SlotShows(screen, 32 * 15, 460, 255));
+  });
+  for (std::uint32_t shown = 0; shown < 4; ++shown) {
+    dbl::Key(VK_SPACE);
+    dbl::Idle(2);
+    dbl::Do([shown] {
+      EXPECT_EQ(WordMapState.cursorColumn, 16 + shown);
+      EXPECT_EQ(WordMapState.selectedArea, 255u);
+      EXPECT_EQ(WordMapState.areaUnderCursor, 256 + shown);
+      Picture screen = dbl::Screen();
+      EXPECT_TRUE(PreviewShows(screen, 0, 0, 255));
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(shown)));
+    });
+    dbl::Key(VK_RIGHT);
+  }
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
@@ -249,17 +230,24 @@ TEST_F(WordMap, MapScrollsUpTo240AndBack) {
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
-TEST_F(WordMap, SpaceStampsTheSelectedAreaUnderTheCursor) {
+TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
   StartOnCraftedSet();
+  AreaEditorStateRecord editor{};
+  dbl::Do([&] { editor = AreaEditorState; });
   dbl::Key(VK_F5);
   dbl::Key(VK_SPACE);  // nothing selected yet: area 0
   dbl::Do([] { EXPECT_EQ(MapEntry(0, 0), 0); });
-  dbl::Key(VK_TAB);
+  dbl::Key(VK_RIGHT);
+  dbl::Key(VK_TAB);  // each window has a cursor of its own
+  dbl::Do([] {
+    EXPECT_EQ(WordMapState.activeWindow, AreaPicker);
+    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
+  });
   Keys(VK_RIGHT, 7);
   Keys(VK_DOWN, 2);
-  dbl::Key(VK_SPACE);
-  dbl::Key(VK_TAB);
-  Keys(VK_RIGHT, 18);  // map scrolled by 3
+  dbl::Key(VK_SPACE);  // area 47
+  dbl::Key(VK_TAB);    // back at map (1, 0)
+  Keys(VK_RIGHT, 17);  // map scrolled by 3
   Keys(VK_DOWN, 2);
   dbl::Key(VK_SPACE);
   dbl::Do([] {
@@ -269,56 +257,20 @@ TEST_F(WordMap, SpaceStampsTheSelectedAreaUnderTheCursor) {
     EXPECT_TRUE(SlotShows(dbl::Screen(), 128 + 32 * 15, 40, 47, DrawnColour()));
   });
   dbl::Key(VK_LEFT);
+  dbl::Key(VK_TAB);
+  dbl::Key(VK_TAB);
   dbl::Idle(2);
   dbl::Do([] {
+    EXPECT_EQ(WordMapState.activeWindow, MapWindow);
+    EXPECT_EQ(WordMapState.cursorColumn, 14u);
+    EXPECT_EQ(WordMapState.cursorRow, 2u);
+    // The stamp is left behind; each window is left clean, and the cursor
+    // shows only in the active one.
     Picture screen = dbl::Screen();
     EXPECT_TRUE(SlotShows(screen, 128 + 32 * 15, 40, 47));
     ExpectWindows(screen);
   });
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-}
-
-TEST_F(WordMap, TabKeepsACursorPerWindow) {
-  StartOnCraftedSet();
-  dbl::Key(VK_F5);
-  Keys(VK_RIGHT, 5);
-  Keys(VK_DOWN, 7);
   dbl::Key(VK_TAB);
-  dbl::Do([] {
-    EXPECT_EQ(WordMapState.activeWindow, AreaPicker);
-    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
-  });
-  Keys(VK_RIGHT, 3);
-  dbl::Key(VK_DOWN);
-  dbl::Key(VK_TAB);
-  dbl::Idle(2);
-  dbl::Do([] {
-    const WordMapStateRecord& s = WordMapState;
-    EXPECT_EQ(s.activeWindow, MapWindow);
-    EXPECT_EQ(s.cursorColumn, 5u);
-    EXPECT_EQ(s.cursorRow, 7u);
-    // Each window is left clean; the cursor shows only in the active one.
-    Picture screen = dbl::Screen();
-    ExpectWindows(screen);
-  });
-  dbl::Key(VK_TAB);
-  dbl::Do([] {
-    EXPECT_EQ(WordMapState.cursorColumn, 3u);
-    EXPECT_EQ(WordMapState.cursorRow, 1u);
-  });
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-}
-
-TEST_F(WordMap, StateOutlivesAVisitButNotTheSelectedPreview) {
-  StartOnCraftedSet();
-  AreaEditorStateRecord editor{};
-  dbl::Do([&] { editor = AreaEditorState; });
-  dbl::Key(VK_F5);
-  Keys(VK_RIGHT, 20);
-  dbl::Key(VK_TAB);
-  Keys(VK_DOWN, 2);
-  Keys(VK_RIGHT, 7);
-  dbl::Key(VK_SPACE);
   dbl::Key(VK_ESCAPE);
   dbl::Do([&] { EXPECT_EQ(std::memcmp(&editor, &AreaEditorState, sizeof editor), 0); });
   dbl::Idle(2);
@@ -329,8 +281,8 @@ TEST_F(WordMap, StateOutlivesAVisitButNotTheSelectedPreview) {
     EXPECT_EQ(s.activeWindow, AreaPicker);
     EXPECT_EQ(s.cursorColumn, 7u);
     EXPECT_EQ(s.cursorRow, 2u);
-    EXPECT_EQ(s.mapScrollColumn, 5u);
-    EXPECT_EQ(s.savedCursor[MapWindow].column, 15u);
+    EXPECT_EQ(s.mapScrollColumn, 3u);
+    EXPECT_EQ(s.savedCursor[MapWindow].column, 14u);
     EXPECT_EQ(s.selectedArea, 47u);
     Picture screen = dbl::Screen();
     EXPECT_TRUE(Filled(screen, 0, 0, 128, 80, 0));
@@ -350,6 +302,16 @@ TEST_F(WordMap, TurnsAndKeysThatDoNothing) {
   dbl::Do(note);
   dbl::Idle(4);  // two idle turns of two blanks each
   dbl::Do(note);
+  dbl::Do([] {
+    // On a new set every slot shows area 0, and so does the preview of the
+    // area under the cursor; the rest is background.
+    Picture screen = dbl::Screen();
+    ExpectWindows(screen);
+    EXPECT_TRUE(PreviewShows(screen, 0, 100, 0));
+    EXPECT_TRUE(Filled(screen, 0, 0, 128, 100, 0));
+    EXPECT_TRUE(Filled(screen, 0, 180, 128, 220, 0));
+    EXPECT_TRUE(Filled(screen, 128, 320, 512, 80, 0));
+  });
   for (OsWParam key : {VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, OsWParam{'G'}}) dbl::Key(key);
   dbl::Do(note);
   dbl::Do([] {
