@@ -5,47 +5,17 @@
 # Usage: desktop_smoke.sh TESSELLE TESSELLE_HEADLESS DATA_DIR
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
+# shellcheck source=lib/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
 
-if [[ $# -ne 3 ]]; then
-  echo "usage: $0 TESSELLE TESSELLE_HEADLESS DATA_DIR" >&2
-  exit 2
-fi
+expect_args 3 "TESSELLE TESSELLE_HEADLESS DATA_DIR" "$@"
 TESSELLE=$(realpath "$1")
 HEADLESS=$(realpath "$2")
 DATA=$(realpath "$3")
 AREA_SET_SIZE=214016
 SCREEN_W=1600
 SCREEN_H=1200
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/tesselle-desktop.XXXXXX")
-XVFB_PID=""
-WM_PID=""
-APP_PID=""
-cleanup() {
-  local pid
-  for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
-    if [[ -n $pid ]] && kill "$pid" 2>/dev/null; then
-      wait "$pid" 2>/dev/null || true
-    fi
-  done
-  rm -rf "$WORK"
-  return 0
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT HUP # a test runner's time-out still cleans up
-
-# A fresh working directory holding the cell bank and id table.
-new_run_dir() {
-  local dir="$WORK/$1"
-  mkdir -p "$dir"
-  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$dir/"
-  echo "$dir"
-}
+session_begin desktop
 
 # --- What needs no display ----------------------------------------------------
 [[ $("$TESSELLE" --version) == "Tesselle v1.0" ]] || fail "--version does not print the title"
@@ -67,42 +37,9 @@ set -e
 grep -q "^tesselle: cannot open the display: " "$WORK/err" || fail "no display line: $(cat "$WORK/err")"
 
 # --- The virtual X server and a window manager ------------------------------------
-for tool in Xvfb xdotool openbox wmctrl xwd od awk timeout; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-for ((number = 90; number < 140; number++)); do
-  [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-  Xvfb ":$number" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$number"
-  for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  kill "$XVFB_PID" 2>/dev/null || true
-  wait "$XVFB_PID" 2>/dev/null || true
-  XVFB_PID=""
-done
-[[ -n $XVFB_PID ]] || fail "cannot start Xvfb on any display from :90 to :139"
-
-# Openbox with no key bindings of its own, so Alt+F4 reaches the program.
-cat >"$WORK/rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard></keyboard></openbox_config>
-EOF
-openbox --config-file "$WORK/rc.xml" >"$WORK/openbox.log" 2>&1 &
-WM_PID=$!
-for _ in $(seq 100); do
-  wmctrl -m >/dev/null 2>&1 && break
-  sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "openbox does not start: $(cat "$WORK/openbox.log")"
+require_tools Xvfb xdotool openbox wmctrl xwd od awk timeout
+start_xvfb 90 139 "${SCREEN_W}x${SCREEN_H}x24"
+start_openbox
 
 # Stand-ins for the dialog programs: each logs its arguments and answers with
 # $FAKE_ANSWER. With $FAKE_FULL_SIZE set it first logs the size the program's
@@ -125,38 +62,6 @@ cp "$WORK/bin/zenity" "$WORK/kbin/kdialog"
 chmod +x "$WORK/bin/zenity" "$WORK/kbin/kdialog"
 
 # --- Helpers ------------------------------------------------------------------
-# start_app DIR ARGS...: runs tesselle in DIR with $APP_PATH for its PATH,
-# stderr to DIR/stderr.
-start_app() {
-  local dir=$1
-  shift
-  (cd "$dir" && PATH=$APP_PATH exec "$TESSELLE" "$@" </dev/null 2>"$dir/stderr") &
-  APP_PID=$!
-  # Searching again rather than with --sync: a search fails outright when
-  # some window goes away while it looks.
-  WINDOW=""
-  for _ in $(seq 100); do
-    WINDOW=$(xdotool search --onlyvisible --name '^Tesselle v1\.0$' 2>/dev/null | head -n 1) || true
-    [[ -n $WINDOW ]] && return 0
-    kill -0 "$APP_PID" 2>/dev/null || fail "tesselle ended at start: $(cat "$dir/stderr")"
-    sleep 0.1
-  done
-  fail "no window titled 'Tesselle v1.0' within 10 s"
-}
-
-# expect_exit STATUS: the program ends within 10 s with that status.
-expect_exit() {
-  local waited=0
-  while kill -0 "$APP_PID" 2>/dev/null; do
-    ((waited++ < 100)) || fail "tesselle still runs 10 s after the close"
-    sleep 0.1
-  done
-  local status=0
-  wait "$APP_PID" || status=$?
-  APP_PID=""
-  [[ $status -eq $1 ]] || fail "tesselle exits with status $status after the close, not $1"
-}
-
 # wait_for_file PATH: the file appears with the size of an area set.
 wait_for_file() {
   for _ in $(seq 100); do
@@ -177,63 +82,14 @@ reference() {
     "$HEADLESS" - >/dev/null 2>"$1/headless.err") || fail "tesselle-headless failed: $(cat "$1/headless.err")"
 }
 
-be32() { od -An -tu4 --endian=big -j "$2" -N 4 "$1" | tr -d ' '; }
-
 # compare_window DIR: captures the window and compares it with the reference
-# in DIR. The picture must be a whole multiple of 640 x 480, centred, with
-# black around it, and equal to the reference but for the cursor's blink,
-# which changes colour with every frame: all differences lie in one 32 x 32
-# cell.
+# in DIR: the picture, scaled by a whole factor and centred on black, equals
+# it but for the cursor's blink.
 compare_window() {
-  local dir=$1
-  xwd -silent -id "$WINDOW" -out "$dir/window.xwd" || fail "xwd cannot capture the window"
-  local xwd="$dir/window.xwd"
-  local header=$(be32 "$xwd" 0) depth=$(be32 "$xwd" 12) width=$(be32 "$xwd" 16)
-  local height=$(be32 "$xwd" 20) order=$(be32 "$xwd" 28) bits=$(be32 "$xwd" 44)
-  local stride=$(be32 "$xwd" 48) colours=$(be32 "$xwd" 76)
-  [[ $depth -eq 24 && $bits -eq 32 ]] || fail "capture of depth $depth, $bits bits a pixel"
-  local factor=$((width / 640 < height / 480 ? width / 640 : height / 480))
-  ((factor >= 1)) || fail "the window is ${width}x${height}, smaller than the picture"
-  local endian=little
-  [[ $order -eq 1 ]] && endian=big
-  od -An -v -tu1 "$dir/expected.pal" >"$dir/pal.txt"
-  od -An -v -tu1 -w640 "$dir/expected.raw" >"$dir/raw.txt"
-  od -An -v -tx4 -w4 --endian=$endian -j $((header + colours * 12)) "$xwd" >"$dir/pixels.txt"
-  RESULT=$(awk -v W="$width" -v H="$height" -v stride=$((stride / 4)) -v f="$factor" \
-    -v pal="$dir/pal.txt" -v raw="$dir/raw.txt" '
-    BEGIN {
-      n = 0
-      while ((getline line < pal) > 0) { c = split(line, t); for (i = 1; i <= c; i++) p[n++] = t[i] }
-      y = 0
-      while ((getline line < raw) > 0) { c = split(line, t); for (i = 1; i <= c; i++) r[y * 640 + i - 1] = t[i]; y++ }
-      ox = int((W - 640 * f) / 2); oy = int((H - 480 * f) / 2); half = int(f / 2)
-      minx = miny = 100000; maxx = maxy = -1; bad = 0; border = 0; distinct = 0
-    }
-    {
-      k = NR - 1; sx = k % stride; sy = int(k / stride)
-      if (sx >= W || sy >= H) next
-      v = substr($1, 3)
-      px = sx - ox; py = sy - oy
-      if (px < 0 || py < 0 || px >= 640 * f || py >= 480 * f) { if (v != "000000") border++; next }
-      if (px % f != half || py % f != half) next
-      x = int(px / f); y = int(py / f); i = r[y * 640 + x]
-      want = sprintf("%02x%02x%02x", p[3 * i], p[3 * i + 1], p[3 * i + 2])
-      if (!(v in seen)) { seen[v] = 1; distinct++ }
-      if (v == want) next
-      bad++
-      if (x < minx) minx = x; if (x > maxx) maxx = x; if (y < miny) miny = y; if (y > maxy) maxy = y
-    }
-    END { printf "%d %d %d %d %d\n", bad, maxx - minx + 1, maxy - miny + 1, border, distinct }
-  ' "$dir/pixels.txt")
-  local bad spanx spany border distinct
-  read -r bad spanx spany border distinct <<<"$RESULT"
-  ((border == 0)) || fail "$border pixels around the picture are not black"
-  ((distinct > 4)) || fail "the picture shows only $distinct colours"
-  if ((bad > 0)); then
-    ((spanx <= 32 && spany <= 32)) ||
-      fail "$bad pixels differ from the headless picture, over ${spanx}x${spany} pixels"
-  fi
-  echo "picture ${width}x${height} at factor $factor: $bad pixels differ (cursor blink), $distinct colours"
+  capture_window "$1/window.xwd"
+  compare_capture --min-colours 5 "$1/window.xwd" "$1/expected.raw" "$1/expected.pal"
+  echo "picture ${XWD_W}x$XWD_H at factor $CAPTURE_FACTOR: $CAPTURE_BAD pixels differ (cursor blink)," \
+    "$CAPTURE_COLOURS colours"
 }
 
 # --- A window: picture, keys, save and Save As, the close button ----------------
@@ -323,27 +179,6 @@ wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
 
 # --- No dialog program: the prompt in the window -------------------------------
-# picture_colours: the distinct colours of the window's picture, one a line.
-picture_colours() {
-  xwd -silent -id "$WINDOW" -out "$WORK/colours.xwd" 2>/dev/null || return 0
-  local xwd="$WORK/colours.xwd"
-  local header colours order endian=little
-  header=$(be32 "$xwd" 0) colours=$(be32 "$xwd" 76) order=$(be32 "$xwd" 28)
-  [[ $order -eq 1 ]] && endian=big
-  od -An -v -tx4 -w4 --endian=$endian -j $((header + colours * 12)) "$xwd" |
-    awk '{ print substr($1, 3) }' | sort -u
-}
-
-# wait_for_prompt: the window shows the prompt: light text on black and
-# nothing else.
-wait_for_prompt() {
-  for _ in $(seq 50); do
-    [[ $(picture_colours | tr '\n' ' ') == "000000 e0e0e0 " ]] && return 0
-    sleep 0.1
-  done
-  fail "no prompt in the window: $(picture_colours | wc -l) colours"
-}
-
 # area_sets DIR: how many area sets DIR holds.
 area_sets() {
   local file count=0

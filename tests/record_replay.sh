@@ -6,38 +6,17 @@
 # Usage: record_replay.sh TESSELLE TESSELLE_HEADLESS DATA_DIR
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
+# shellcheck source=lib/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
 
-if [[ $# -ne 3 ]]; then
-  echo "usage: $0 TESSELLE TESSELLE_HEADLESS DATA_DIR" >&2
-  exit 2
-fi
+expect_args 3 "TESSELLE TESSELLE_HEADLESS DATA_DIR" "$@"
 TESSELLE=$(realpath "$1")
 HEADLESS=$(realpath "$2")
 DATA=$(realpath "$3")
 AREA_SET_SIZE=214016
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
 [[ -f $DATA/Areas.out ]] || fail "no Areas.out in $DATA to start from"
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/tesselle-record.XXXXXX")
-XVFB_PID=""
-WM_PID=""
-APP_PID=""
-cleanup() {
-  local pid
-  for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
-    if [[ -n $pid ]] && kill "$pid" 2>/dev/null; then
-      wait "$pid" 2>/dev/null || true
-    fi
-  done
-  rm -rf "$WORK"
-  return 0
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT HUP # a test runner's time-out still cleans up
+session_begin record
 
 # --- The usage that needs no display -------------------------------------------
 "$TESSELLE" --help | grep -q -- "--record FILE" || fail "--help does not show --record"
@@ -49,146 +28,31 @@ set -e
 grep -q "^tesselle: --record needs" "$WORK/err" || fail "no error line: $(cat "$WORK/err")"
 
 # --- The virtual X server and a window manager -----------------------------------
-for tool in Xvfb xdotool openbox wmctrl xwd od awk; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-for ((number = 140; number < 190; number++)); do
-  [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$number"
-  for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  kill "$XVFB_PID" 2>/dev/null || true
-  wait "$XVFB_PID" 2>/dev/null || true
-  XVFB_PID=""
-done
-[[ -n $XVFB_PID ]] || fail "cannot start Xvfb on any display from :140 to :189"
-
-# Openbox with no key bindings of its own, so Alt+F4 reaches the program.
-cat >"$WORK/rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard></keyboard></openbox_config>
-EOF
-openbox --config-file "$WORK/rc.xml" >"$WORK/openbox.log" 2>&1 &
-WM_PID=$!
-for _ in $(seq 100); do
-  wmctrl -m >/dev/null 2>&1 && break
-  sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "openbox does not start: $(cat "$WORK/openbox.log")"
+require_tools Xvfb xdotool openbox wmctrl xwd od awk
+start_xvfb 140 189 1024x768x24
+start_openbox
 
 # --- Helpers ------------------------------------------------------------------
 # A fresh working directory holding the cell bank, the id table and Start.out.
-new_run_dir() {
-  local dir="$WORK/$1"
-  mkdir -p "$dir"
-  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$dir/"
+new_session_dir() {
+  local dir
+  dir=$(new_run_dir "$1")
   cp "$DATA/Areas.out" "$dir/Start.out"
   echo "$dir"
 }
 
-# start_app DIR ARGS...: runs tesselle in DIR with $APP_PATH for its PATH,
-# without a dialog program unless the test puts one there, so the dialogs are
-# the prompt in the window; stderr to DIR/stderr.
-start_app() {
-  local dir=$1
-  shift
-  (cd "$dir" && PATH=${APP_PATH:-/nonexistent} exec "$TESSELLE" "$@" </dev/null 2>"$dir/stderr") &
-  APP_PID=$!
-  WINDOW=""
-  for _ in $(seq 100); do
-    WINDOW=$(xdotool search --onlyvisible --name '^Tesselle v1\.0$' 2>/dev/null | head -n 1) || true
-    if [[ -n $WINDOW ]]; then
-      xdotool windowfocus --sync "$WINDOW"
-      return 0
-    fi
-    kill -0 "$APP_PID" 2>/dev/null || fail "tesselle ended at start: $(cat "$dir/stderr")"
-    sleep 0.1
-  done
-  fail "no window titled 'Tesselle v1.0' within 10 s"
+# start_focused DIR ARGS...: start_app, then the keyboard focus on the window.
+start_focused() {
+  start_app "$@"
+  xdotool windowfocus --sync "$WINDOW"
 }
 
-# expect_exit STATUS: the program ends within 10 s with that status.
-expect_exit() {
-  local waited=0
-  while kill -0 "$APP_PID" 2>/dev/null; do
-    ((waited++ < 100)) || fail "tesselle still runs 10 s after the close"
-    sleep 0.1
-  done
-  local status=0
-  wait "$APP_PID" || status=$?
-  APP_PID=""
-  [[ $status -eq $1 ]] || fail "tesselle exits with status $status, not $1"
-}
-
-be32() { od -An -tu4 --endian=big -j "$2" -N 4 "$1" | tr -d ' '; }
-
-# pixels XWD: the capture's pixels as 6 hex digits each, one a line, with the
-# width, height and row stride (in pixels) in XWD_W, XWD_H and XWD_STRIDE.
-pixels() {
-  local xwd=$1
-  local header order colours endian=little
-  header=$(be32 "$xwd" 0) order=$(be32 "$xwd" 28) colours=$(be32 "$xwd" 76)
-  XWD_W=$(be32 "$xwd" 16) XWD_H=$(be32 "$xwd" 20) XWD_STRIDE=$(($(be32 "$xwd" 48) / 4))
-  [[ $order -eq 1 ]] && endian=big
-  od -An -v -tx4 -w4 --endian=$endian -j $((header + colours * 12)) "$xwd" | awk '{ print substr($1, 3) }'
-}
-
-# wait_for_prompt: the window shows the prompt, light text on black only.
-wait_for_prompt() {
-  for _ in $(seq 50); do
-    if xwd -silent -id "$WINDOW" -out "$WORK/poll.xwd" 2>/dev/null &&
-      [[ $(pixels "$WORK/poll.xwd" | sort -u | tr '\n' ' ') == "000000 e0e0e0 " ]]; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "no prompt in the window"
-}
-
-# compare_capture XWD RAW PAL [exact]: the 640 x 480 window capture equals
-# the headless picture RAW through palette PAL. Unless exact, the cursor's
-# blink is let through: it changes colour with every turn, so differences may
-# lie in one 32 x 32 cell.
-compare_capture() {
-  pixels "$1" >"$WORK/pixels.txt"
-  ((XWD_W == 640 && XWD_H == 480)) || fail "the capture is ${XWD_W}x${XWD_H}, not 640x480"
-  od -An -v -tu1 "$3" >"$WORK/pal.txt"
-  od -An -v -tu1 -w640 "$2" >"$WORK/raw.txt"
-  local bad spanx spany
-  read -r bad spanx spany < <(awk -v stride="$XWD_STRIDE" -v pal="$WORK/pal.txt" -v raw="$WORK/raw.txt" '
-    BEGIN {
-      n = 0
-      while ((getline line < pal) > 0) { c = split(line, t); for (i = 1; i <= c; i++) p[n++] = t[i] }
-      y = 0
-      while ((getline line < raw) > 0) { c = split(line, t); for (i = 1; i <= c; i++) r[y * 640 + i - 1] = t[i]; y++ }
-      minx = miny = 100000; maxx = maxy = -1; bad = 0
-    }
-    {
-      k = NR - 1; x = k % stride; y = int(k / stride)
-      if (x >= 640 || y >= 480) next
-      i = r[y * 640 + x]
-      if ($1 == sprintf("%02x%02x%02x", p[3 * i], p[3 * i + 1], p[3 * i + 2])) next
-      bad++
-      if (x < minx) minx = x; if (x > maxx) maxx = x; if (y < miny) miny = y; if (y > maxy) maxy = y
-    }
-    END { printf "%d %d %d\n", bad, maxx - minx + 1, maxy - miny + 1 }
-  ' "$WORK/pixels.txt")
-  if ((bad > 0)); then
-    [[ ${4:-} != exact ]] || fail "$bad pixels of $2 differ from the window, over ${spanx}x${spany} pixels"
-    ((spanx <= 32 && spany <= 32)) ||
-      fail "$bad pixels of $2 differ from the window, over ${spanx}x${spany} pixels"
-  fi
-  echo "$(basename "$2") matches the window: $bad pixels differ"
+# compare_frame XWD RAW PAL [--exact]: the 640 x 480 window capture XWD
+# equals the headless picture RAW through palette PAL, but for the cursor's
+# blink unless --exact.
+compare_frame() {
+  compare_capture --size 640x480 "${@:4}" "$1" "$2" "$3"
+  echo "$(basename "$2") matches the window: $CAPTURE_BAD pixels differ"
 }
 
 # replay DIR SCRIPT: runs SCRIPT in DIR with tesselle-headless, its exit
@@ -233,7 +97,7 @@ checkpoint() {
   done
   [[ -e $DIALOGS/shown.$1 ]] || fail "the Save As dialog $1 did not open"
   sleep 0.3
-  xwd -silent -id "$WINDOW" -out "$desk/check.$1.xwd" || fail "xwd cannot capture the window"
+  capture_window "$desk/check.$1.xwd"
   printf '%s' "$2" >"$DIALOGS/answer.$1"
   sleep 0.5
 }
@@ -241,9 +105,9 @@ checkpoint() {
 # --- A session: the open prompt, cells, a block copy, the preview, the Word
 # Map, a save; Save As through zenity (answered, then cancelled) and through
 # the prompt (answered, then cancelled); closed with the close button.
-desk=$(new_run_dir desk)
+desk=$(new_session_dir desk)
 mkdir -p "$desk/bin" # zenity comes and goes here while the program runs
-APP_PATH=$desk/bin start_app "$desk" --window --record rec.txt
+APP_PATH=$desk/bin start_focused "$desk" --window --record rec.txt
 wait_for_prompt
 xdotool type --delay 20 "Start.out" # typing replaces the name offered
 xdotool key Return
@@ -277,7 +141,7 @@ xdotool key Escape
 sleep 0.3
 xdotool key --delay 40 Left Up Left
 sleep 1
-xwd -silent -id "$WINDOW" -out "$desk/last.xwd" || fail "xwd cannot capture the window"
+capture_window "$desk/last.xwd"
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
 [[ ! -s $desk/stderr ]] || fail "unexpected errors: $(cat "$desk/stderr")"
@@ -301,7 +165,7 @@ done
 
 # The replay, with shots at the turns of the first two Save As and of the
 # close.
-play=$(new_run_dir play)
+play=$(new_session_dir play)
 awk '{ line[NR] = $0; if ($0 == "close") last = NR }
   END {
     for (i = 1; i <= NR; i++) {
@@ -313,17 +177,17 @@ awk '{ line[NR] = $0; if ($0 == "close") last = NR }
 replay "$play" replay.txt
 ((REPLAY_STATUS == 0)) || fail "the replay exits with $REPLAY_STATUS, not 0"
 [[ -f $play/last.raw ]] || fail "the replay ended before the close"
-compare_capture "$desk/check.1.xwd" "$play/check.1.raw" "$play/check.1.pal" exact
-compare_capture "$desk/check.2.xwd" "$play/check.2.raw" "$play/check.2.pal" exact
-compare_capture "$desk/last.xwd" "$play/last.raw" "$play/last.pal"
+compare_frame "$desk/check.1.xwd" "$play/check.1.raw" "$play/check.1.pal" --exact
+compare_frame "$desk/check.2.xwd" "$play/check.2.raw" "$play/check.2.pal" --exact
+compare_frame "$desk/last.xwd" "$play/last.raw" "$play/last.pal"
 for file in Start.out Copy.out Typed.out; do
   cmp -s "$desk/$file" "$play/$file" || fail "the replay wrote another $file than the session"
 done
 
 # --- Alt+F4 ends through the program's own posted messages: the replay ends
 # with the same status, and the final quit is never reached.
-alt=$(new_run_dir alt)
-start_app "$alt" --window --new --record rec.txt
+alt=$(new_session_dir alt)
+start_focused "$alt" --window --new --record rec.txt
 xdotool key --delay 40 Right space Down
 sleep 0.3
 xdotool key alt+F4
@@ -339,8 +203,8 @@ replay "$alt" rec.txt
 
 # --- A session that is killed still leaves a script that replays to its last
 # message.
-killed=$(new_run_dir killed)
-start_app "$killed" --window --record rec.txt Start.out
+killed=$(new_session_dir killed)
+start_focused "$killed" --window --record rec.txt Start.out
 xdotool key --delay 40 Right Right space
 sleep 0.5
 kill -KILL "$APP_PID"
@@ -352,7 +216,7 @@ grep -qx "open Start.out" "$killed/rec.txt" || fail "the command line's area set
 printf 'key F3\n' >>"$killed/rec.txt"
 replay "$killed" rec.txt
 ((REPLAY_STATUS == 0)) || fail "the killed session's replay exits with $REPLAY_STATUS"
-plain=$(new_run_dir plain)
+plain=$(new_session_dir plain)
 printf 'open Start.out\nkey RIGHT\nkey RIGHT\nkey SPACE\nkey F3\n' >"$plain/keys.txt"
 replay "$plain" keys.txt
 cmp -s "$killed/Start.out" "$plain/Start.out" || fail "the killed session's replay lost its keys"

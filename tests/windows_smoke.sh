@@ -8,39 +8,24 @@
 # DATA_DIR holds Cells.dap, Cells.id and Areas.out. Exits 77 (skipped) when a
 # tool it needs is missing or Wine cannot run here.
 set -euo pipefail
+# shellcheck source=lib/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
 
-if [[ $# -ne 3 ]]; then
-  echo "usage: $0 TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR" >&2
-  exit 2
-fi
+expect_args 3 "TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR" "$@"
 EXE=$(realpath "$1")
 HEADLESS=$(realpath "$2")
 DATA=$(realpath "$3")
 for file in "$EXE" "$HEADLESS" "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out"; do
-  [[ -f $file ]] || {
-    echo "FAIL: $file is missing" >&2
-    exit 1
-  }
+  [[ -f $file ]] || fail "$file is missing"
 done
 
 WINE=$(command -v wine || command -v wine64 || true)
 [[ -z $WINE && -x /usr/lib/wine/wine64 ]] && WINE=/usr/lib/wine/wine64
-if [[ -z $WINE ]]; then
-  echo "SKIP: wine is not installed"
-  exit 77
-fi
+[[ -n $WINE ]] || skip "wine is not installed"
 WINESERVER=$(command -v wineserver || command -v wineserver64 || true)
 [[ -z $WINESERVER && -x /usr/lib/wine/wineserver64 ]] && WINESERVER=/usr/lib/wine/wineserver64
-for tool in Xvfb xdotool import convert cmp awk timeout; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-if [[ -z $WINESERVER ]]; then
-  echo "SKIP: wineserver is not installed"
-  exit 77
-fi
+require_tools Xvfb xdotool import convert cmp awk timeout
+[[ -n $WINESERVER ]] || skip "wineserver is not installed"
 
 # --- The module itself: WndProc its only export, only system DLLs imported ----
 OBJDUMP=$(command -v x86_64-w64-mingw32-objdump || command -v objdump || true)
@@ -48,18 +33,12 @@ if [[ -n $OBJDUMP ]] && headers=$("$OBJDUMP" -p "$EXE" 2>/dev/null); then
   exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next }
                  table && NF == 0 { table = 0 }
                  table { print $NF }' <<<"$headers")
-  [[ $exports == WndProc ]] || {
-    echo "FAIL: the exports of tesselle.exe are [${exports//$'\n'/ }], not [WndProc]" >&2
-    exit 1
-  }
+  [[ $exports == WndProc ]] || fail "the exports of tesselle.exe are [${exports//$'\n'/ }], not [WndProc]"
   while read -r dll; do
     case ${dll,,} in
       kernel32.dll | user32.dll | gdi32.dll | comdlg32.dll | ddraw.dll | msvcrt.dll) ;;
       ucrtbase.dll | api-ms-win-crt-*.dll) ;;
-      *)
-        echo "FAIL: tesselle.exe needs $dll, which a bare Windows does not have" >&2
-        exit 1
-        ;;
+      *) fail "tesselle.exe needs $dll, which a bare Windows does not have" ;;
     esac
   done < <(awk '/DLL Name:/ { print $3 }' <<<"$headers")
   echo "tesselle.exe exports only WndProc and imports only system DLLs"
@@ -67,101 +46,48 @@ else
   echo "note: no objdump that reads PE files; the export table is not checked"
 fi
 
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/tesselle-windows.XXXXXX")
-export WINEPREFIX="$WORK/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
-XVFB_PID=""
-APP_PID=""
-KEEP=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  KEEP=1
-  exit 1
-}
-
-cleanup() {
-  # The prefix's wineserver ends every process of this prefix, all ours.
+# The prefix's wineserver ends every process of this prefix, all ours, before
+# the rest is cleaned up; captures, references and logs stay after a failure.
+stop_wine() {
   if [[ -d $WINEPREFIX ]]; then
     "$WINESERVER" -k 2>/dev/null || true
     timeout 20 "$WINESERVER" -w 2>/dev/null || true
   fi
-  if [[ -n $APP_PID ]]; then
-    kill "$APP_PID" 2>/dev/null || true
-    wait "$APP_PID" 2>/dev/null || true
-  fi
-  if [[ -n $XVFB_PID ]]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
   rm -rf "$WINEPREFIX"
-  if ((KEEP)); then
-    echo "captures, references and logs kept in $WORK" >&2
-  else
-    rm -rf "$WORK"
-  fi
-  return 0
 }
-trap cleanup EXIT
+SESSION_KEEP_ON_FAIL=1
+session_begin windows
+export WINEPREFIX="$WORK/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
+SESSION_BEFORE_CLEANUP=stop_wine
 
 # Windows' name of a POSIX path: Wine maps drive Z: to /.
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
-# until_true SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
-# fails when it has not within SECONDS.
-until_true() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
-
 # --- The virtual X server and the Wine prefix ---------------------------------
-for ((number = 140; number < 190; number++)); do
-  [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-  Xvfb ":$number" -screen 0 640x480x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$number"
-  # Ours, not a server that took the number first.
-  if until_true 10 xdotool getdisplaygeometry >/dev/null 2>&1 && kill -0 "$XVFB_PID" 2>/dev/null; then
-    break
-  fi
-  kill "$XVFB_PID" 2>/dev/null || true
-  wait "$XVFB_PID" 2>/dev/null || true
-  XVFB_PID=""
-done
-[[ -n $XVFB_PID ]] || fail "cannot start Xvfb on any display from :140 to :189"
+# Displays apart from the desktop tests', which may run at the same time.
+start_xvfb 190 239 640x480x24
 
 echo "making a Wine prefix (the first time on a machine takes a while)"
-if ! timeout 600 "$WINE" wineboot -i >"$WORK/wineboot.log" 2>&1; then
-  echo "SKIP: wine cannot run here: $(tail -n 3 "$WORK/wineboot.log")"
-  exit 77
-fi
+timeout 600 "$WINE" wineboot -i >"$WORK/wineboot.log" 2>&1 ||
+  skip "wine cannot run here: $(tail -n 3 "$WORK/wineboot.log")"
 timeout 60 "$WINESERVER" -w || true
 
-# A fresh working directory holding the cell bank and id table.
-new_run_dir() {
-  local dir="$WORK/$1"
-  mkdir -p "$dir"
-  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$dir/"
+# A fresh working directory holding the cell bank, the id table and the program.
+new_exe_dir() {
+  local dir
+  dir=$(new_run_dir "$1")
   cp "$EXE" "$dir/tesselle.exe"
   echo "$dir"
 }
 
 # --- Helpers ------------------------------------------------------------------
-# visible_window NAME: the id of a mapped window whose title is NAME.
-visible_window() {
-  timeout "${2:-60}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
 # answer_dialog TITLE TEXT: types TEXT into the dialog titled TITLE and
 # presses Enter.
 answer_dialog() {
   local dialog
-  dialog=$(visible_window "$1") || true
+  dialog=$(wait_for_window "$1") || true
   [[ -n $dialog ]] || fail "no dialog titled '$1' within 60 s"
   xdotool windowfocus --sync "$dialog"
   xdotool key ctrl+a
@@ -280,7 +206,7 @@ grep -q "^tesselle: cannot read Cells.dap: " "$bare/stderr" ||
   fail "no report of the missing Cells.dap: $(cat "$bare/stderr")"
 echo "without Cells.dap: status 1, '$(grep '^tesselle:' "$bare/stderr")'"
 
-short=$(new_run_dir short)
+short=$(new_exe_dir short)
 head -c 1000 "$DATA/Areas.out" >"$short/Short.out"
 run_direct "$short"
 answer_dialog Open "$(winpath "$short/Short.out")"
@@ -303,13 +229,13 @@ cmp -s "$REF/start.out" "$DATA/Areas.out" || fail "the headless run saved withou
 ! cmp -s "$REF/wordmap.out" "$REF/edited.out" || fail "the Word Map keys change nothing"
 
 # --- The program in a Wine virtual desktop --------------------------------------
-run=$(new_run_dir run)
+run=$(new_exe_dir run)
 cp "$DATA/Areas.out" "$run/"
 (cd "$run" && exec "$WINE" explorer /desktop=tesselle,640x480 tesselle.exe \
   </dev/null >"$run/stdout" 2>"$run/stderr") &
 APP_PID=$!
 answer_dialog Open "$(winpath "$run/Areas.out")"
-MAIN=$(visible_window 'Tesselle v1\.0' 30) || true
+MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || true
 [[ -n $MAIN ]] || fail "the program's window does not show the display"
 PROCESS=$(xdotool getwindowpid "$MAIN") || fail "no process owns the program's window"
 expect_screen start
@@ -379,17 +305,17 @@ REGEDIT4
 "tesselle"="640x480"
 EOF
 timeout 120 "$WINE" regedit /S "$(winpath "$WORK/desktop.reg")" || fail "regedit cannot name the desktop"
-closing=$(new_run_dir closing)
+closing=$(new_exe_dir closing)
 run_direct "$closing"
 answer_dialog Open "$(winpath "$closing/Nothing.out")" # a missing file is refused...
 direct_status
 [[ $STATUS -eq 1 ]] || fail "a missing area set exits $STATUS, not 1"
 run_direct "$closing"
-dialog=$(visible_window Open) || true
+dialog=$(wait_for_window Open) || true
 [[ -n $dialog ]] || fail "no open dialog in the named desktop"
 xdotool windowfocus --sync "$dialog"
 xdotool key Escape # ...and a cancel makes a new, empty set
-MAIN=$(visible_window 'Tesselle v1\.0' 30) || true
+MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || true
 [[ -n $MAIN ]] || fail "the program's window does not show in the named desktop"
 press alt+F4
 direct_status
