@@ -1,15 +1,21 @@
 // Start-up for the benchmarks on the platform double.
 #include "bench/bench_setup.h"
 
+#include <cstdlib>
+
 #include "tests/platform_double.h"
 
-void WithProgramRunning(const std::function<void()>& body) {
+void EnterBenchDir() {
   static bool ready;
-  if (!ready) {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    ready = true;
-  }
+  if (ready) return;
+  dbl::EnterTempDir();
+  dbl::WriteTestBank();
+  std::atexit([] { testbank::RemoveScratchRoot(); });
+  ready = true;
+}
+
+void WithProgramRunning(const std::function<void()>& body) {
+  EnterBenchDir();
   dbl::Reset();
   dbl::AnswerOpen("");
   dbl::Do(body);

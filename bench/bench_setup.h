@@ -4,6 +4,10 @@
 
 #include <functional>
 
+// Moves into a scratch directory with the test cell bank, once per process;
+// the directory goes when the process ends.
+void EnterBenchDir();
+
 // Runs body inside the program's first PeekMessage, after a full start-up on
 // a new area set, then lets the program end.
 void WithProgramRunning(const std::function<void()>& body);

@@ -2,14 +2,14 @@
 // step, the blink check and a poll of the queue) on the virtual display.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_setup.h"
 #include "tests/platform_double.h"
 
 namespace {
 
 void BM_IdleMainLoopTurn(benchmark::State& state) {
   constexpr int Turns = 2000;
-  dbl::EnterTempDir();
-  dbl::WriteTestBank();
+  EnterBenchDir();
   for (auto _ : state) {
     state.PauseTiming();
     dbl::Reset();

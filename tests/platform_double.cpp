@@ -2,8 +2,6 @@
 // and dialog answers queued by the test and exits raised as exceptions.
 #include "tests/platform_double.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -115,8 +113,8 @@ void WriteTestBank() { testbank::WriteTestBank("."); }
 
 void EnterTempDir() {
   static int counter;
-  auto dir = std::filesystem::temp_directory_path() /
-             ("tesselle-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+  std::filesystem::path dir =
+      std::filesystem::path(testbank::ScratchRoot()) / ("unit-" + std::to_string(++counter));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);

@@ -1,6 +1,9 @@
 // The tests' cell bank and file helpers.
 #include "tests/test_bank.h"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -26,6 +29,23 @@ void WriteTestBank(const std::string& dir) {
   std::vector<std::uint8_t> ids(256);
   for (int n = 0; n < 256; ++n) ids[n] = CellId(n);
   WriteBytes(dir + "/Cells.id", ids);
+}
+
+std::string ScratchRoot() {
+  static const std::string root = [] {
+    auto path =
+        std::filesystem::temp_directory_path() / ("tesselle-tests-" + std::to_string(getpid()));
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+    return path.string();
+  }();
+  return root;
+}
+
+void RemoveScratchRoot() {
+  std::error_code error;
+  std::filesystem::current_path(std::filesystem::temp_directory_path(), error);
+  std::filesystem::remove_all(ScratchRoot(), error);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {

@@ -15,6 +15,11 @@ std::uint8_t CellId(int cell);
 // Writes Cells.dap and Cells.id into dir.
 void WriteTestBank(const std::string& dir);
 
+// This process's own folder for scratch directories, made on first use.
+std::string ScratchRoot();
+// Removes it with everything in it.
+void RemoveScratchRoot();
+
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,8 +19,8 @@ namespace e2e {
 std::string MakeWorkDir(bool demo) {
   static int counter;
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  fs::path dir = fs::temp_directory_path() / ("tesselle-e2e-" + std::to_string(getpid()) + "-" +
-                                              test->name() + "-" + std::to_string(++counter));
+  fs::path dir = fs::path(testbank::ScratchRoot()) /
+                 (std::string(test->name()) + "-" + std::to_string(++counter));
   fs::remove_all(dir);
   fs::create_directories(dir);
   if (demo) {
