@@ -82,12 +82,12 @@ reference() {
     "$HEADLESS" - >/dev/null 2>"$1/headless.err") || fail "tesselle-headless failed: $(cat "$1/headless.err")"
 }
 
-# compare_window DIR: captures the window and compares it with the reference
-# in DIR: the picture, scaled by a whole factor and centred on black, equals
-# it but for the cursor's blink.
+# compare_window DIR: within 10 s the window shows the reference in DIR: the
+# picture, scaled by a whole factor and centred on black, equals it but for
+# the cursor's blink. Captured again until it does, as the program may still
+# be taking the keys or drawing; the last capture is DIR/window.xwd.
 compare_window() {
-  capture_window "$1/window.xwd"
-  compare_capture --min-colours 5 "$1/window.xwd" "$1/expected.raw" "$1/expected.pal"
+  compare_until 10 --min-colours 5 "$1/window.xwd" "$1/expected.raw" "$1/expected.pal"
   echo "picture ${XWD_W}x$XWD_H at factor $CAPTURE_FACTOR: $CAPTURE_BAD pixels differ (cursor blink)," \
     "$CAPTURE_COLOURS colours"
 }
@@ -101,7 +101,6 @@ size=$(window_size)
 [[ $size == 640x480 ]] || fail "the window is $size, not 640x480"
 xdotool windowfocus --sync "$WINDOW"
 xdotool key Right Down
-sleep 0.5
 compare_window "$windowed"
 # A larger window shows the picture twice as large, centred.
 xdotool windowmove "$WINDOW" 0 0 windowsize "$WINDOW" 1300 1000
@@ -110,7 +109,6 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [[ $(window_size) == 1300x1000 ]] || fail "the window cannot be resized: $(window_size)"
-sleep 0.5
 compare_window "$windowed"
 
 xdotool key F3
@@ -147,7 +145,6 @@ export FAKE_LOG="$full/dialog.log" FAKE_ANSWER="$full/Saved.out"
 export FAKE_FULL_SIZE="${SCREEN_W}x${SCREEN_H}"
 APP_PATH="$WORK/bin:$PATH" start_app "$full" Start.out
 wait_for_full_screen
-sleep 0.5
 compare_window "$full"
 
 xdotool windowfocus --sync "$WINDOW"
@@ -157,7 +154,6 @@ grep -qx "window 640x480" "$FAKE_LOG" || fail "the dialog ran over the full scre
 cmp -s "$full/Start.out" "$full/Saved.out" || fail "Save As changed a set that was not edited"
 unset FAKE_FULL_SIZE
 wait_for_full_screen
-sleep 0.5
 compare_window "$full" # the picture is back after the dialog
 
 xdotool windowfocus --sync "$WINDOW"
@@ -170,7 +166,6 @@ kd=$(new_run_dir kdialog)
 cp "$full/Start.out" "$full/expected.raw" "$full/expected.pal" "$kd/"
 export FAKE_LOG="$kd/dialog.log" FAKE_ANSWER="$kd/Start.out"
 APP_PATH="$WORK/kbin" start_app "$kd" --window
-sleep 0.5
 compare_window "$kd"
 grep -qx -- "--getopenfilename" "$FAKE_LOG" || fail "kdialog was not asked to open"
 grep -qx -- "$kd/Areas.out" "$FAKE_LOG" || fail "kdialog did not start at Areas.out"
@@ -188,6 +183,38 @@ area_sets() {
   echo "$count"
 }
 
+# written_again FILE: FILE, dated back to 1970, has been written since, whole.
+written_again() {
+  [[ -f $1 && $(stat -c %Y "$1") -ne 0 && $(stat -c %s "$1") -eq $AREA_SET_SIZE ]]
+}
+
+# note_length: how many characters long the prompt's note line reads (the
+# line under the name that says why a key or Enter did nothing): the cells
+# from the margin up to the last one with ink. The prompt draws in 8 x 16
+# cells, one cell of margin, the note on line 16, scaled like the picture.
+note_length() {
+  local xwd=$WORK/note.xwd
+  xwd -silent -id "$WINDOW" -out "$xwd" 2>/dev/null || return 0
+  xwd_header "$xwd"
+  xwd_words "$xwd" | awk -v W="$XWD_W" -v H="$XWD_H" -v stride="$XWD_STRIDE" '
+    BEGIN {
+      f = int(W / 640) < int(H / 480) ? int(W / 640) : int(H / 480)
+      if (f < 1) f = 1
+      ox = int((W - 640 * f) / 2); oy = int((H - 480 * f) / 2); last = -1
+    }
+    {
+      k = NR - 1; sx = k % stride; sy = int(k / stride)
+      if (sx >= W || sy >= H || substr($1, 3) == "000000") next
+      x = int((sx - ox) / f); y = int((sy - oy) / f)
+      if (y >= 16 * 16 && y < 17 * 16 && int(x / 8) > last) last = int(x / 8)
+    }
+    END { print last < 1 ? 0 : last }
+  '
+}
+
+# note_reads TEXT: the prompt is up and its note is as long as TEXT.
+note_reads() { shows_prompt && [[ $(note_length) -eq ${#1} ]]; }
+
 # The start-up open: Esc cancels, and the program starts on a new set.
 bare=$(new_run_dir bare)
 reference "$bare" $'open cancel\nframes 8'
@@ -195,7 +222,6 @@ APP_PATH=/nonexistent start_app "$bare" --window
 xdotool windowfocus --sync "$WINDOW"
 wait_for_prompt
 xdotool key Escape
-sleep 0.5
 compare_window "$bare"
 
 # Save As: Backspace takes back the last character typed, and Enter saves
@@ -205,10 +231,15 @@ wait_for_prompt
 xdotool type --delay 20 "Typedx"
 xdotool key BackSpace Return
 wait_for_file "$bare/Typed.out"
-sleep 0.5
 compare_window "$bare" # the screen comes back as it was
-xdotool key F3         # the name chosen is the set's name from now on
-sleep 0.5
+# F3 saves under the name chosen, the set's name from now on: Typed.out is
+# written again (dated back first, to see it), and no Areas.out.
+touch -d @0 "$bare/Typed.out"
+xdotool key F3
+until_true 10 written_again "$bare/Typed.out" || {
+  [[ ! -e $bare/Areas.out ]] || fail "F3 after Save As wrote Areas.out, not Typed.out"
+  fail "F3 after Save As did not write Typed.out again"
+}
 [[ ! -e $bare/Areas.out ]] || fail "F3 after Save As wrote Areas.out, not Typed.out"
 
 # Esc cancels a Save As; so does Enter on a name too long, which keeps the
@@ -216,11 +247,13 @@ sleep 0.5
 xdotool key shift+F3
 wait_for_prompt
 xdotool type --delay 2 "$(printf 'n%.0s' $(seq 520))"
+until_true 10 note_reads "A name has at most 511 bytes." ||
+  fail "typing does not stop at 511 bytes: the note is $(note_length) characters long"
 xdotool key Return
-sleep 0.3
+until_true 10 note_reads "The name is too long: 515 bytes, at most 511." ||
+  fail "Enter on a name too long does not say why: the note is $(note_length) characters long"
 wait_for_prompt
 xdotool key Escape
-sleep 0.5
 compare_window "$bare"
 [[ $(area_sets "$bare") -eq 1 ]] || fail "a cancelled Save As wrote a file: $(ls "$bare")"
 

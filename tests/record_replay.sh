@@ -47,6 +47,30 @@ start_focused() {
   xdotool windowfocus --sync "$WINDOW"
 }
 
+# pace SECONDS WHY: a pause between two keys of a recorded session, said
+# with why. The recording keeps the frames that pass between messages and the
+# replay waits them out, so these pauses are part of the scenario: the preview
+# and the Word Map animate through them, and the cursor, which changes colour
+# every frame, shows at each Save As a colour that the replay must match.
+# They are not waits for the program, which the test does with polls.
+pace() {
+  echo "pace $1 s: $2"
+  sleep "$1"
+}
+
+# recorded FILE PATTERN COUNT: the recording FILE holds at least COUNT lines
+# that match PATTERN (grep -E): the program has taken those messages, since it
+# writes and flushes each line as it takes it.
+recorded() {
+  [[ -f $1 && $(grep -cE -- "$2" "$1") -ge $3 ]]
+}
+
+# wait_recorded FILE PATTERN COUNT WHAT: recorded, within 10 s, or the test
+# fails saying the program did not take WHAT.
+wait_recorded() {
+  until_true 10 recorded "$1" "$2" "$3" || fail "the program did not take $4: $(tail -n 3 "$1" | tr '\n' ' ')"
+}
+
 # compare_frame XWD RAW PAL [--exact]: the 640 x 480 window capture XWD
 # equals the headless picture RAW through palette PAL, but for the cursor's
 # blink unless --exact.
@@ -88,18 +112,16 @@ chmod +x "$WORK/zenity"
 export DIALOGS="$WORK/dialogs" TEST_PATH="$PATH"
 
 # checkpoint N ANSWER: Shift+F3 into the held dialog, a capture of the frozen
-# window as $desk/check.N.xwd, then the answer (empty: cancel).
+# window as $desk/check.N.xwd, then the answer (empty: cancel), and the
+# program back from the dialog: the recording holds its answer.
 checkpoint() {
+  local saves
+  saves=$(grep -c "^save " "$desk/rec.txt") || true
   xdotool key shift+F3
-  for _ in $(seq 100); do
-    [[ -e $DIALOGS/shown.$1 ]] && break
-    sleep 0.1
-  done
-  [[ -e $DIALOGS/shown.$1 ]] || fail "the Save As dialog $1 did not open"
-  sleep 0.3
-  capture_window "$desk/check.$1.xwd"
+  until_true 10 test -e "$DIALOGS/shown.$1" || fail "the Save As dialog $1 did not open"
+  wait_until_still "$desk/check.$1.xwd" || fail "the window keeps changing while the Save As dialog $1 is open"
   printf '%s' "$2" >"$DIALOGS/answer.$1"
-  sleep 0.5
+  wait_recorded "$desk/rec.txt" "^save " $((saves + 1)) "the answer of the Save As dialog $1"
 }
 
 # --- A session: the open prompt, cells, a block copy, the preview, the Word
@@ -111,37 +133,54 @@ APP_PATH=$desk/bin start_focused "$desk" --window --record rec.txt
 wait_for_prompt
 xdotool type --delay 20 "Start.out" # typing replaces the name offered
 xdotool key Return
-sleep 0.5
+wait_recorded "$desk/rec.txt" "^open Start.out$" 1 "the name typed in the open prompt"
+pace 0.5 "frames between the open and the first key"
 xdotool key --delay 40 Right Right Down space Tab Right Right Right space Tab Down Down space
 xdotool key --delay 40 shift+Right shift+Right shift+Down c Right Right Right Down Down v Right
 xdotool key F4
-sleep 0.6
+pace 0.6 "the preview animates before Esc ends it"
 xdotool key Escape
-sleep 0.3
+pace 0.3 "frames between the preview and the Word Map"
 xdotool key F5
-sleep 0.5
+pace 0.5 "frames of the Word Map before its keys"
 xdotool key --delay 40 Right Down space Tab Down space Tab Right space Escape
-sleep 0.3
+pace 0.3 "frames between the Word Map and the save"
 xdotool key F3
-sleep 0.3
+pace 0.3 "frames between the save and the first Save As"
 cp "$WORK/zenity" "$desk/bin/zenity"
 checkpoint 1 "$desk/Copy" # an absolute name inside the folder is recorded relative
+pace 0.5 "frames between the answer and the next keys"
 xdotool key --delay 40 Left Up space
-sleep 0.4
+pace 0.4 "frames between the keys and the second Save As"
 checkpoint 2 ""
+pace 0.5 "frames between the cancel and the prompt's Save As"
 rm "$desk/bin/zenity"
 xdotool key shift+F3
 wait_for_prompt
 xdotool type --delay 20 "Typed"
 xdotool key Return
-sleep 0.3
+wait_recorded "$desk/rec.txt" "^save Typed.out$" 1 "the name typed in the Save As prompt"
+pace 0.3 "frames between the answer and the next Save As"
 xdotool key shift+F3
 wait_for_prompt
 xdotool key Escape
-sleep 0.3
+wait_recorded "$desk/rec.txt" "^save cancel$" 2 "Esc in the Save As prompt"
+pace 0.3 "frames between the cancel and the last keys"
+keys=$(grep -c "^key " "$desk/rec.txt") || true
 xdotool key --delay 40 Left Up Left
-sleep 1
-capture_window "$desk/last.xwd"
+wait_recorded "$desk/rec.txt" "^key " $((keys + 3)) "the last three keys"
+# The window shows what the recording so far replays to, but for the
+# cursor's blink: the program has drawn the last keys.
+now=$(new_session_dir now)
+{
+  # The lines written so far, each whole: the next may be on its way.
+  while IFS= read -r line; do printf '%s\n' "$line"; done <"$desk/rec.txt"
+  printf 'frames 8\nshot now.raw\npalette now.pal\n'
+} >"$now/so_far.txt"
+replay "$now" so_far.txt
+((REPLAY_STATUS == 0)) || fail "the replay of the session so far exits with $REPLAY_STATUS, not 0"
+compare_until 10 --size 640x480 "$desk/last.xwd" "$now/now.raw" "$now/now.pal"
+echo "the window shows the session so far: $CAPTURE_BAD pixels differ"
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
 [[ ! -s $desk/stderr ]] || fail "unexpected errors: $(cat "$desk/stderr")"
@@ -189,7 +228,7 @@ done
 alt=$(new_session_dir alt)
 start_focused "$alt" --window --new --record rec.txt
 xdotool key --delay 40 Right space Down
-sleep 0.3
+pace 0.3 "frames between the keys and Alt+F4"
 xdotool key alt+F4
 expect_exit 96
 grep -qx "syskey F4" "$alt/rec.txt" || fail "the recording has no 'syskey F4'"
@@ -206,7 +245,7 @@ replay "$alt" rec.txt
 killed=$(new_session_dir killed)
 start_focused "$killed" --window --record rec.txt Start.out
 xdotool key --delay 40 Right Right space
-sleep 0.5
+wait_recorded "$killed/rec.txt" "^key " 3 "the three keys before the kill"
 kill -KILL "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
 APP_PID=""

@@ -230,31 +230,38 @@ wait_for_prompt() {
   until_true 10 shows_prompt || fail "no prompt in the window: $(window_colours | wc -l) colours"
 }
 
-# compare_capture [--exact] [--size WxH] [--min-colours N] XWD RAW PAL: the
-# window capture XWD shows the headless picture RAW (640 x 480 palette
-# indices) through palette PAL: a whole multiple of it, centred, with black
-# around it. Unless --exact, the cursor's blink is let through: it changes
-# colour with every frame, so differences may lie in one 32 x 32 cell.
+# capture_matches [--exact] [--size WxH] [--min-colours N] XWD RAW PAL: true
+# when the window capture XWD shows the headless picture RAW (640 x 480
+# palette indices) through palette PAL: a whole multiple of it, centred, with
+# black around it. Unless --exact, the cursor's blink is let through: it
+# changes colour with every frame, so differences may lie in one 32 x 32 cell.
 # --size: the capture must be that size; --min-colours: the picture must show
 # at least N colours. Sets CAPTURE_FACTOR, CAPTURE_BAD (pixels that differ)
-# and CAPTURE_COLOURS.
-compare_capture() {
+# and CAPTURE_COLOURS; when false, what differs in CAPTURE_PROBLEM.
+capture_matches() {
   local exact=0 size="" min_colours=0
   while [[ ${1:-} == --* ]]; do
     case $1 in
       --exact) exact=1 ;;
       --size) size=$2 && shift ;;
       --min-colours) min_colours=$2 && shift ;;
-      *) fail "compare_capture: unknown option $1" ;;
+      *) fail "capture_matches: unknown option $1" ;;
     esac
     shift
   done
   local xwd=$1 raw=$2 pal=$3
+  CAPTURE_PROBLEM=""
   xwd_header "$xwd"
   ((XWD_DEPTH == 24 && XWD_BITS == 32)) || fail "capture of depth $XWD_DEPTH, $XWD_BITS bits a pixel"
-  [[ -z $size || ${XWD_W}x$XWD_H == "$size" ]] || fail "the capture is ${XWD_W}x$XWD_H, not $size"
+  if [[ -n $size && ${XWD_W}x$XWD_H != "$size" ]]; then
+    CAPTURE_PROBLEM="the capture is ${XWD_W}x$XWD_H, not $size"
+    return 1
+  fi
   local factor=$((XWD_W / 640 < XWD_H / 480 ? XWD_W / 640 : XWD_H / 480))
-  ((factor >= 1)) || fail "the window is ${XWD_W}x$XWD_H, smaller than the picture"
+  if ((factor < 1)); then
+    CAPTURE_PROBLEM="the window is ${XWD_W}x$XWD_H, smaller than the picture"
+    return 1
+  fi
   od -An -v -tu1 "$pal" >"$WORK/compare.pal.txt"
   od -An -v -tu1 -w640 "$raw" >"$WORK/compare.raw.txt"
   xwd_words "$xwd" >"$WORK/compare.pixels.txt"
@@ -286,12 +293,57 @@ compare_capture() {
     END { printf "%d %d %d %d %d\n", bad, maxx - minx + 1, maxy - miny + 1, border, distinct }
   ' "$WORK/compare.pixels.txt")
   read -r bad spanx spany border distinct <<<"$result"
-  ((border == 0)) || fail "$border pixels around the picture are not black"
-  ((distinct >= min_colours)) || fail "the picture shows only $distinct colours"
-  if ((bad > 0)); then
-    ((exact == 0 && spanx <= 32 && spany <= 32)) ||
-      fail "$bad pixels of the window differ from $raw, over ${spanx}x${spany} pixels"
-  fi
   # shellcheck disable=SC2034 # read by the sourcing scripts
   CAPTURE_FACTOR=$factor CAPTURE_BAD=$bad CAPTURE_COLOURS=$distinct
+  if ((border > 0)); then
+    CAPTURE_PROBLEM="$border pixels around the picture are not black"
+  elif ((distinct < min_colours)); then
+    CAPTURE_PROBLEM="the picture shows only $distinct colours"
+  elif ((bad > 0 && (exact == 1 || spanx > 32 || spany > 32))); then
+    CAPTURE_PROBLEM="$bad pixels of the window differ from $raw, over ${spanx}x${spany} pixels"
+  fi
+  [[ -z $CAPTURE_PROBLEM ]]
+}
+
+# compare_capture [OPTIONS] XWD RAW PAL: capture_matches, or the test fails
+# with what differs.
+compare_capture() {
+  capture_matches "$@" || fail "$CAPTURE_PROBLEM"
+}
+
+# compare_until SECONDS [OPTIONS] XWD RAW PAL: captures the window as XWD and
+# compares it as capture_matches does, again and again, until it matches: the
+# program may not have drawn what is expected yet. The test fails with the
+# last difference when SECONDS have passed without a match.
+compare_until() {
+  local seconds=$1 xwd=${*: -3:1}
+  local deadline=$((SECONDS + seconds))
+  shift
+  while true; do
+    if ! xwd -silent -id "$WINDOW" -out "$xwd" 2>"$WORK/xwd.err"; then
+      CAPTURE_PROBLEM="xwd cannot capture the window: $(head -n 1 "$WORK/xwd.err")"
+    elif capture_matches "$@"; then
+      return 0
+    fi
+    ((SECONDS < deadline)) || fail "the window does not match within $seconds s: $CAPTURE_PROBLEM"
+    sleep 0.1
+  done
+}
+
+# wait_until_still XWD [SECONDS]: captures the window as XWD again and again
+# until two captures in a row, 0.1 s apart, are the same; false when SECONDS
+# (10) pass first. For a program known to wait (in a dialog, say): the window
+# has stopped changing, its last frame is on the screen. (A program that runs
+# changes the cursor's colour every frame, though in a cycle of 16 that two
+# captures could chance to straddle.)
+wait_until_still() {
+  local xwd=$1 deadline=$((SECONDS + ${2:-10}))
+  capture_window "$xwd.before"
+  while true; do
+    sleep 0.1
+    capture_window "$xwd"
+    cmp -s "$xwd" "$xwd.before" && return 0
+    ((SECONDS < deadline)) || return 1
+    mv "$xwd" "$xwd.before"
+  done
 }
