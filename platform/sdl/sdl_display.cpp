@@ -81,9 +81,20 @@ bool OpenDisplay(bool fullScreen) {
   // seen (or found by its title).
   Uint32 flags =
       SDL_WINDOW_HIDDEN | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE);
-  Desktop.window.reset(
-      SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Width, Height, flags));
+  // A full-screen window is made at the desktop's size from the start, so it
+  // covers the screen also where no window manager resizes it.
+  int width = Width, height = Height;
+  int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+  SDL_DisplayMode mode;
+  if (fullScreen && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+    width = mode.w;
+    height = mode.h;
+    x = y = 0;
+  }
+  Desktop.window.reset(SDL_CreateWindow("", x, y, width, height, flags));
   if (!Desktop.window) return false;
+  // Out of full screen (around a dialog) the window is the picture's size.
+  if (fullScreen) SDL_SetWindowSize(Desktop.window.get(), Width, Height);
   Desktop.fullScreen = fullScreen;
   SDL_SetWindowMinimumSize(Desktop.window.get(), Width / 4, Height / 4);
   Desktop.renderer.reset(MakeRenderer(Desktop.window.get()));
