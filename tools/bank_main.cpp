@@ -150,33 +150,9 @@ int Info(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string command = argc > 1 ? argv[1] : "";
-  if (command == "--help" || command == "-h") {
-    std::fputs(Help, stdout);
-    return 0;
-  }
-  Arguments arguments;
-  std::string error;
-  int (*run)(const Arguments&) = nullptr;
-  if (command == "import") {
-    run = Import;
-    if (!ParseArguments(argc, argv, 2, {"--anim", "--dir"}, {}, arguments, error))
-      return Fail(Program, error);
-  } else if (command == "export") {
-    run = Export;
-    if (!ParseArguments(argc, argv, 2, {"-o", "--anim", "--dir"}, {}, arguments, error))
-      return Fail(Program, error);
-  } else if (command == "info") {
-    run = Info;
-    if (!ParseArguments(argc, argv, 2, {"--dir"}, {}, arguments, error))
-      return Fail(Program, error);
-  } else {
-    return Fail(Program, command.empty() ? "no command: import, export or info (see --help)"
-                                         : "unknown command \"" + command + "\" (see --help)");
-  }
-  if (arguments.help) {
-    std::fputs(Help, stdout);
-    return 0;
-  }
-  return run(arguments);
+  return RunSubcommand(argc, argv, Program, Help,
+                       {{"import", {"--anim", "--dir"}, {}, Import},
+                        {"export", {"-o", "--anim", "--dir"}, {}, Export},
+                        {"info", {"--dir"}, {}, Info}},
+                       "import, export or info");
 }

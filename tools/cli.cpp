@@ -84,3 +84,27 @@ bool ParseArguments(int argc, char** argv, int first,
   }
   return true;
 }
+
+int RunSubcommand(int argc, char** argv, const char* program, const char* help,
+                  std::initializer_list<Subcommand> subcommands, const char* names) {
+  std::string command = argc > 1 ? argv[1] : "";
+  if (command == "--help" || command == "-h") {
+    std::fputs(help, stdout);
+    return 0;
+  }
+  for (const Subcommand& subcommand : subcommands) {
+    if (command != subcommand.name) continue;
+    Arguments arguments;
+    std::string error;
+    if (!ParseArguments(argc, argv, 2, subcommand.valueOptions, subcommand.flagOptions, arguments,
+                        error))
+      return Fail(program, error);
+    if (arguments.help) {
+      std::fputs(help, stdout);
+      return 0;
+    }
+    return subcommand.run(arguments);
+  }
+  return Fail(program, command.empty() ? std::string("no command: ") + names + " (see --help)"
+                                       : "unknown command \"" + command + "\" (see --help)");
+}

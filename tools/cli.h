@@ -42,3 +42,16 @@ bool ParseArguments(int argc, char** argv, int first,
                     std::initializer_list<const char*> valueOptions,
                     std::initializer_list<const char*> flagOptions, Arguments& arguments,
                     std::string& error);
+
+// One subcommand of a tool: its name, its options, and what runs it.
+struct Subcommand {
+  const char* name;
+  std::initializer_list<const char*> valueOptions;
+  std::initializer_list<const char*> flagOptions;
+  int (*run)(const Arguments&);
+};
+
+// Runs the subcommand named by argv[1], or prints help; returns the status.
+// `names` lists the subcommands for the message when none is given.
+int RunSubcommand(int argc, char** argv, const char* program, const char* help,
+                  std::initializer_list<Subcommand> subcommands, const char* names);

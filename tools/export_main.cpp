@@ -103,30 +103,8 @@ int Tiled(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string command = argc > 1 ? argv[1] : "";
-  if (command == "--help" || command == "-h") {
-    std::fputs(Help, stdout);
-    return 0;
-  }
-  Arguments arguments;
-  std::string error;
-  int (*run)(const Arguments&) = nullptr;
-  if (command == "png") {
-    run = Png;
-    if (!ParseArguments(argc, argv, 2, {"--area", "--bounds", "-o", "--dir"}, {"--world"},
-                        arguments, error))
-      return Fail(Program, error);
-  } else if (command == "tiled") {
-    run = Tiled;
-    if (!ParseArguments(argc, argv, 2, {"-o", "--dir"}, {}, arguments, error))
-      return Fail(Program, error);
-  } else {
-    return Fail(Program, command.empty() ? "no command: png or tiled (see --help)"
-                                         : "unknown command \"" + command + "\" (see --help)");
-  }
-  if (arguments.help) {
-    std::fputs(Help, stdout);
-    return 0;
-  }
-  return run(arguments);
+  return RunSubcommand(argc, argv, Program, Help,
+                       {{"png", {"--area", "--bounds", "-o", "--dir"}, {"--world"}, Png},
+                        {"tiled", {"-o", "--dir"}, {}, Tiled}},
+                       "png or tiled");
 }
