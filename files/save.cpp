@@ -25,7 +25,7 @@ const char* WriteAreaSet() {
   if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) return nullptr;
   static char line[AreaFileNameSize + 128];
   std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName,
-                std::strerror(errno));
+                FileErrorText(errno));
   OsReportError(line);
   return line;
 }

@@ -12,6 +12,9 @@
 
 namespace {
 
+// What a 256 x 256 tileset needs at most, in bytes of one chunk.
+constexpr png_alloc_size_t MaxChunkBytes = 256 * 256 * 4;
+
 struct Source {
   const std::uint8_t* data;
   std::size_t size;
@@ -82,6 +85,10 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PngImage& image, std:
     return false;
   }
   png_set_read_fn(png, &source, OnRead);
+  // No chunk may cost more memory than a tileset's pixels, whatever length it
+  // claims; the image's own size is checked below.
+  png_set_user_limits(png, 65535, 65535);
+  png_set_chunk_malloc_max(png, MaxChunkBytes);
   png_read_info(png, info);
 
   png_uint_32 width = png_get_image_width(png, info);
@@ -105,6 +112,10 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PngImage& image, std:
   ChooseLayout(png, info, indexed);
   std::size_t channels = indexed ? 1 : 4;
   if (png_get_rowbytes(png, info) != channels * width) png_error(png, "unexpected row layout");
+  // Deflate packs at most about 1032 bytes into one, so a small file cannot
+  // hold a large image: refuse it before its pixels are allocated.
+  if ((channels * width + 1) * height > 1100 * size)
+    png_error(png, "too little image data for its size");
 
   if (indexed) {
     png_colorp entries = nullptr;
