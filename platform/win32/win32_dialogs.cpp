@@ -7,6 +7,8 @@
 
 #include "platform/win32/win32.h"
 
+#include <cderr.h>
+
 namespace {
 
 OPENFILENAMEA AreaFileRecord;

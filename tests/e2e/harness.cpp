@@ -35,8 +35,12 @@ std::string MakeWorkDir(bool demo) {
 
 Run RunScript(const std::string& dir, const std::string& script, const std::string& options) {
   WriteBytes(dir + "/script.txt", std::vector<std::uint8_t>(script.begin(), script.end()));
+  return RunHeadless(dir, options + " script.txt");
+}
+
+Run RunHeadless(const std::string& dir, const std::string& arguments, const std::string& setup) {
   std::string command =
-      "cd '" + dir + "' && '" HEADLESS_EXE "' " + options + " script.txt 2> stderr.txt";
+      "cd '" + dir + "' && " + setup + " '" HEADLESS_EXE "' " + arguments + " 2> stderr.txt";
   int raw = std::system(command.c_str());
   Run run{};
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

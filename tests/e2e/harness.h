@@ -23,6 +23,10 @@ using testbank::CellId;
 using testbank::CellPixel;
 
 Run RunScript(const std::string& dir, const std::string& script, const std::string& options = "");
+// Runs it with the shell words given (arguments and redirections), after
+// the shell commands in setup.
+Run RunHeadless(const std::string& dir, const std::string& arguments,
+                const std::string& setup = "");
 
 using testbank::ReadBytes;
 using testbank::WriteBytes;

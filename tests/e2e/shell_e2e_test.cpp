@@ -3,7 +3,10 @@
 // save writes and the screen around a Save As are checked in the unit tests.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include "tests/e2e/harness.h"
 
@@ -46,6 +49,32 @@ TEST(HeadlessScript, BadScriptsAreRefusedBeforeTheProgramStarts) {
   EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));
 }
 
+// A script that cannot be read, is too long, or holds a NUL byte or a number
+// out of range ends with 2 and a message naming it, its control bytes escaped.
+TEST(HeadlessScript, UnreadableAndOutOfRangeScriptsExitTwo) {
+  std::string dir = MakeWorkDir();
+  e2e::WriteBytes(dir + "/nul.txt", {'q', 'u', 'i', 't', ' ', '9', 0, 'x', '\n'});
+  e2e::WriteBytes(dir + "/long.txt", std::vector<std::uint8_t>((16 << 20) + 1, '\n'));
+  e2e::WriteBytes(dir + "/escape.txt", {'k', 'e', 'y', ' ', 0x1B, '[', '2', 'J', '\n'});
+  e2e::WriteBytes(dir + "/frames.txt", {'f', 'r', 'a', 'm', 'e', 's', ' ', '1', '0', '0', '0', '0',
+                                        '0', '0', '0', '1', '\n'});
+  const std::pair<const char*, const char*> cases[] = {
+      {".", "cannot read .: Is a directory"},
+      {"- <&-", "cannot read standard input: Bad file descriptor"},
+      {"/dev/zero", "cannot read /dev/zero: not a regular file"},
+      {"long.txt", "long.txt: the script is over 16 MiB"},
+      {"nul.txt", "nul.txt: line 1: a NUL byte: quit 9\\x00x"},
+      {"escape.txt", "escape.txt: line 1: unknown key '\\x1B[2J'"},
+      {"frames.txt", "frames.txt: line 1: frames takes at most 100000000"},
+      {"--pitch 65537 -", "--pitch takes a number of bytes from 640 to 65536"}};
+  for (const auto& [arguments, message] : cases) {
+    e2e::Run run = e2e::RunHeadless(dir, arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+    EXPECT_EQ(run.errors.find('\x1B'), std::string::npos);
+  }
+}
+
 TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
   std::string dir = MakeWorkDir();
   ASSERT_EQ(RunScript(dir, "open cancel\npalette p.pal\n").status, 0);
@@ -71,6 +100,44 @@ TEST(HeadlessSave, SaveAsNamesTheFileForLaterSavesAndCancelWritesNothing) {
   std::vector<std::uint8_t> saved = e2e::ReadBytes(dir + "/new.out");
   ASSERT_EQ(saved.size(), 214016u);
   EXPECT_EQ(saved[1], 1);  // cell 1, placed after the Save As, at (1, 0)
+
+  // A folder's name is no answer: the dialog fails, and nothing is written.
+  std::filesystem::create_directory(dir + "/sub");
+  run = RunScript(dir, "open cancel\nkey shift+F3\nsave sub/\nkey shift+F3\nsave sub\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.errors.find("sub/ is a folder"), std::string::npos) << run.errors;
+  EXPECT_TRUE(std::filesystem::is_empty(dir + "/sub"));
+  EXPECT_FALSE(std::filesystem::exists(dir + "/sub.out"));
+}
+
+// Shots on a full disk keep the old file; savers racing on one set never
+// show a reader anything but a whole set.
+TEST(HeadlessSave, ShotsAndSavesAreAllOrNothing) {
+  std::string dir = MakeWorkDir();
+  e2e::WriteBytes(dir + "/old.png", {1, 2, 3});
+  e2e::WriteBytes(dir + "/script.txt",
+                  {'s', 'h', 'o', 't', ' ', 'o', 'l', 'd', '.', 'p', 'n', 'g', '\n'});
+  e2e::Run run = e2e::RunHeadless(dir, "script.txt", "trap '' XFSZ; ulimit -f 1;");
+  EXPECT_NE(run.errors.find("cannot write old.png: File too large"), std::string::npos)
+      << run.errors;
+  EXPECT_EQ(e2e::ReadBytes(dir + "/old.png"), std::vector<std::uint8_t>({1, 2, 3}));
+
+  e2e::WriteBytes(dir + "/set.out", std::vector<std::uint8_t>(214016));
+  std::string saves = "open set.out\n";
+  for (int i = 0; i < 40; ++i) saves += "key F3\n";
+  e2e::WriteBytes(dir + "/saves.txt", std::vector<std::uint8_t>(saves.begin(), saves.end()));
+  std::atomic<bool> done = false;
+  std::thread savers([&] {
+    e2e::RunHeadless(dir, "saves.txt 2>e1 & $H saves.txt 2>e2 & $H saves.txt 2>e3; wait",
+                     "H='" HEADLESS_EXE "';");
+    done = true;
+  });
+  std::set<std::uintmax_t> sizes;
+  while (!done) sizes.insert(std::filesystem::file_size(dir + "/set.out"));
+  savers.join();
+  EXPECT_EQ(sizes, std::set<std::uintmax_t>{214016});
+  for (const char* errors : {"/e1", "/e2", "/e3"})
+    EXPECT_TRUE(e2e::ReadBytes(dir + errors).empty());
 }
 
 TEST(HeadlessDisplay, LostSurfaceIsRestoredAndFailedLockEnds) {

@@ -2,6 +2,7 @@
 // banks and back byte for byte, and each refused input with its reason.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstring>
@@ -190,7 +191,7 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
       {"import many.png",
        "many.png: 65536 distinct colours after the reduction to 6 bits per "
        "component; a palette holds at most 256"},
-      {"import cut.png", "cut.png: broken PNG: the file ends too early"},
+      {"import cut.png", "cut.png: broken PNG: a chunk claims more bytes than the file holds"},
       {"import text.png", "text.png: not a PNG file"},
       {"import none.png", "none.png: No such file or directory"},
       {"import good.png --anim bad.txt", "bad.txt: line 2: \"x\" is not a number from 0 to 255"},
@@ -215,6 +216,32 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
   RunResult help = RunTool(Tool + " import --help", dir.path);
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("tesselle-bank import TILESET.png"), std::string::npos);
+}
+
+// Outputs of several files are written whole before any is put in place: a
+// target that cannot be replaced, or a full disk, leaves every file as it was.
+TEST(BankTool, OutputsOfSeveralFilesAreAllOrNothing) {
+  ScratchDir dir;
+  ASSERT_EQ(RunTool(Tool + " export --dir " DEMO_DIR " -o t.png", dir.path).status, 0);
+  PutFile(dir / "Cells.dap", "old");
+  PutFile(dir / "Cells.id", "old");
+  chmod((dir / "Cells.id").c_str(), 0444);
+  RunResult result = RunTool(Tool + " import t.png", dir.path);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "tesselle-bank: Cells.id: Permission denied; no file was replaced\n");
+  EXPECT_EQ(FileBytes(dir / "Cells.dap"), std::vector<std::uint8_t>({'o', 'l', 'd'}));
+
+  std::string fullDisk = "trap '' XFSZ; ulimit -f 1; ";
+  result = RunTool(fullDisk + Tool + " export --dir " DEMO_DIR " -o u.png --anim a.txt", dir.path);
+  EXPECT_EQ(result.status, 1);
+  result =
+      RunTool(fullDisk + EXPORT_EXE " tiled " DEMO_DIR "/Areas.out --dir " DEMO_DIR " -o project",
+              dir.path);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("File too large; no file was replaced"), std::string::npos)
+      << result.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "u.png") || std::filesystem::exists(dir / "a.txt"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir / "project"));
 }
 
 }  // namespace
