@@ -2,9 +2,6 @@
 // and dialog answers queued by the test and exits raised as exceptions.
 #include "tests/platform_double.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -186,28 +183,3 @@ void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
 
 void BackendWaitFrame() {}
 void BackendCursorVisibility(bool) {}
-
-extern "C" ssize_t __real_write(int fd, const void* bytes, size_t count);
-extern "C" int __real_rename(const char* from, const char* to);
-
-extern "C" ssize_t __wrap_write(int fd, const void* bytes, size_t count) {
-  long long& left = dbl::Faults.diskBytesLeft;
-  if (left >= 0 && fd > STDERR_FILENO) {
-    if (left == 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    if (static_cast<long long>(count) > left) count = static_cast<size_t>(left);
-    left -= static_cast<long long>(count);
-  }
-  return __real_write(fd, bytes, count);
-}
-
-extern "C" int __wrap_rename(const char* from, const char* to) {
-  if (dbl::Faults.failingRenames > 0) {
-    --dbl::Faults.failingRenames;
-    errno = EXDEV;
-    return -1;
-  }
-  return __real_rename(from, to);
-}
