@@ -12,21 +12,14 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Files : public ::testing::Test {
+class Files : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
-
   // Runs the program on a new set with the given keys; returns the exit code.
   std::uint32_t RunNewSet(std::initializer_list<OsWParam> keys, bool shift = false) {
-    dbl::AnswerOpen("");
     for (OsWParam key : keys) dbl::Key(key, shift);
     return dbl::RunProgram();
   }
@@ -123,7 +116,6 @@ TEST_F(Files, IdsAreRebuiltFromTheCellIdTable) {
 TEST_F(Files, SaveAsRoadAndDefaultExtension) {
   std::vector<std::uint8_t> before, after;
   bool defExtAtOpen = true;
-  dbl::AnswerOpen("");
   dbl::Idle(2);
   dbl::Do([&] {
     defExtAtOpen = AreaFileDialog.defExt != nullptr;
