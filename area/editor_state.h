@@ -5,12 +5,7 @@
 
 #include <cstdint>
 
-struct ViewWindow {
-  std::uint32_t originX;  // screen pixels
-  std::uint32_t originY;
-  std::uint32_t width;  // positions
-  std::uint32_t height;
-};
+#include "draw/view_window.h"
 
 constexpr std::int32_t EditorWindow = 0;
 constexpr std::int32_t SelectorWindow = 1;

@@ -2,7 +2,7 @@
 // 6-bit table, frame lock with lost-surface restore, and the vertical blank.
 #include "shell/display.h"
 
-#include "shell/program.h"
+#include "shell/services.h"
 
 DisplayDeviceRecord DisplayDevice;
 

@@ -3,7 +3,6 @@
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
 #include "draw/background.h"
-#include "draw/number.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/display.h"

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "area/editor_state.h"
+#include "draw/view_window.h"
+#include "files/area_set.h"
 
 constexpr std::uint32_t MapWindow = 0;
 constexpr std::uint32_t AreaPicker = 1;
@@ -36,4 +37,10 @@ extern WordMapStateRecord WordMapState;
 
 inline const ViewWindow& ActiveWordMapWindow() {
   return WordMapState.windows[WordMapState.activeWindow];
+}
+
+// The map entry at a slot of the map window, as scrolled now.
+inline std::uint8_t& MapEntry(std::uint32_t column, std::uint32_t row) {
+  return WordMapGrid()[256 * (WordMapState.mapScrollRow + row) + WordMapState.mapScrollColumn +
+                       column];
 }

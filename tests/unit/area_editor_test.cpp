@@ -6,10 +6,10 @@
 
 #include "area/area_slots.h"
 #include "area/block.h"
+#include "area/editor_cursor.h"
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "draw/cursor.h"
 #include "files/area_set.h"
 #include "shell/program.h"
 #include "tests/platform_double.h"
