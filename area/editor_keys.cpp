@@ -25,7 +25,7 @@ void SettleBlockForArrow() {
     if (BlockState.code != BlockSelecting) StartBlock();
   } else {
     BlockState.code = BlockIdle;
-    BlockState.blinkFlag = 0;
+    BlockState.blinking = false;
   }
 }
 

@@ -61,6 +61,8 @@ void LockFrame() {
     if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK) {
       // Destroying the window ends the exclusive mode and loses the surface
       // for good: that is the close road, not a failure of the display.
+      // (The orderly exit shuts this display down in turn: the one place
+      // where the display and the exits call each other.)
       if (ProgramState.running == 0) ExitProgram();
       FailDisplay("cannot restore the lost display surface");
     }

@@ -8,11 +8,11 @@
 #include "platform/platform.h"
 
 struct ProgramStateRecord {
-  OsHandle instance;
-  OsHandle mainWindow;
-  std::uint32_t running;  // 1 at start; cleared only on WM_DESTROY
-  OsMessage message;      // every loop peeks into this record
-  OsWindowClass windowClass;
+  OsHandle instance{};
+  OsHandle mainWindow{};
+  std::uint32_t running{};  // 1 at start; cleared only on WM_DESTROY
+  OsMessage message{};      // every loop peeks into this record
+  OsWindowClass windowClass{};
 };
 
 extern ProgramStateRecord ProgramState;

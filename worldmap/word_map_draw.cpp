@@ -50,10 +50,10 @@ void DrawAreaThumbnail(std::uint8_t area, int x, int y) {
 // Preview: each cell becomes 8 x 8, its even columns of its even rows.
 void DrawAreaPreview(std::uint8_t area, int x, int y) {
   LockFrame();
-  for (int j = 0; j < 10; ++j) {
+  for (int j = 0; j < AreaRows; ++j) {
     for (int v = 0; v < 8; ++v) {
       std::uint8_t* row = FramePixel(x, y + 8 * j + v);
-      for (int i = 0; i < 16; ++i) {
+      for (int i = 0; i < AreaColumns; ++i) {
         const std::uint8_t* source = CellOfArea(area, i, j) + 16 * 2 * v;
         for (int u = 0; u < 8; ++u) row[8 * i + u] = source[2 * u];
       }

@@ -21,16 +21,16 @@ struct WordMapCursor {
 };
 
 struct WordMapStateRecord {
-  std::uint32_t cursorColumn, cursorRow;
-  std::uint32_t previousColumn, previousRow;
-  std::uint32_t activeWindow;
-  ViewWindow windows[2];
-  std::uint32_t mapScrollColumn, mapScrollRow;  // 0..240
-  std::uint32_t pickerScrollRow;                // 0..9
-  std::uint32_t selectedArea;                   // 0..255
-  std::uint32_t areaUnderCursor;                // 0..259, shown modulo 256
-  WordMapCursor savedCursor[2];                 // per window, taken when TAB leaves it
-  std::uint8_t cursorBackground[SlotWidth * SlotHeight];
+  std::uint32_t cursorColumn{}, cursorRow{};
+  std::uint32_t previousColumn{}, previousRow{};
+  std::uint32_t activeWindow{};
+  ViewWindow windows[2]{};
+  std::uint32_t mapScrollColumn{}, mapScrollRow{};  // 0..240
+  std::uint32_t pickerScrollRow{};                  // 0..9
+  std::uint32_t selectedArea{};                     // 0..255
+  std::uint32_t areaUnderCursor{};                  // 0..259, shown modulo 256
+  WordMapCursor savedCursor[2]{};                   // per window, taken when TAB leaves it
+  std::uint8_t cursorBackground[SlotWidth * SlotHeight]{};
 };
 
 extern WordMapStateRecord WordMapState;

@@ -135,7 +135,7 @@ TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
     EXPECT_EQ(AreaEditorState.activeWindow, SelectorWindow);
     ExpectCursor(0, 0);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     At(7, 1);
     Press(VK_TAB);
     ExpectCursor(6, 6);
