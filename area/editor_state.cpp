@@ -8,13 +8,11 @@ constexpr ViewWindow AreaEditorWindows[2] = {
     {.originX = 0, .originY = 384, .width = 20, .height = 3},   // x 0..639, y 384..479
 };
 
-}  // namespace
-
-AreaEditorStateRecord AreaEditorState = {
+constexpr AreaEditorStateRecord StartState = {
     .windows = {AreaEditorWindows[EditorWindow], AreaEditorWindows[SelectorWindow]}};
 
-void ResetAreaEditorState() {
-  AreaEditorState = {};
-  AreaEditorState.windows[EditorWindow] = AreaEditorWindows[EditorWindow];
-  AreaEditorState.windows[SelectorWindow] = AreaEditorWindows[SelectorWindow];
-}
+}  // namespace
+
+AreaEditorStateRecord AreaEditorState = StartState;
+
+void ResetAreaEditorState() { AreaEditorState = StartState; }

@@ -11,13 +11,11 @@ constexpr ViewWindow WordMapWindows[2] = {
     {.originX = 0, .originY = 400, .width = 20, .height = 4},   // x 0..639, y 400..479
 };
 
-}  // namespace
-
-WordMapStateRecord WordMapState = {
+constexpr WordMapStateRecord StartState = {
     .activeWindow = MapWindow, .windows = {WordMapWindows[MapWindow], WordMapWindows[AreaPicker]}};
 
-void ResetWordMap() {
-  WordMapState = {};
-  WordMapState.windows[MapWindow] = WordMapWindows[MapWindow];
-  WordMapState.windows[AreaPicker] = WordMapWindows[AreaPicker];
-}
+}  // namespace
+
+WordMapStateRecord WordMapState = StartState;
+
+void ResetWordMap() { WordMapState = StartState; }
