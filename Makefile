@@ -33,7 +33,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	cd demo && ../$(BUILD)/tesselle Areas.out
+	cd $(BUILD)/demo && ../tesselle Areas.out
 
 # The whole suite, then again under AddressSanitizer and UBSan (the desktop
 # smoke test and the benchmark run are left to the plain build).
@@ -74,5 +74,5 @@ test-windows: windows
 	@$(call install_missing,$(WIN_TEST_PACKAGES))
 	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data picture-compare
-	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless demo \
+	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless $(BUILD)/demo \
 	  $(BUILD)/tests/picture-compare

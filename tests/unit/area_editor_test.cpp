@@ -6,10 +6,10 @@
 
 #include "area/area_slots.h"
 #include "area/block.h"
+#include "area/editor_cursor.h"
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "draw/cursor.h"
 #include "files/area_set.h"
 #include "shell/program.h"
 #include "tests/unit/program_test.h"
@@ -109,7 +109,7 @@ TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
     EXPECT_EQ(AreaEditorState.activeWindow, SelectorWindow);
     ExpectCursor(0, 0);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     At(7, 1);
     Press(VK_TAB);
     ExpectCursor(6, 6);

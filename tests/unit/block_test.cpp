@@ -144,7 +144,7 @@ TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
     FillEditGrid();
     Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 1);
     Press(VK_RIGHT);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     EXPECT_EQ(BlockState.code, BlockIdle);
     Press('C');
     ExpectCorners(BlockState.stored, 2, 3, 4, 4);
@@ -161,12 +161,12 @@ TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
     Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 0);
     Press('C', true);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     ExpectCorners(BlockState.live, 0, 0, 0, 0);
     ExpectCorners(BlockState.stored, 2, 3, 4, 3);
     Press(VK_DOWN, true);
     EXPECT_EQ(BlockState.code, BlockSelecting);
-    EXPECT_EQ(BlockState.blinkFlag, 1);
+    EXPECT_TRUE(BlockState.blinking);
     ExpectCorners(BlockState.live, 4, 3, 4, 4);
   });
 }
@@ -279,7 +279,7 @@ TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
       // Ending the selection in the blank phase puts the cells back with a
       // redraw on the next turn and starts the counter afresh.
       Press(VK_ESCAPE);
-      EXPECT_EQ(BlockState.blinkFlag, 0);
+      EXPECT_FALSE(BlockState.blinking);
       Scribble();
       BlinkBlock();
       EXPECT_TRUE(Redrawn());
