@@ -4,4 +4,5 @@
 
 void LoadDataFiles();
 void BuildIdLayers();
+// The caller stores the edited area into its slot first.
 void SaveAreaSet();

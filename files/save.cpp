@@ -1,17 +1,17 @@
-// The save command: store the edited area, copy the cell bank and id table
-// into the set, and write it whole; through the Save As dialog when Shift is
-// held or no name is set. A failed write is reported, never passed off.
+// The save command: copy the cell bank and id table into the set, which the
+// caller has stored the edited area into, and write it whole; through the
+// Save As dialog when Shift is held or no name is set. A failed write is
+// reported, never passed off.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "area/area_slots.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 namespace {
 
@@ -47,7 +47,6 @@ void ReturnFromDesktop() {
 
 void SaveAreaSet() {
   bool saveAs = AreaFileName[0] == 0 || ShiftHeld();
-  StoreArea();
   if (!saveAs) {
     CopyBankIntoAreaSet();
     if (const char* failure = WriteAreaSet()) {

@@ -2,7 +2,7 @@
 // 6-bit table, frame lock with lost-surface restore, and the vertical blank.
 #include "shell/display.h"
 
-#include "shell/program.h"
+#include "shell/services.h"
 
 DisplayDeviceRecord DisplayDevice;
 
@@ -61,6 +61,8 @@ void LockFrame() {
     if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK) {
       // Destroying the window ends the exclusive mode and loses the surface
       // for good: that is the close road, not a failure of the display.
+      // (The orderly exit shuts this display down in turn: the one place
+      // where the display and the exits call each other.)
       if (ProgramState.running == 0) ExitProgram();
       FailDisplay("cannot restore the lost display surface");
     }

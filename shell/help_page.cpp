@@ -8,7 +8,7 @@
 #include "draw/tables.h"
 #include "files/area_set.h"
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 namespace {
 
@@ -16,16 +16,7 @@ constexpr int GlyphWidth = 8;
 constexpr int LinePitch = HelpGlyphHeight + 1;  // one blank row between lines
 constexpr std::uint8_t LineFeed = 0x0A;
 
-}  // namespace
-
-void ShowHelpPage() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  DrawHelpText();
-  HelpPageLoop();
-  RestoreScreen(ScreenStore);
-}
-
+// Draws HelpText from the screen's top-left corner, unscaled.
 void DrawHelpText() {
   LockFrame();
   int penX = 0;
@@ -45,19 +36,26 @@ void DrawHelpText() {
   UnlockFrame();
 }
 
+// Waits for Esc, or for the running flag to be cleared; a WM_QUIT ends the
+// program from inside.
 void HelpPageLoop() {
   for (;;) {
     WaitFrame();
-    if (PeekProgramMessage()) {
-      const OsMessage& message = ProgramState.message;
-      if (message.message == WM_QUIT) ExitProgram();
-      if (message.message == WM_KEYDOWN) {
-        if (message.wParam == VK_ESCAPE) return;
-        continue;  // other keys are dropped, and the next turn starts at once
-      }
-      DispatchProgramMessage();
+    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+      if (ProgramState.message.wParam == VK_ESCAPE) return;
+      continue;  // other keys are dropped, and the next turn starts at once
     }
     WaitFrame();
     if (ProgramState.running == 0) return;
   }
+}
+
+}  // namespace
+
+void ShowHelpPage() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  DrawHelpText();
+  HelpPageLoop();
+  RestoreScreen(ScreenStore);
 }

@@ -24,6 +24,11 @@ void RestoreWordMapBackground(int x, int y);
 void DrawWordMapCursorMask(int x, int y);
 // The per-turn cursor step: clamp, erase, capture, draw, cursor preview.
 void RedrawWordMapCursor();
+// The cursor's position becomes the one the next erase works at.
+void RememberWordMapCursor();
+// After a window redraw painted over the cursor: remember it and take its
+// background afresh.
+void RetakeWordMapBackground();
 
 // SPACE in the map window and in the area picker.
 void PlaceSelectedArea();

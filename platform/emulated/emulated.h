@@ -20,11 +20,6 @@ bool CursorVisible();  // the pointer shows while the show count is 0 or more
 // Back to no class, no window, an empty queue (for tests that start afresh).
 void ResetWindowManager();
 
-// --- File dialogs ---------------------------------------------------------
-// True when a Save As answer cannot be taken as a file name: it ends in a
-// path separator or names a folder.
-bool NamesFolder(const char* name);
-
 // --- Display --------------------------------------------------------------
 struct DisplayState {
   std::uint8_t* surface;  // pitch x 480 bytes

@@ -9,6 +9,7 @@
 
 #include "files/file_io.h"
 #include "files/png/png_write.h"
+#include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 
 namespace {
@@ -87,13 +88,8 @@ bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
   }
   const ScriptCommand& answer = commands[Script.next++];
   if (answer.cancel) return false;
-  std::string path = answer.path;
-  std::size_t slash = path.find_last_of("/\\");
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && base.find('.') == std::string::npos)
-    path += std::string(".") + dialog.defExt;
-  if (kind == CommandKind::Save &&
-      (emu::NamesFolder(answer.path.c_str()) || emu::NamesFolder(path.c_str()))) {
+  std::string path = emu::CompleteDialogName(answer.path, dialog.defExt);
+  if (kind == CommandKind::Save && (emu::NamesFolder(answer.path) || emu::NamesFolder(path))) {
     std::fprintf(stderr, "tesselle-headless: line %d: the Save As dialog fails: %s is a folder\n",
                  answer.line, Printable(answer.path).c_str());
     return false;

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/emulated/emulated.h"
+#include "platform/emulated/dialog_name.h"
 #include "platform/sdl/sdl_backend.h"
 
 extern char** environ;
@@ -55,13 +55,12 @@ std::string Complete(std::string name, const OsFileDialog& dialog, std::string& 
   }
   std::size_t slash = name.rfind('/');
   std::string_view last = std::string_view(name).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (last.empty() || emu::NamesFolder(name.c_str())) {
+  if (last.empty() || emu::NamesFolder(name)) {
     why = "that names a folder, not a file";
     return {};
   }
-  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && last.find('.') == last.npos)
-    name.append(".").append(dialog.defExt);
-  if (emu::NamesFolder(name.c_str())) {
+  name = emu::CompleteDialogName(name, dialog.defExt);
+  if (emu::NamesFolder(name)) {
     why = "that names a folder, not a file";
     return {};
   }

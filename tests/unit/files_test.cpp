@@ -14,56 +14,29 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Files : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
-
-  // Runs the program on a new set with the given keys; returns the exit code.
-  std::uint32_t RunNewSet(std::initializer_list<OsWParam> keys, bool shift = false) {
-    dbl::AnswerOpen("");
-    for (OsWParam key : keys) dbl::Key(key, shift);
-    return dbl::RunProgram();
-  }
-};
+using Files = ProgramTest;
 
 std::vector<std::uint8_t> AreaSetOfSize(std::size_t size, std::uint8_t fill) {
   return std::vector<std::uint8_t>(size, fill);
 }
 
-TEST_F(Files, AreaSetMustBeExactly214016Bytes) {
-  for (std::size_t size : {214015u, 214017u, 0u}) {
-    dbl::Reset();
-    dbl::WriteFile("set.out", AreaSetOfSize(size, 1));
-    dbl::AnswerOpen("set.out");
-    EXPECT_EQ(dbl::RunProgram(), 1u) << size;
-    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
-    EXPECT_EQ(dbl::Calls.errors[0],
-              "tesselle: set.out is not an area set: " + std::to_string(size) +
-                  " bytes, an area set has exactly 214016");
-    EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
-  }
-  dbl::Reset();
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
-  dbl::AnswerOpen("set.out");
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_TRUE(dbl::Calls.errors.empty());
-}
-
-TEST_F(Files, MissingOrShortDataFilesEndWithStatusOne) {
+TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
   struct Case {
     std::function<void()> damage;
     const char* open;
     const char* error;
   };
   const Case cases[] = {
+      {[] { dbl::WriteFile("set.out", AreaSetOfSize(214015, 1)); }, "set.out",
+       "set.out is not an area set: 214015 bytes, an area set has exactly 214016"},
+      {[] { dbl::WriteFile("set.out", AreaSetOfSize(214017, 1)); }, "set.out",
+       "set.out is not an area set: 214017 bytes, an area set has exactly 214016"},
+      {[] { dbl::WriteFile("set.out", {}); }, "set.out",
+       "set.out is not an area set: 0 bytes, an area set has exactly 214016"},
       {[] {}, "nowhere.out", "cannot read nowhere.out: No such file or directory"},
       {[] { std::filesystem::create_directory("dir.out"); }, "dir.out",
        "cannot read dir.out: Is a directory"},
@@ -72,26 +45,39 @@ TEST_F(Files, MissingOrShortDataFilesEndWithStatusOne) {
       {[] { std::filesystem::remove("Cells.dap"); }, "",
        "cannot read Cells.dap: No such file or directory"},
       {[] { std::filesystem::resize_file("Cells.id", 255); }, "",
-       "Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed"}};
+       "Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed"},
+      {[] { mkfifo("fifo.out", 0600); }, "fifo.out", "cannot read fifo.out: not a regular file"},
+      {[] {}, "/dev/zero", "cannot read /dev/zero: not a regular file"},
+      {[] { std::filesystem::remove("Cells.id"), mkfifo("Cells.id", 0600); }, "",
+       "cannot read Cells.id: not a regular file"}};
+  alarm(20);  // a read that waits on a FIFO would hang the suite
   for (const Case& c : cases) {
     dbl::WriteTestBank();
     c.damage();
     dbl::Reset();
     dbl::AnswerOpen(c.open);
     EXPECT_EQ(dbl::RunProgram(), 1u);
-    EXPECT_EQ(dbl::Calls.errors.at(0), std::string("tesselle: ") + c.error);
+    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+    EXPECT_EQ(dbl::Calls.errors[0], std::string("tesselle: ") + c.error);
+    EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
   }
+  alarm(0);
   EXPECT_EQ(dbl::Calls.openDialogs, 0);  // the data files are read before the dialog
 
   // Longer data files are fine: only their first bytes are used.
+  std::filesystem::remove("Cells.id");
   dbl::WriteTestBank();
   std::filesystem::resize_file("Cells.dap", 70000);
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
   dbl::Reset();
-  EXPECT_EQ(RunNewSet({}), 0u);
+  dbl::AnswerOpen("set.out");
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_TRUE(dbl::Calls.errors.empty());
 }
 
 TEST_F(Files, SavingANewSetWritesIdsAndBankCopies) {
-  EXPECT_EQ(RunNewSet({VK_F3}), 0u);
+  dbl::Key(VK_F3);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
   std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
   ASSERT_EQ(saved.size(), 214016u);
   std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap");
@@ -125,7 +111,6 @@ TEST_F(Files, IdsAreRebuiltFromTheCellIdTable) {
 TEST_F(Files, SaveAsRoadAndDefaultExtension) {
   std::vector<std::uint8_t> before, after;
   bool defExtAtOpen = true;
-  dbl::AnswerOpen("");
   dbl::Idle(2);
   dbl::Do([&] {
     defExtAtOpen = AreaFileDialog.defExt != nullptr;
@@ -231,25 +216,6 @@ TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
   for (const std::string& saved : {std::string("real/set.out"), longName})
     EXPECT_EQ(dbl::ReadFile(saved)[0], 0) << saved;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
-}
-
-// A FIFO, a device or a folder where a data file should be is refused at once.
-TEST_F(Files, ReadsRefuseWhatIsNotARegularFile) {
-  alarm(20);  // a read that waits on a FIFO would hang the suite
-  ASSERT_EQ(mkfifo("fifo.out", 0600), 0);
-  for (const char* open : {"fifo.out", "/dev/zero"}) {
-    dbl::Reset();
-    dbl::AnswerOpen(open);
-    EXPECT_EQ(dbl::RunProgram(), 1u);
-    EXPECT_EQ(dbl::Calls.errors.at(0),
-              std::string("tesselle: cannot read ") + open + ": not a regular file");
-  }
-  std::filesystem::remove("Cells.id");
-  ASSERT_EQ(mkfifo("Cells.id", 0600), 0);
-  dbl::Reset();
-  EXPECT_EQ(RunNewSet({}), 1u);
-  EXPECT_EQ(dbl::Calls.errors.at(0), "tesselle: cannot read Cells.id: not a regular file");
-  alarm(0);
 }
 
 TEST_F(Files, FailedSavesAreReportedAndLeaveTheOldFile) {
