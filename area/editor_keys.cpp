@@ -7,6 +7,8 @@
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
+#include "area/history_keys.h"
 #include "draw/cursor.h"
 #include "files/data_files.h"
 #include "shell/help_page.h"
@@ -90,6 +92,8 @@ void FirstGroup(OsWParam key) {
     case KeyG:
       if (EditorActive()) GetCellUnderCursor();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInAreaEditor(key); break;
     default: break;
   }
 }
@@ -119,6 +123,7 @@ void HandleAreaEditorKey(OsWParam wParam) {
     ClearBlockSelection();
   if (EditorActive()) ExtendBlock();
   SecondGroup(key);
+  RecordStep();
 }
 
 void SwitchAreaEditorWindow() {

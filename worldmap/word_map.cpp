@@ -2,6 +2,7 @@
 // and its keys: arrows that move the cursor or scroll, SPACE, TAB, Esc, F3.
 #include "worldmap/word_map.h"
 
+#include "area/history.h"
 #include "draw/cursor.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
@@ -9,6 +10,7 @@
 #include "shell/display.h"
 #include "shell/program.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -79,10 +81,12 @@ void ArrowRight() {
 void RunWordMap() {
   SaveScreen(ScreenStore);
   ClearScreen();
+  EnterWordMapHistory();
   DrawMapWindow();
   DrawAreaPicker();
   WordMapLoop();
   RestoreScreen(ScreenStore);
+  LeaveWordMapHistory();
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn
@@ -120,8 +124,11 @@ bool HandleWordMapKey(std::uint32_t key) {
     case VK_TAB: SwitchWordMapWindow(); break;
     case VK_ESCAPE: return true;
     case VK_F3: SaveAreaSet(); break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInWordMap(key); break;
     default: break;
   }
+  RecordStep();
   return false;
 }
 

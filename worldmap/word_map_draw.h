@@ -28,3 +28,5 @@ void RedrawWordMapCursor();
 // SPACE in the map window and in the area picker.
 void PlaceSelectedArea();
 void SelectPickerArea();
+// The preview of the selected area, top left.
+void DrawSelectedAreaPreview();
