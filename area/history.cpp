@@ -13,9 +13,9 @@
 
 namespace {
 
-// The set as one address space of six parts, laid out in the shadow in this
+// The set as one address space of six regions, laid out in the shadow in this
 // order. A run's address is its place in the shadow.
-struct Part {
+struct Region {
   std::uint8_t* live;
   std::uint32_t size;
   std::uint32_t mask;
@@ -23,13 +23,13 @@ struct Part {
 };
 
 constexpr std::size_t SlotsSize = 256 * AreaRecordSize;
-constexpr std::size_t WordMapSize = 0x10000;
+constexpr std::size_t WordMapSize = AreaSetSize - WordMapGridOffset;  // to the end of the set
 constexpr std::size_t ShadowSize =
     SlotsSize + WordMapSize + 2 * AreaCells + sizeof EditGrid.backupGrid + sizeof(std::int32_t);
-constexpr int PartCount = 6;
-constexpr int FirstEditorPart = 2;  // the parts compared after every key
+constexpr int RegionCount = 6;
+constexpr int FirstEditorRegion = 2;  // the regions compared after every key
 
-Part Parts[PartCount];
+Region Regions[RegionCount];
 
 // A run: address and length, then the old bytes, then the new ones.
 constexpr std::size_t RunHeader = 8;
@@ -67,8 +67,8 @@ StepPlace Places[PlaceCount];
 std::uint8_t Scratch[ScratchSize];
 std::size_t ScratchUsed;
 
-void SetUpParts() {
-  Part table[PartCount] = {
+void SetUpRegions() {
+  Region table[RegionCount] = {
       {AreaSetImage, SlotsSize, HistorySlots, 0},
       {WordMapGrid(), WordMapSize, HistoryWordMap, 0},
       {EditGrid.cellLayer, AreaCells, HistoryEditGrid, 0},
@@ -78,17 +78,17 @@ void SetUpParts() {
        HistoryAreaNumber, 0},
   };
   std::uint32_t offset = 0;
-  for (int i = 0; i < PartCount; ++i) {
-    Parts[i] = table[i];
-    Parts[i].offset = offset;
+  for (int i = 0; i < RegionCount; ++i) {
+    Regions[i] = table[i];
+    Regions[i].offset = offset;
     offset += table[i].size;
   }
 }
 
-const Part& PartAt(std::uint32_t address) {
-  int i = PartCount - 1;
-  while (Parts[i].offset > address) --i;
-  return Parts[i];
+const Region& RegionAt(std::uint32_t address) {
+  int i = RegionCount - 1;
+  while (Regions[i].offset > address) --i;
+  return Regions[i];
 }
 
 StepPlace& PlaceOf(std::uint64_t step) { return Places[step % PlaceCount]; }
@@ -111,11 +111,11 @@ void EmitRun(std::uint32_t address, const std::uint8_t* live, std::uint32_t size
   ScratchUsed += RunHeader + 2 * std::size_t{size};
 }
 
-// Appends the runs of [start, start + size) of one part, bringing the shadow
+// Appends the runs of [start, start + size) of one region, bringing the shadow
 // up to date there.
-void CompareRange(const Part& part, std::uint32_t start, std::uint32_t size) {
-  const std::uint8_t* live = part.live + start;
-  const std::uint8_t* shadow = Shadow + part.offset + start;
+void CompareRange(const Region& region, std::uint32_t start, std::uint32_t size) {
+  const std::uint8_t* live = region.live + start;
+  const std::uint8_t* shadow = Shadow + region.offset + start;
   if (std::memcmp(live, shadow, size) == 0) return;
   std::uint32_t i = 0;
   while (i < size) {
@@ -124,7 +124,7 @@ void CompareRange(const Part& part, std::uint32_t start, std::uint32_t size) {
     std::uint32_t end = i + 1;
     for (std::uint32_t j = end; j < size && j - end <= MergeGap; ++j)
       if (live[j] != shadow[j]) end = j + 1;
-    EmitRun(part.offset + start + i, live + i, end - i);
+    EmitRun(region.offset + start + i, live + i, end - i);
     i = end;
   }
 }
@@ -172,11 +172,11 @@ std::uint32_t ApplyStep(std::uint64_t step, bool undo) {
   std::uint32_t changed = 0;
   while (run < stop) {
     std::uint32_t address = GetWord(run), size = GetWord(run + 4);
-    const Part& part = PartAt(address);
+    const Region& region = RegionAt(address);
     const std::uint8_t* bytes = run + RunHeader + (undo ? 0 : size);
-    std::memcpy(part.live + (address - part.offset), bytes, size);
+    std::memcpy(region.live + (address - region.offset), bytes, size);
     std::memcpy(Shadow + address, bytes, size);
-    changed |= part.mask;
+    changed |= region.mask;
     run += RunHeader + 2 * std::size_t{size};
   }
   return changed;
@@ -185,22 +185,23 @@ std::uint32_t ApplyStep(std::uint64_t step, bool undo) {
 }  // namespace
 
 void StartHistory() {
-  SetUpParts();
-  for (const Part& part : Parts) std::memcpy(Shadow + part.offset, part.live, part.size);
+  SetUpRegions();
+  for (const Region& region : Regions)
+    std::memcpy(Shadow + region.offset, region.live, region.size);
   History = {};
 }
 
 void NoteSetChange(const void* where, std::size_t size) {
   auto* at = static_cast<const std::uint8_t*>(where);
-  for (int i = 0; i < PartCount; ++i) {
-    const Part& part = Parts[i];
-    if (at < part.live || at >= part.live + part.size) continue;
-    auto start = static_cast<std::uint32_t>(at - part.live);
-    auto length = static_cast<std::uint32_t>(std::min<std::size_t>(size, part.size - start));
+  for (int i = 0; i < RegionCount; ++i) {
+    const Region& region = Regions[i];
+    if (at < region.live || at >= region.live + region.size) continue;
+    auto start = static_cast<std::uint32_t>(at - region.live);
+    auto length = static_cast<std::uint32_t>(std::min<std::size_t>(size, region.size - start));
     if (History.pendingCount == PendingCount) {
       History.compareWholeImage = true;
     } else {
-      History.pending[History.pendingCount++] = {part.offset + start, length};
+      History.pending[History.pendingCount++] = {region.offset + start, length};
     }
     return;
   }
@@ -209,15 +210,16 @@ void NoteSetChange(const void* where, std::size_t size) {
 void RecordStep() {
   ScratchUsed = 0;
   if (History.compareWholeImage) {
-    for (int i = 0; i < FirstEditorPart; ++i) CompareRange(Parts[i], 0, Parts[i].size);
+    for (int i = 0; i < FirstEditorRegion; ++i) CompareRange(Regions[i], 0, Regions[i].size);
   } else {
     for (int i = 0; i < History.pendingCount; ++i) {
       const Pending& note = History.pending[i];
-      const Part& part = PartAt(note.address);
-      CompareRange(part, note.address - part.offset, note.size);
+      const Region& region = RegionAt(note.address);
+      CompareRange(region, note.address - region.offset, note.size);
     }
   }
-  for (int i = FirstEditorPart; i < PartCount; ++i) CompareRange(Parts[i], 0, Parts[i].size);
+  for (int i = FirstEditorRegion; i < RegionCount; ++i)
+    CompareRange(Regions[i], 0, Regions[i].size);
   History.pendingCount = 0;
   History.compareWholeImage = false;
   if (ScratchUsed > 0) KeepScratchAsStep();

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// The parts of the set a step changed, as undo and redo report them.
+// The regions of the set a step changed, as undo and redo report them.
 constexpr std::uint32_t HistorySlots = 1;
 constexpr std::uint32_t HistoryWordMap = 2;
 constexpr std::uint32_t HistoryEditGrid = 4;  // the cell and id layers
@@ -25,7 +25,7 @@ void RecordStep();
 bool CanUndo();
 bool CanRedo();
 // Put the set back as it was before the last step, or apply the next undone
-// step again; both return the parts changed, 0 when there is no such step.
+// step again; both return the regions changed, 0 when there is no such step.
 std::uint32_t UndoStep();
 std::uint32_t RedoStep();
 

@@ -24,21 +24,21 @@ std::uint32_t MoveThroughHistory(HistoryMove move) {
   bool undo = move == HistoryMove::Undo;
   if (move == HistoryMove::None || !(undo ? CanUndo() : CanRedo())) return 0;
   ClearBlockSelection();
-  std::uint32_t parts = undo ? UndoStep() : RedoStep();
-  if ((parts & HistoryEditGrid) != 0)
+  std::uint32_t regions = undo ? UndoStep() : RedoStep();
+  if ((regions & HistoryEditGrid) != 0)
     std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, AreaCells);
-  return parts;
+  return regions;
 }
 
 void MoveThroughHistoryInAreaEditor(OsWParam key) {
   ShowHistoryInAreaEditor(MoveThroughHistory(HistoryMoveOf(key)));
 }
 
-void ShowHistoryInAreaEditor(std::uint32_t parts) {
-  if ((parts & (HistoryEditGrid | HistoryAreaNumber)) == 0) return;
+void ShowHistoryInAreaEditor(std::uint32_t regions) {
+  if ((regions & (HistoryEditGrid | HistoryAreaNumber)) == 0) return;
   // The cursor goes first, so that the window's redraw takes the pixels under
   // it without the cursor in them.
   EraseCursor();
   DrawEditorWindow();
-  if ((parts & HistoryAreaNumber) != 0) DrawAreaNumber();
+  if ((regions & HistoryAreaNumber) != 0) DrawAreaNumber();
 }

@@ -13,7 +13,7 @@ namespace {
 
 struct WordMapHistoryRecord {
   bool selectedPreviewShown;
-  std::uint32_t areaEditorParts;  // changed while the Word Map ran
+  std::uint32_t changedRegions;  // changed while the Word Map ran
 };
 
 WordMapHistoryRecord WordMapHistory;
@@ -21,15 +21,15 @@ WordMapHistoryRecord WordMapHistory;
 }  // namespace
 
 void MoveThroughHistoryInWordMap(std::uint32_t key) {
-  std::uint32_t parts = MoveThroughHistory(HistoryMoveOf(key));
-  WordMapHistory.areaEditorParts |= parts;
-  if ((parts & (HistorySlots | HistoryWordMap)) == 0) return;
+  std::uint32_t regions = MoveThroughHistory(HistoryMoveOf(key));
+  WordMapHistory.changedRegions |= regions;
+  if ((regions & (HistorySlots | HistoryWordMap)) == 0) return;
   // The cursor goes first, so that the redraws take the pixels under it
   // without the cursor in them.
   const WordMapStateRecord& state = WordMapState;
   RestoreWordMapBackground(WordMapSlotX(state.previousColumn), WordMapSlotY(state.previousRow));
   DrawMapWindow();
-  if ((parts & HistorySlots) == 0) return;
+  if ((regions & HistorySlots) == 0) return;
   DrawAreaPicker();
   if (WordMapHistory.selectedPreviewShown) DrawSelectedAreaPreview();
 }
@@ -39,6 +39,6 @@ void NoteSelectedPreviewShown() { WordMapHistory.selectedPreviewShown = true; }
 void EnterWordMapHistory() { WordMapHistory = {}; }
 
 void LeaveWordMapHistory() {
-  ShowHistoryInAreaEditor(WordMapHistory.areaEditorParts);
-  WordMapHistory.areaEditorParts = 0;
+  ShowHistoryInAreaEditor(WordMapHistory.changedRegions);
+  WordMapHistory.changedRegions = 0;
 }

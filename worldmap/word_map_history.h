@@ -1,5 +1,5 @@
 // Undo and redo in the Word Map: what its screen shows of a move through the
-// history, and the area editor's part drawn once its screen is back.
+// history, and the area editor's region drawn once its screen is back.
 #pragma once
 
 #include <cstdint>
