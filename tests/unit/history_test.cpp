@@ -16,6 +16,7 @@
 #include "draw/number.h"
 #include "files/area_set.h"
 #include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 #include "worldmap/word_map_draw.h"
 
 namespace {
@@ -36,13 +37,8 @@ Bytes SetNow() {
   return set;
 }
 
-class History : public ::testing::Test {
+class History : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
   static void Keys(std::initializer_list<OsWParam> keys) {
     for (OsWParam key : keys) dbl::Key(key);
   }
