@@ -8,6 +8,7 @@
 #include "area/editor_windows.h"
 #include "draw/number.h"
 #include "files/area_set.h"
+#include "shell/status_line.h"
 
 EditGridRecord EditGrid;
 
@@ -61,6 +62,7 @@ void DeleteArea() {
   std::memset(EditGrid.idLayer, 0, sizeof EditGrid.idLayer);
   StoreArea();
   LoadArea();
+  ReportEvent("Area %d deleted", AreaEditorState.currentArea);
 }
 
 void InsertArea() {
@@ -69,4 +71,5 @@ void InsertArea() {
   std::memcpy(EditGrid.cellLayer, EditGrid.backupGrid, AreaCells);
   StoreArea();
   LoadArea();
+  ReportEvent("Last deleted area put in area %d", AreaEditorState.currentArea);
 }

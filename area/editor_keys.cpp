@@ -11,6 +11,7 @@
 #include "files/data_files.h"
 #include "shell/help_page.h"
 #include "shell/program.h"
+#include "shell/status_line.h"
 #include "worldmap/word_map.h"
 
 namespace {
@@ -82,7 +83,10 @@ void FirstGroup(OsWParam key) {
     case VK_TAB: SwitchAreaEditorWindow(); break;
     case VK_ADD: NextArea(); break;
     case VK_SUBTRACT: PreviousArea(); break;
-    case VK_F2: StoreArea(); break;
+    case VK_F2:
+      StoreArea();
+      ReportEvent("Area %d stored", AreaEditorState.currentArea);
+      break;
     case VK_F3: SaveAreaSet(); break;
     case VK_INSERT: InsertArea(); break;
     case VK_DELETE: DeleteArea(); break;

@@ -76,13 +76,17 @@ void ArrowRight() {
 
 }  // namespace
 
+bool WordMapOpen = false;
+
 void RunWordMap() {
+  WordMapOpen = true;
   SaveScreen(ScreenStore);
   ClearScreen();
   DrawMapWindow();
   DrawAreaPicker();
   WordMapLoop();
   RestoreScreen(ScreenStore);
+  WordMapOpen = false;
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn

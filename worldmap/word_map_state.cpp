@@ -18,6 +18,7 @@ WordMapStateRecord WordMapState = {
 
 void ResetWordMap() {
   WordMapState = {};
+  WordMapOpen = false;
   WordMapState.windows[MapWindow] = WordMapWindows[MapWindow];
   WordMapState.windows[AreaPicker] = WordMapWindows[AreaPicker];
 }
