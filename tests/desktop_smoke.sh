@@ -50,7 +50,7 @@ cat >"$WORK/bin/zenity" <<'EOF'
 printf '%s\n' "$@" >>"$FAKE_LOG"
 if [[ -n ${FAKE_FULL_SIZE:-} ]]; then
   for _ in $(seq 30); do
-    size=$(xdotool search --name '^Tesselle v1\.0$' getwindowgeometry %1 | awk '/Geometry:/ { print $2 }')
+    size=$(xdotool search --class '^tesselle$' getwindowgeometry %1 | awk '/Geometry:/ { print $2 }')
     [[ $size != "$FAKE_FULL_SIZE" ]] && break
     sleep 0.1
   done
@@ -98,7 +98,7 @@ reference "$windowed" $'open cancel\nkey right\nkey down\nframes 8'
 export FAKE_LOG="$windowed/dialog.log" FAKE_ANSWER="$windowed/Copy"
 APP_PATH="$WORK/bin:$PATH" start_app "$windowed" --window --new
 size=$(window_size)
-[[ $size == 640x480 ]] || fail "the window is $size, not 640x480"
+[[ $size == 640x496 ]] || fail "the window is $size, not 640x496 (the picture and a status line)"
 xdotool windowfocus --sync "$WINDOW"
 xdotool key Right Down
 compare_window "$windowed"
@@ -111,12 +111,32 @@ done
 [[ $(window_size) == 1300x1000 ]] || fail "the window cannot be resized: $(window_size)"
 compare_window "$windowed"
 
+# The title names the set; the status line under the picture tells of the
+# save, and the picture is still the headless one.
+title() { xdotool getwindowname "$WINDOW"; }
+[[ $(title) == "Tesselle v1.0 — Areas.out" ]] || fail "the title of a new set reads '$(title)'"
+band_ink() {
+  capture_window "$WORK/band.xwd"
+  xwd_header "$WORK/band.xwd"
+  picture_layout "$XWD_W" "$XWD_H"
+  xwd_words "$WORK/band.xwd" | awk -v stride="$XWD_STRIDE" -v by="$BAND_Y" -v bh="$BAND_H" '
+    { y = int((NR - 1) / stride) } y >= by && y < by + bh && substr($1, 3) == "e0e0e0" { n++ }
+    END { print n + 0 }'
+}
 xdotool key F3
 wait_for_file "$windowed/Areas.out"
+before=$(band_ink)
+((before > 0)) || fail "no status line under the picture"
+# The event fades after a few seconds: the line becomes shorter.
+fade() { (($(band_ink) < before)); }
+until_true 10 fade || fail "the status line keeps the event"
+compare_window "$windowed"
 [[ ! -e $FAKE_LOG ]] || fail "a plain save asked for a name"
 xdotool key shift+F3
 wait_for_file "$windowed/Copy.out" # the dialog adds the default extension
 grep -qx -- "--save" "$FAKE_LOG" || fail "Save As did not ask with --save"
+named() { [[ $(title) == "Tesselle v1.0 — Copy.out" ]]; }
+until_true 10 named || fail "after Save As the title reads '$(title)'"
 grep -qx -- "--filename=$windowed/Areas.out" "$FAKE_LOG" || fail "Save As did not start at Areas.out"
 grep -qx -- "--file-filter=Dane do gry | \*.out" "$FAKE_LOG" || fail "Save As has no *.out filter"
 cmp -s "$windowed/Areas.out" "$windowed/Copy.out" || fail "Save As wrote another set than the save"
@@ -150,7 +170,7 @@ compare_window "$full"
 xdotool windowfocus --sync "$WINDOW"
 xdotool key shift+F3
 wait_for_file "$full/Saved.out"
-grep -qx "window 640x480" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
+grep -qx "window 640x496" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
 cmp -s "$full/Start.out" "$full/Saved.out" || fail "Save As changed a set that was not edited"
 unset FAKE_FULL_SIZE
 wait_for_full_screen
@@ -196,11 +216,12 @@ note_length() {
   local xwd=$WORK/note.xwd
   xwd -silent -id "$WINDOW" -out "$xwd" 2>/dev/null || return 0
   xwd_header "$xwd"
-  xwd_words "$xwd" | awk -v W="$XWD_W" -v H="$XWD_H" -v stride="$XWD_STRIDE" '
+  picture_layout "$XWD_W" "$XWD_H"
+  xwd_words "$xwd" | awk -v W="$XWD_W" -v H="$XWD_H" -v stride="$XWD_STRIDE" \
+    -v f="$PIC_F" -v ox="$PIC_OX" -v oy="$PIC_OY" '
     BEGIN {
-      f = int(W / 640) < int(H / 480) ? int(W / 640) : int(H / 480)
       if (f < 1) f = 1
-      ox = int((W - 640 * f) / 2); oy = int((H - 480 * f) / 2); last = -1
+      last = -1
     }
     {
       k = NR - 1; sx = k % stride; sy = int(k / stride)

@@ -71,11 +71,11 @@ wait_recorded() {
   until_true 10 recorded "$1" "$2" "$3" || fail "the program did not take $4: $(tail -n 3 "$1" | tr '\n' ' ')"
 }
 
-# compare_frame XWD RAW PAL [--exact]: the 640 x 480 window capture XWD
+# compare_frame XWD RAW PAL [--exact]: the 640 x 496 window capture XWD
 # equals the headless picture RAW through palette PAL, but for the cursor's
 # blink unless --exact.
 compare_frame() {
-  compare_capture --size 640x480 "${@:4}" "$1" "$2" "$3"
+  compare_capture --size 640x496 "${@:4}" "$1" "$2" "$3"
   echo "$(basename "$2") matches the window: $CAPTURE_BAD pixels differ"
 }
 
@@ -179,7 +179,7 @@ now=$(new_session_dir now)
 } >"$now/so_far.txt"
 replay "$now" so_far.txt
 ((REPLAY_STATUS == 0)) || fail "the replay of the session so far exits with $REPLAY_STATUS, not 0"
-compare_until 10 --size 640x480 "$desk/last.xwd" "$now/now.raw" "$now/now.pal"
+compare_until 10 --size 640x496 "$desk/last.xwd" "$now/now.raw" "$now/now.pal"
 echo "the window shows the session so far: $CAPTURE_BAD pixels differ"
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0

@@ -168,11 +168,13 @@ start_app() {
   APP_PID=$!
   WINDOW=""
   while ((SECONDS < deadline)); do
-    WINDOW=$(visible_window 'Tesselle v1\.0') && return 0
+    # Found by its process: the title carries the set's name.
+    WINDOW=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1) &&
+      [[ -n $WINDOW ]] && return 0
     kill -0 "$APP_PID" 2>/dev/null || fail "tesselle ended at start: $(cat "$dir/stderr")"
     sleep 0.1
   done
-  fail "no window titled 'Tesselle v1.0' within 10 s"
+  fail "no window of tesselle within 10 s"
 }
 
 app_gone() { ! kill -0 "$APP_PID" 2>/dev/null; }
@@ -230,10 +232,23 @@ wait_for_prompt() {
   until_true 10 shows_prompt || fail "no prompt in the window: $(window_colours | wc -l) colours"
 }
 
+# picture_layout W H: where the desktop program puts the picture in an output
+# of W x H: PIC_F (whole scale), PIC_OX and PIC_OY, and the status line below
+# it from BAND_Y, BAND_H rows (none when the output has no 16 rows to spare).
+picture_layout() {
+  local spare scale
+  PIC_F=$(($1 / 640 < $2 / 480 ? $1 / 640 : $2 / 480))
+  spare=$(($2 - 480 * PIC_F)) scale=$PIC_F
+  ((spare / 16 < scale)) && scale=$((spare / 16))
+  BAND_H=$((16 * scale)) PIC_OX=$((($1 - 640 * PIC_F) / 2))
+  PIC_OY=$(((spare - BAND_H) / 2))
+  BAND_Y=$((PIC_OY + 480 * PIC_F))
+}
+
 # capture_matches [--exact] [--size WxH] [--min-colours N] XWD RAW PAL: true
 # when the window capture XWD shows the headless picture RAW (640 x 480
-# palette indices) through palette PAL: a whole multiple of it, centred, with
-# black around it. Unless --exact, the cursor's blink is let through: it
+# palette indices) through palette PAL: a whole multiple of it, centred above
+# the status line (see picture_layout), with black around them. Unless --exact, the cursor's blink is let through: it
 # changes colour with every frame, so differences may lie in one 32 x 32 cell.
 # --size: the capture must be that size; --min-colours: the picture must show
 # at least N colours. Sets CAPTURE_FACTOR, CAPTURE_BAD (pixels that differ)
@@ -257,7 +272,8 @@ capture_matches() {
     CAPTURE_PROBLEM="the capture is ${XWD_W}x$XWD_H, not $size"
     return 1
   fi
-  local factor=$((XWD_W / 640 < XWD_H / 480 ? XWD_W / 640 : XWD_H / 480))
+  picture_layout "$XWD_W" "$XWD_H"
+  local factor=$PIC_F
   if ((factor < 1)); then
     CAPTURE_PROBLEM="the window is ${XWD_W}x$XWD_H, smaller than the picture"
     return 1
@@ -267,13 +283,14 @@ capture_matches() {
   xwd_words "$xwd" >"$WORK/compare.pixels.txt"
   local result bad spanx spany border distinct
   result=$(awk -v W="$XWD_W" -v H="$XWD_H" -v stride="$XWD_STRIDE" \
-    -v f="$factor" -v pal="$WORK/compare.pal.txt" -v raw="$WORK/compare.raw.txt" '
+    -v f="$factor" -v ox="$PIC_OX" -v oy="$PIC_OY" -v by="$BAND_Y" -v bh="$BAND_H" \
+    -v pal="$WORK/compare.pal.txt" -v raw="$WORK/compare.raw.txt" '
     BEGIN {
       n = 0
       while ((getline line < pal) > 0) { c = split(line, t); for (i = 1; i <= c; i++) p[n++] = t[i] }
       y = 0
       while ((getline line < raw) > 0) { c = split(line, t); for (i = 1; i <= c; i++) r[y * 640 + i - 1] = t[i]; y++ }
-      ox = int((W - 640 * f) / 2); oy = int((H - 480 * f) / 2); half = int(f / 2)
+      half = int(f / 2)
       minx = miny = 100000; maxx = maxy = -1; bad = 0; border = 0; distinct = 0
     }
     {
@@ -281,6 +298,7 @@ capture_matches() {
       if (sx >= W || sy >= H) next
       v = substr($1, 3)
       px = sx - ox; py = sy - oy
+      if (sy >= by && sy < by + bh) next
       if (px < 0 || py < 0 || px >= 640 * f || py >= 480 * f) { if (v != "000000") border++; next }
       if (px % f != half || py % f != half) next
       x = int(px / f); y = int(py / f); i = r[y * 640 + x]
