@@ -167,8 +167,12 @@ xdotool key Escape
 wait_recorded "$desk/rec.txt" "^save cancel$" 2 "Esc in the Save As prompt"
 pace 0.3 "frames between the cancel and the last keys"
 keys=$(grep -c "^key " "$desk/rec.txt") || true
-xdotool key --delay 40 Left Up Left
-wait_recorded "$desk/rec.txt" "^key " $((keys + 3)) "the last three keys"
+# A laptop's keys: the main keyboard's minus and equals change the area as
+# the numpad's do, and the numpad without NumLock moves the cursor.
+xdotool key --delay 40 Left Up Left minus equal KP_Down
+wait_recorded "$desk/rec.txt" "^key " $((keys + 6)) "the last six keys"
+laptop=$(grep '^key ' "$desk/rec.txt" | tail -n 3 | tr '\n' ' ')
+[[ $laptop == "key SUBTRACT key ADD key DOWN " ]] || fail "the laptop keys are recorded as $laptop"
 # The window shows what the recording so far replays to, but for the
 # cursor's blink: the program has drawn the last keys.
 now=$(new_session_dir now)
