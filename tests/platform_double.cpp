@@ -111,15 +111,7 @@ std::vector<std::uint8_t> Screen() {
 
 void WriteTestBank() { testbank::WriteTestBank("."); }
 
-void EnterTempDir() {
-  static int counter;
-  std::filesystem::path dir =
-      std::filesystem::path(testbank::ScratchRoot()) / ("unit-" + std::to_string(++counter));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
-}
-
+void EnterTempDir() { std::filesystem::current_path(testbank::NewScratchDir("unit")); }
 }  // namespace dbl
 
 using namespace dbl;

@@ -13,35 +13,12 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Block : public ::testing::Test {
+class Block : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-    dbl::AnswerOpen("");
-  }
-
-  static void Inside(const std::function<void()>& body) {
-    dbl::Do(body);
-    dbl::RunProgram();
-  }
-
-  static void Press(OsWParam key, bool shift = false) {
-    emu::SetHeldModifiers(shift, false);
-    HandleAreaEditorKey(key);
-    emu::SetHeldModifiers(false, false);
-  }
-
-  static void At(int x, int y) {
-    AreaEditorState.cursorX = x;
-    AreaEditorState.cursorY = y;
-  }
-
   // From (x, y): Shift+across acrossTimes times, then Shift+down downTimes times.
   static void Mark(int x, int y, OsWParam across, int acrossTimes, OsWParam down, int downTimes) {
     At(x, y);
