@@ -5,12 +5,15 @@
 # Usage: desktop_figures.sh TESSELLE DEMO_DIR  (Tiled is measured when installed)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/lib/x_session.sh"
-expect_args 2 "TESSELLE DEMO_DIR" "$@"
-TESSELLE=$(realpath "$1")
-DATA=$(realpath "$2")
+if (($# != 2)); then
+  echo "usage: $0 TESSELLE DEMO_DIR" >&2
+  exit 2
+fi
 IDLE_SECONDS=${IDLE_SECONDS:-5}
 require_tools Xvfb xdotool openbox wmctrl
-session_begin figures
+# The session's paths and clean-up; the headless program and the picture
+# comparison are not needed here.
+smoke_begin figures "$1" "$1" "$2" "$1"
 start_xvfb 140 189 1280x1024x24
 start_openbox
 run=$(new_run_dir run)
@@ -52,7 +55,7 @@ best() {
 }
 
 printf "%-10s %11s %10s %11s %11s\n" "" launch "idle CPU" RSS "private dirty"
-best tesselle "$TESSELLE" --window Areas.out
+best tesselle "$PROGRAM" --window Areas.out
 if command -v tiled >/dev/null; then
   best tiled env QT_QPA_PLATFORM=xcb tiled
 else

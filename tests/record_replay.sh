@@ -164,7 +164,7 @@ now=$(new_session_dir now)
   printf 'frames 8\nshot now.png\n'
 } >"$now/so_far.txt"
 headless "$now" so_far.txt
-expect_picture 10 "$now/now.png" --cursor
+expect_picture 10 "$now/now.png" --scaled --cursor
 cp "$WORK/capture.xwd" "$desk/last.xwd"
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
@@ -202,7 +202,7 @@ headless "$play" replay.txt
 [[ -f $play/last.png ]] || fail "the replay ended before the close"
 # The frames held in the dialogs are exact, the last one but for the blink.
 for shot in check.1 check.2 last; do
-  shows "$desk/$shot.xwd" "$play/$shot.png" $([[ $shot != last ]] || echo --cursor) ||
+  shows "$desk/$shot.xwd" "$play/$shot.png" --scaled $([[ $shot != last ]] || echo --cursor) ||
     fail "the replay's $shot differs from the window: $PICTURE_DIFF"
 done
 for file in Start.out Copy.out Typed.out; do
