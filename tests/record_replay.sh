@@ -108,8 +108,8 @@ sleep 0.5
 rm "$desk/bin/zenity"
 xdotool key shift+F3
 wait_for_prompt
-xdotool type --delay 20 "Typed"
-xdotool key Return
+xdotool type --delay 20 "Typedx"
+xdotool key BackSpace Return # Backspace takes back the x; the extension is added
 wait_recorded "$desk/rec.txt" "^save Typed.out$" 1 "the name typed in the Save As prompt"
 sleep 0.3
 xdotool key shift+F3

@@ -55,16 +55,9 @@ timeout 600 "$WINE" wineboot -i >"$WORK/wineboot.log" 2>&1 ||
 timeout 60 "$WINESERVER" -w || true
 # A virtual desktop the size of the screen, named in the prefix, so that
 # `wine` runs the program itself and reports its exit status (low 8 bits).
-cat >"$WORK/desktop.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="tesselle"
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"tesselle"="640x480"
-REG
-timeout 120 "$WINE" regedit /S "$(winpath "$WORK/desktop.reg")" || fail "regedit cannot name the desktop"
+{ timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d tesselle /f &&
+  timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v tesselle /d 640x480 /f; } \
+  >"$WORK/reg.log" 2>&1 || fail "reg cannot name the desktop: $(cat "$WORK/reg.log")"
 
 # --- Helpers ------------------------------------------------------------------
 # answer_dialog TITLE TEXT: TEXT typed into the dialog titled TITLE, then Enter.

@@ -10,13 +10,9 @@ AREA_SET_SIZE=214016
 
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 skip() { echo "SKIP: $*" && exit 77; } # the status the test runner reads as skipped
-require_tools() {
-  local tool
-  for tool in "$@"; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done
-}
+require_tools() { for tool in "$@"; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
 
-# until_true SECONDS COMMAND...: COMMAND every 0.1 s until it succeeds; false
-# when it has not within SECONDS.
+# until_true SECONDS COMMAND...: COMMAND every 0.1 s until it succeeds, or false.
 until_true() {
   local deadline=$((SECONDS + $1))
   shift
@@ -46,19 +42,12 @@ session_end() {
   done
   if [[ ${SESSION_KEEP_ON_FAIL:-0} == 1 && $status -ne 0 && $status -ne 77 ]]; then
     echo "captures, references and logs kept in $WORK" >&2
-  else
-    rm -rf "$WORK"
-  fi
-  return 0
+  else rm -rf "$WORK"; fi
 }
 
 # new_run_dir NAME [FILE...]: a fresh folder WORK/NAME holding the cell bank,
 # the id table and the FILEs; prints its path.
-new_run_dir() {
-  mkdir -p "$WORK/$1"
-  cp "$DATA/Cells.dap" "$DATA/Cells.id" "${@:2}" "$WORK/$1/"
-  echo "$WORK/$1"
-}
+new_run_dir() { mkdir -p "$WORK/$1" && cp "$DATA/Cells.dap" "$DATA/Cells.id" "${@:2}" "$WORK/$1/" && echo "$WORK/$1"; }
 
 # start_xvfb SCREEN: Xvfb with one screen of SCREEN (WxHxDEPTH) on a free
 # display, which it picks itself, exported as DISPLAY once it takes clients.
@@ -136,11 +125,7 @@ reference() {
 }
 
 # capture FILE: WINDOW as an XWD file.
-capture() {
-  local where=(-id "$WINDOW")
-  [[ $WINDOW != root ]] || where=(-root)
-  xwd -silent "${where[@]}" -out "$1" 2>/dev/null
-}
+capture() { xwd -silent $([[ $WINDOW == root ]] && echo -root || echo -id "$WINDOW") -out "$1" 2>/dev/null; }
 
 # shows CAPTURE EXPECTED [OPTIONS]: picture-compare's verdict (--scaled,
 # --cursor for its blink, --min-colours N), what differs in PICTURE_DIFF.
