@@ -3,8 +3,7 @@
 # server, then replayed by the headless front end: the replay must end on the
 # screen the window last showed and write the same files, byte for byte. Also
 # the ends of a recording: Alt+F4, and a program killed mid-session.
-# Usage: record_replay.sh TESSELLE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE
-# Exits 77 (skipped) when a tool it needs is missing.
+# Usage: record_replay.sh TESSELLE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE (77: skipped)
 set -euo pipefail
 # shellcheck source=lib/x_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
@@ -25,20 +24,13 @@ cp "$DATA/Areas.out" "$WORK/Start.out" # each run's folder has one
 # matching PATTERN (grep -E): the program, which writes each line as it takes
 # the message, has taken WHAT.
 recorded() { [[ -f $1 && $(grep -cE -- "$2" "$1") -ge $3 ]]; }
-wait_recorded() {
-  until_true 10 recorded "$1" "$2" "$3" || fail "the program did not take $4: $(tail -n 3 "$1" | tr '\n' ' ')"
-}
+wait_recorded() { until_true 10 recorded "$1" "$2" "$3" || fail "the program did not take $4: $(tail -n 3 "$1")"; }
 
 # wait_until_still XWD: the window captured as XWD until two captures 0.1 s
 # apart are the same, within 10 s: a program held in a dialog shows its last frame.
 wait_until_still() {
   capture "$1.before" || fail "xwd cannot capture the window"
-  same_again() {
-    sleep 0.1
-    capture "$1" && cmp -s "$1" "$1.before" && return 0
-    mv "$1" "$1.before"
-    return 1
-  }
+  same_again() { sleep 0.1 && capture "$1" && cmp -s "$1" "$1.before" || { mv "$1" "$1.before" 2>/dev/null; false; }; }
   until_true 10 same_again "$1"
 }
 
@@ -52,10 +44,7 @@ PATH=$TEST_PATH # the program's PATH holds nothing but this stand-in
 n=$(($(cat "$DIALOGS/count" 2>/dev/null || echo 0) + 1))
 echo "$n" >"$DIALOGS/count"
 touch "$DIALOGS/shown.$n"
-for ((waited = 0; waited < 400; waited++)); do
-  [[ -e $DIALOGS/answer.$n ]] && break
-  sleep 0.05
-done
+for _ in $(seq 400); do [[ -e $DIALOGS/answer.$n ]] && break || sleep 0.05; done
 answer=$(cat "$DIALOGS/answer.$n" 2>/dev/null)
 [[ -n $answer ]] || exit 1
 printf '%s\n' "$answer"
@@ -67,7 +56,7 @@ export DIALOGS="$WORK/dialogs" TEST_PATH="$PATH"
 # captured as $desk/check.N.xwd, then the answer (empty: cancel) recorded.
 checkpoint() {
   local saves
-  saves=$(grep -c "^save " "$desk/rec.txt") || true
+  saves=$(grep -c "^save " "$desk/rec.txt" || true)
   xdotool key shift+F3
   until_true 10 test -e "$DIALOGS/shown.$1" || fail "the Save As dialog $1 did not open"
   wait_until_still "$desk/check.$1.xwd" || fail "the window keeps changing while the Save As dialog $1 is open"
@@ -127,10 +116,7 @@ laptop=$(grep '^key ' "$desk/rec.txt" | tail -n 3 | tr '\n' ' ')
 # The window comes to show what the recording so far (its whole lines: the
 # next may be on its way) replays to, but for the cursor's blink.
 now=$(new_run_dir now "$WORK/Start.out")
-{
-  while IFS= read -r line; do printf '%s\n' "$line"; done <"$desk/rec.txt"
-  printf 'frames 8\nshot now.png\n'
-} >"$now/so_far.txt"
+{ head -n "$(wc -l <"$desk/rec.txt")" "$desk/rec.txt" && printf 'frames 8\nshot now.png\n'; } >"$now/so_far.txt"
 headless "$now" so_far.txt
 expect_picture 10 "$now/now.png" --scaled --cursor
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"

@@ -1,11 +1,9 @@
 #!/bin/bash
-# Smoke test of tesselle.exe under Wine on a virtual X server: the module's
-# exports and imports, the real open, Save As and message-box dialogs,
-# DirectDraw's 8-bit mode in a Wine virtual desktop, the screen against the
-# headless front end's picture of the same keys, the saved files byte for
-# byte, the failure exits and Alt+F4.
+# Smoke test of tesselle.exe under Wine on a virtual X server: its exports and
+# imports, the real dialogs, DirectDraw's 8-bit mode in a Wine virtual desktop,
+# the screen and the saved files against the headless front end's for the same
+# keys, the failure exits and Alt+F4. Exits 77 (skipped) without Wine.
 # Usage: windows_smoke.sh TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE
-# Exits 77 (skipped) when a tool it needs is missing or Wine cannot run here.
 set -euo pipefail
 # shellcheck source=lib/x_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
@@ -14,13 +12,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
 SESSION_KEEP_ON_FAIL=1 SESSION_BEFORE_CLEANUP=stop_wine
 smoke_begin windows "$@"
 EXE=$PROGRAM
-WINE=$(command -v wine || command -v wine64 || true)
-[[ -z $WINE && -x /usr/lib/wine/wine64 ]] && WINE=/usr/lib/wine/wine64
-[[ -n $WINE ]] || skip "wine is not installed"
-WINESERVER=$(command -v wineserver || command -v wineserver64 || true)
-[[ -z $WINESERVER && -x /usr/lib/wine/wineserver64 ]] && WINESERVER=/usr/lib/wine/wineserver64
+WINE=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
+WINESERVER=$(command -v wineserver || command -v wineserver64 || echo /usr/lib/wine/wineserver64)
+[[ -x $WINE && -x $WINESERVER ]] || skip "wine is not installed"
 require_tools Xvfb xdotool xwd cmp awk timeout
-[[ -n $WINESERVER ]] || skip "wineserver is not installed"
 
 # --- The module itself: WndProc its only export, only system DLLs imported ----
 OBJDUMP=$(command -v x86_64-w64-mingw32-objdump || command -v objdump || true)
@@ -36,10 +31,7 @@ else
 fi
 
 stop_wine() {
-  if [[ -d $WINEPREFIX ]]; then
-    "$WINESERVER" -k 2>/dev/null || true
-    timeout 20 "$WINESERVER" -w 2>/dev/null || true
-  fi
+  [[ ! -d $WINEPREFIX ]] || { "$WINESERVER" -k && timeout 20 "$WINESERVER" -w; } 2>/dev/null
   rm -rf "$WINEPREFIX"
 }
 export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all
@@ -75,10 +67,7 @@ answer_dialog() {
 no_window() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 
 # press KEY...: the keys (X key names), one after another, to the program's window.
-press() {
-  xdotool windowfocus --sync "$MAIN"
-  xdotool key --delay 40 "$@"
-}
+press() { xdotool windowfocus --sync "$MAIN" && xdotool key --delay 40 "$@"; }
 
 # run_direct DIR: tesselle.exe in DIR; direct_status then waits up to 30 s for
 # its end and puts its exit status in STATUS.
@@ -101,7 +90,6 @@ refused() {
   direct_status
   [[ $STATUS -eq 1 ]] && grep -qF "tesselle: $2" "$1/stderr" ||
     fail "expected status 1 and '$2'; tesselle.exe exits $STATUS with: $(cat "$1/stderr")"
-  echo "status 1, '$(grep '^tesselle:' "$1/stderr")'"
 }
 
 # step NAME KEY...: the keys pressed in the program; the screen comes to show,
@@ -120,16 +108,12 @@ step() {
 expect_screen() { expect_picture 30 "$WORK/$1/expected.png" --cursor; }
 
 # expect_file PATH NAME: PATH comes to hold the set of step NAME.
-files_equal() { [[ -f $1 ]] && cmp -s "$1" "$2"; }
 expect_file() {
-  until_true 20 files_equal "$1" "$WORK/$2/Areas.out" ||
-    fail "$(basename "$1") is not, byte for byte, the headless run's save after '$2'"
-  echo "$(basename "$1") is the headless run's save after '$2'"
+  until_true 20 cmp -s "$1" "$WORK/$2/Areas.out" || fail "$1 is not, byte for byte, the headless save after '$2'"
 }
 
 # --- Failures at start-up end with status 1 and one report line ----------------
-mkdir "$WORK/bare"
-cp "$EXE" "$WORK/bare/"
+mkdir "$WORK/bare" && cp "$EXE" "$WORK/bare/"
 refused "$WORK/bare" "cannot read Cells.dap: "
 short=$(new_run_dir short "$EXE")
 head -c 1000 "$DATA/Areas.out" >"$short/Short.out"
@@ -153,18 +137,16 @@ expect_file "$run/Areas.out" wordmap
 step back Escape
 
 # A failed save shows the message box; the screen comes back after it.
-rm "$run/Areas.out"
-mkdir "$run/Areas.out"
+rm "$run/Areas.out" && mkdir "$run/Areas.out"
 press F3
 box_shown() {
-  BOX=$(xdotool search --onlyvisible --name '^Tesselle v1\.0$' 2>/dev/null | grep -vx "$MAIN" | head -n 1)
+  BOX=$(xdotool search --onlyvisible --name '^Tesselle v1\.0$' 2>/dev/null | grep -vx "$MAIN" | head -n 1) || true
   [[ -n $BOX ]]
 }
 until_true 20 box_shown || fail "a failed save shows no message box"
 grep -qF "tesselle: cannot save $(winpath "$run/Areas.out"): " "$run/stderr" ||
   fail "no report line of the failed save: $(cat "$run/stderr")"
-xdotool windowfocus --sync "$BOX"
-xdotool key Return
+xdotool windowfocus --sync "$BOX" key Return
 until_true 20 no_window "$BOX" || fail "the message box does not close on Enter"
 expect_screen back
 rmdir "$run/Areas.out"
@@ -195,8 +177,7 @@ echo "Alt+F4: exit status 96 (SC_CLOSE)"
 closing=$(new_run_dir closing "$EXE")
 run_direct "$closing"
 dialog=$(wait_for_window Open) || fail "no open dialog"
-xdotool windowfocus --sync "$dialog"
-xdotool key Escape
+xdotool windowfocus --sync "$dialog" key Escape
 MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || fail "the program's window does not show after a cancelled open"
 press alt+F4
 direct_status

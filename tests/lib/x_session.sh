@@ -1,9 +1,7 @@
 # shellcheck shell=bash
-# The runner the smoke tests share: arguments, failing and skipping, a scratch
-# folder WORK and the end of the processes started, Xvfb, openbox, the
-# program's window (WINDOW, or "root" for the whole screen) and its captures
-# compared by picture-compare with the headless front end's pictures.
-# Sourced under `set -euo pipefail`; smoke_begin comes first.
+# The runner the smoke tests share (sourced under `set -euo pipefail`): a
+# scratch folder WORK, Xvfb, openbox, the program's window (WINDOW, or "root")
+# and its captures against the headless front end's pictures.
 
 XVFB_PID="" WM_PID="" APP_PID="" WINDOW=""
 AREA_SET_SIZE=214016
@@ -22,10 +20,8 @@ until_true() {
   done
 }
 
-# smoke_begin NAME PROGRAM HEADLESS DATA_DIR PICTURE_COMPARE: absolute paths, a
-# fresh WORK, and on every exit (a runner's TERM too) $SESSION_BEFORE_CLEANUP,
-# the end of our processes and WORK removed, unless SESSION_KEEP_ON_FAIL=1 and
-# the test failed.
+# smoke_begin NAME PROGRAM HEADLESS DATA_DIR PICTURE_COMPARE: a fresh WORK; on any exit
+# $SESSION_BEFORE_CLEANUP, our processes ended, WORK removed (SESSION_KEEP_ON_FAIL=1 keeps it).
 smoke_begin() {
   (($# == 5)) || { echo "usage: $0 PROGRAM TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE" >&2 && exit 2; }
   PROGRAM=$(realpath "$2") HEADLESS=$(realpath "$3") DATA=$(realpath "$4") COMPARE=$(realpath "$5")
