@@ -10,6 +10,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
+#include "shell/shown_screen.h"
 
 std::uint32_t AnimationTick;
 
@@ -38,7 +39,9 @@ void RunAnimationPreview() {
   ClearScreen();
   TakeSnapshot();
   DrawPreviewArea();
+  ScreenShown = ShownScreen::Preview;
   PreviewLoop();
+  ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
 }
 

@@ -2,6 +2,10 @@
 // and the save command with its Save As road.
 #pragma once
 
-void LoadDataFiles();
+// True when an area set was read; false for a new, empty one.
+bool LoadDataFiles();
 void BuildIdLayers();
-void SaveAreaSet();
+// F3: true when the set was written. SaveChanges is the same save without
+// the Shift road to Save As, for the question before closing.
+bool SaveAreaSet();
+bool SaveChanges();

@@ -9,6 +9,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
+#include "shell/shown_screen.h"
 
 namespace {
 
@@ -22,7 +23,9 @@ void ShowHelpPage() {
   SaveScreen(ScreenStore);
   ClearScreen();
   DrawHelpText();
+  ScreenShown = ShownScreen::HelpPage;
   HelpPageLoop();
+  ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
 }
 
@@ -58,6 +61,7 @@ void HelpPageLoop() {
       DispatchProgramMessage();
     }
     WaitFrame();
+    WatchDisplay();
     if (ProgramState.running == 0) return;
   }
 }

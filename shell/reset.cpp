@@ -8,6 +8,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map.h"
 
 void ResetProgram() {
@@ -22,4 +23,5 @@ void ResetProgram() {
   for (std::uint8_t& pixel : CursorBackground) pixel = 0;
   AnimationTick = 0;
   ResetWordMap();
+  ScreenShown = ShownScreen::AreaEditor;
 }

@@ -96,6 +96,15 @@ answer_dialog() {
   until_true 20 no_window "$dialog" || fail "the '$1' dialog stays open"
 }
 
+# dismiss_box WHAT: the message box of a start-up failure shows; Enter closes it.
+dismiss_box() {
+  local box
+  box=$(wait_for_window 'Tesselle v1\.0' 30) || true
+  [[ -n $box ]] || fail "$1 shows no message box"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+}
+
 no_window() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
@@ -200,6 +209,7 @@ bare="$WORK/bare"
 mkdir -p "$bare"
 cp "$EXE" "$bare/tesselle.exe"
 run_direct "$bare"
+dismiss_box "a missing Cells.dap"
 direct_status
 [[ $STATUS -eq 1 ]] || fail "without Cells.dap tesselle.exe exits $STATUS, not 1"
 grep -q "^tesselle: cannot read Cells.dap: " "$bare/stderr" ||
@@ -210,6 +220,7 @@ short=$(new_exe_dir short)
 head -c 1000 "$DATA/Areas.out" >"$short/Short.out"
 run_direct "$short"
 answer_dialog Open "$(winpath "$short/Short.out")"
+dismiss_box "a short area set"
 direct_status
 [[ $STATUS -eq 1 ]] || fail "with a short area set tesselle.exe exits $STATUS, not 1"
 grep -qF "tesselle: $(winpath "$short/Short.out") is not an area set: 1000 bytes, an area set has exactly 214016" \
@@ -308,6 +319,7 @@ timeout 120 "$WINE" regedit /S "$(winpath "$WORK/desktop.reg")" || fail "regedit
 closing=$(new_exe_dir closing)
 run_direct "$closing"
 answer_dialog Open "$(winpath "$closing/Nothing.out")" # a missing file is refused...
+dismiss_box "a missing area set"
 direct_status
 [[ $STATUS -eq 1 ]] || fail "a missing area set exits $STATUS, not 1"
 run_direct "$closing"
@@ -317,7 +329,12 @@ xdotool windowfocus --sync "$dialog"
 xdotool key Escape # ...and a cancel makes a new, empty set
 MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || true
 [[ -n $MAIN ]] || fail "the program's window does not show in the named desktop"
+# An unsaved change makes Alt+F4 ask first; Enter takes its default, No.
+press TAB RIGHT SPACE TAB SPACE
 press alt+F4
+until_true 20 box_shown || fail "Alt+F4 with an unsaved change asks nothing"
+xdotool windowfocus --sync "$BOX"
+xdotool key Return
 direct_status
 [[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$closing/stderr")"
 echo "Alt+F4: exit status 96 (SC_CLOSE)"

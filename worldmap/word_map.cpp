@@ -8,6 +8,7 @@
 #include "files/data_files.h"
 #include "shell/display.h"
 #include "shell/program.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"
 
@@ -81,7 +82,9 @@ void RunWordMap() {
   ClearScreen();
   DrawMapWindow();
   DrawAreaPicker();
+  ScreenShown = ShownScreen::WordMap;
   WordMapLoop();
+  ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
 }
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int CursorPreviewX = 0, CursorPreviewY = 100;
 constexpr int MaskWidth = 16, MaskHeight = 10;  // drawn doubled over the slot
 
 // Map window: the grid entry under the cursor. Area picker: the count of the

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+// Where the preview of the area under the cursor stands.
+constexpr int CursorPreviewX = 0, CursorPreviewY = 100;
+
 // The 32 x 20 thumbnail and the 128 x 80 preview of an area, top left at
 // screen (x, y).
 void DrawAreaThumbnail(std::uint8_t area, int x, int y);
