@@ -75,13 +75,13 @@ std::int32_t TryLockFrame() {
       }
       continue;
     }
+    // Destroying the window ends the exclusive mode and loses the surface
+    // for good: that is the close road, not a failure of the display.
+    if (ProgramState.running == 0) ExitProgram();
     if (ModeAway(restored)) {
       DisplayDevice.modeAway = true;
       return DDERR_WRONGMODE;
     }
-    // Destroying the window ends the exclusive mode and loses the surface
-    // for good: that is the close road, not a failure of the display.
-    if (ProgramState.running == 0) ExitProgram();
     FailDisplay("cannot restore the lost display surface");
   }
 }
