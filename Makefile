@@ -33,7 +33,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	cd demo && ../$(BUILD)/tesselle Areas.out
+	cd $(BUILD)/demo && ../tesselle Areas.out
 
 # The whole suite, then again under AddressSanitizer and UBSan (the desktop
 # smoke test and the benchmark run are left to the plain build).
@@ -58,7 +58,7 @@ clean:
 # compares with the headless front end, so it builds that and the demo data too.
 WIN_BUILD ?= build-win
 WIN_PACKAGES := cmake make g++-mingw-w64-x86-64
-WIN_TEST_PACKAGES := wine wine64 xvfb xdotool imagemagick
+WIN_TEST_PACKAGES := wine wine64 xvfb xdotool x11-apps
 
 .PHONY: windows test-windows
 
@@ -73,5 +73,6 @@ test-windows: windows
 	@$(MAKE) --no-print-directory deps
 	@$(call install_missing,$(WIN_TEST_PACKAGES))
 	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
-	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data
-	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless demo
+	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data picture-compare
+	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless $(BUILD)/demo \
+	  $(BUILD)/tests/picture-compare

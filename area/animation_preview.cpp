@@ -9,7 +9,7 @@
 #include "draw/screen.h"
 #include "files/area_set.h"
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 #include "shell/shown_screen.h"
 
 std::uint32_t AnimationTick;
@@ -32,32 +32,16 @@ std::uint8_t* PreviewSlot() {
   return PreviewSnapshot + AreaRecordSize * static_cast<std::size_t>(AreaEditorState.currentArea);
 }
 
-}  // namespace
-
-void RunAnimationPreview() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  TakeSnapshot();
-  DrawPreviewArea();
-  ScreenShown = ShownScreen::Preview;
-  PreviewLoop();
-  ScreenShown = ShownScreen::AreaEditor;
-  RestoreScreen(ScreenStore);
-}
-
+// Copies the stored slots, the cell bitmaps and the cell-id table into the
+// PreviewSnapshot.
 void TakeSnapshot() {
   std::memcpy(PreviewSnapshot, AreaSetImage, PreviewSnapshotSize);
   std::memcpy(PreviewSnapshot + SnapshotBitmapsOffset, CellBank, SnapshotBitmapsSize);
   std::memcpy(PreviewSnapshot + SnapshotIdTableOffset, CellIdTable, CellIdTableSize);
 }
 
-void DrawPreviewArea() {
-  LockFrame();
-  const std::uint8_t* slot = PreviewSlot();
-  for (std::uint32_t i = 0; i < AreaCells; ++i) DrawPreviewCell(slot[i], i);
-  UnlockFrame();
-}
-
+// Draws one cell bitmap of the snapshot at a preview position (0..159); the
+// frame must be locked.
 void DrawPreviewCell(std::uint32_t cell, std::uint32_t position) {
   const std::uint8_t* bitmap = PreviewSnapshot + SnapshotBitmapsOffset + CellBytes * cell;
   int left = PreviewLeft + CellSide * static_cast<int>(position % 16);
@@ -66,22 +50,16 @@ void DrawPreviewCell(std::uint32_t cell, std::uint32_t position) {
     std::memcpy(FramePixel(left, top + row), bitmap + CellSide * row, CellSide);
 }
 
-void PreviewLoop() {
-  for (;;) {
-    if (PeekProgramMessage()) {
-      const OsMessage& message = ProgramState.message;
-      if (message.message == WM_QUIT) ExitProgram();
-      if (message.message != WM_KEYDOWN) DispatchProgramMessage();
-      // Any message carrying Esc ends the preview: the key's press or its
-      // release.
-      if (message.wParam == VK_ESCAPE) return;
-    }
-    WaitFrame();
-    AdvanceAnimation();
-    if (ProgramState.running == 0) FatalExit();
-  }
+// Draws the current area's slot of the snapshot, every cell.
+void DrawPreviewArea() {
+  LockFrame();
+  const std::uint8_t* slot = PreviewSlot();
+  for (std::uint32_t i = 0; i < AreaCells; ++i) DrawPreviewCell(slot[i], i);
+  UnlockFrame();
 }
 
+// One turn's tick; every AnimationPeriod-th turn moves each animated cell one
+// link along its chain and draws it.
 void AdvanceAnimation() {
   LockFrame();
   AnimationTick += 1;
@@ -97,4 +75,34 @@ void AdvanceAnimation() {
     }
   }
   UnlockFrame();
+}
+
+// Runs until Esc; WM_QUIT and a cleared running flag end the program here.
+void PreviewLoop() {
+  for (;;) {
+    // Any message carrying Esc ends the preview: the key's press or its
+    // release.
+    if (TakeTurnMessage() != TurnMessage::None && ProgramState.message.wParam == VK_ESCAPE) return;
+    WaitFrame();
+    AdvanceAnimation();
+    if (ProgramState.running == 0) FatalExit();
+  }
+}
+
+}  // namespace
+
+void RedrawPreview() {
+  ClearScreen();
+  DrawPreviewArea();
+}
+
+void RunAnimationPreview() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  TakeSnapshot();
+  DrawPreviewArea();
+  ScreenShown = ShownScreen::Preview;
+  PreviewLoop();
+  ScreenShown = ShownScreen::AreaEditor;
+  RestoreScreen(ScreenStore);
 }

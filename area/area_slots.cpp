@@ -6,7 +6,6 @@
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "draw/number.h"
 #include "files/area_set.h"
 
 EditGridRecord EditGrid;

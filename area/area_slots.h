@@ -4,12 +4,14 @@
 
 #include <cstdint>
 
+#include "files/area_set.h"
+
 struct EditGridRecord {
-  std::uint8_t displayLayer[160];   // what the editor window shows
-  std::uint8_t idLayer[160];        // follows the display layer: one AreaRecord shape
-  std::uint8_t backupGrid[320];     // the area cleared by the last Delete
-  std::uint8_t clipboardGrid[320];  // the area as the last block copy saw it
-  std::uint8_t cellLayer[160];      // the area as edited
+  std::uint8_t displayLayer[AreaCells];        // what the editor window shows
+  std::uint8_t idLayer[AreaCells];             // follows the display layer: one AreaRecord shape
+  std::uint8_t backupGrid[AreaRecordSize];     // the area cleared by the last Delete
+  std::uint8_t clipboardGrid[AreaRecordSize];  // the area as the last block copy saw it
+  std::uint8_t cellLayer[AreaCells];           // the area as edited
 };
 
 extern EditGridRecord EditGrid;

@@ -9,6 +9,7 @@
 #include "area/area_slots.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "files/area_set.h"
 
 BlockStateRecord BlockState;
 
@@ -16,7 +17,7 @@ void StartBlock() {
   BlockState.code = BlockSelecting;
   BlockState.live.x1 = AreaEditorState.cursorX;
   BlockState.live.y1 = AreaEditorState.cursorY;
-  BlockState.blinkFlag = 1;
+  BlockState.blinking = true;
 }
 
 void ExtendBlock() {
@@ -26,28 +27,28 @@ void ExtendBlock() {
 }
 
 void EndBlock() {
-  BlockState.blinkFlag = 0;
+  BlockState.blinking = false;
   if (BlockState.code != BlockAreaLoaded) BlockState.stored = BlockState.live;
-  BlockState.live = {0, 0, 0, 0};
+  BlockState.live = {};
 }
 
 void ClearBlockSelection() {
   BlockState.code = BlockIdle;
-  BlockState.blinkFlag = 0;
-  BlockState.live = {0, 0, 0, 0};
+  BlockState.blinking = false;
+  BlockState.live = {};
 }
 
 void CopyBlock() {
-  BlockState.clipboardFlag = 1;
-  std::memcpy(EditGrid.clipboardGrid, EditGrid.cellLayer, 160);
-  std::memcpy(EditGrid.clipboardGrid + 160, EditGrid.idLayer, 160);
+  BlockState.hasCopy = true;
+  std::memcpy(EditGrid.clipboardGrid, EditGrid.cellLayer, AreaCells);
+  std::memcpy(EditGrid.clipboardGrid + AreaCells, EditGrid.idLayer, AreaCells);
   EndBlock();
   // A copy ends the marking: the next Shift+arrow starts a fresh block.
   if (BlockState.code == BlockSelecting) BlockState.code = BlockIdle;
 }
 
 void PasteBlock() {
-  if (BlockState.clipboardFlag == 0) return;
+  if (!BlockState.hasCopy) return;
   BlockState.code = BlockIdle;
   BlockCorners& block = BlockState.stored;
   if (block.x2 <= block.x1) std::swap(block.x1, block.x2);
@@ -55,23 +56,23 @@ void PasteBlock() {
   std::int32_t cursorX = AreaEditorState.cursorX;
   std::int32_t cursorY = AreaEditorState.cursorY;
   std::int32_t h = block.y2 - block.y1 + 1;
-  if (cursorY + h > 10) h = 10 - cursorY;
+  if (cursorY + h > AreaRows) h = AreaRows - cursorY;
   std::int32_t w = block.x2 - block.x1 + 1;
-  if (cursorX + w > 16) w = 16 - cursorX;
+  if (cursorX + w > AreaColumns) w = AreaColumns - cursorX;
   for (std::int32_t j = 0; j < h; ++j) {
     for (std::int32_t i = 0; i < w; ++i) {
-      std::int32_t s = 16 * (block.y1 + j) + block.x1 + i;
-      std::int32_t t = 16 * (cursorY + j) + cursorX + i;
+      int s = GridIndex(block.x1 + i, block.y1 + j);
+      int t = GridIndex(cursorX + i, cursorY + j);
       EditGrid.displayLayer[t] = EditGrid.clipboardGrid[s];
       EditGrid.cellLayer[t] = EditGrid.clipboardGrid[s];
-      EditGrid.idLayer[t] = EditGrid.clipboardGrid[160 + s];
+      EditGrid.idLayer[t] = EditGrid.clipboardGrid[AreaCells + s];
     }
   }
   DrawEditorWindow();
 }
 
 void ResetBlockAfterLoad() {
-  if (BlockState.clipboardFlag == 1) {
+  if (BlockState.hasCopy) {
     EndBlock();
   } else {
     ClearBlockSelection();
@@ -79,8 +80,8 @@ void ResetBlockAfterLoad() {
 }
 
 void BlinkBlock() {
-  if (BlockState.blinkFlag == 1) {
-    std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, 160);
+  if (BlockState.blinking) {
+    std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, AreaCells);
     std::int32_t phaseBefore = BlockState.blinkPhase;
     BlockState.blinkCounter = (BlockState.blinkCounter + 1) % 8;
     if (BlockState.blinkCounter == 0) BlockState.blinkPhase ^= 1;
@@ -89,13 +90,13 @@ void BlinkBlock() {
     std::int32_t top = std::min(live.y1, live.y2), bottom = std::max(live.y1, live.y2);
     for (std::int32_t y = top; y <= bottom; ++y)
       for (std::int32_t x = left; x <= right; ++x)
-        EditGrid.displayLayer[16 * y + x] =
-            BlockState.blinkPhase == 1 ? 0 : EditGrid.cellLayer[16 * y + x];
+        EditGrid.displayLayer[GridIndex(x, y)] =
+            BlockState.blinkPhase == 1 ? 0 : EditGrid.cellLayer[GridIndex(x, y)];
     if (BlockState.blinkPhase != phaseBefore) DrawEditorWindow();
   } else if (BlockState.blinkPhase == 1) {
     BlockState.blinkPhase = 0;
     BlockState.blinkCounter = 0;
-    std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, 160);
+    std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, AreaCells);
     DrawEditorWindow();
   }
 }

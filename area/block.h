@@ -4,18 +4,20 @@
 
 #include <cstdint>
 
-constexpr std::int32_t BlockIdle = 0;
-constexpr std::int32_t BlockSelecting = 2;
-constexpr std::int32_t BlockAreaLoaded = 4;  // an area was loaded while a copy exists
+enum BlockMode {
+  BlockIdle,
+  BlockSelecting,
+  BlockAreaLoaded,  // an area was loaded while a copy exists
+};
 
 struct BlockCorners {
   std::int32_t x1, y1, x2, y2;
 };
 
 struct BlockStateRecord {
-  std::int32_t blinkFlag;
-  std::int32_t code;
-  std::int32_t clipboardFlag;
+  bool blinking;
+  BlockMode code;
+  bool hasCopy;               // 'C' has taken a snapshot that 'V' can paste from
   std::int32_t blinkPhase;    // 1 while the block shows cell 0
   std::int32_t blinkCounter;  // 0..7
   BlockCorners live;          // anchor, then end corner; not ordered

@@ -5,12 +5,12 @@
 #include "area/animation_preview.h"
 #include "area/area_slots.h"
 #include "area/block.h"
+#include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "draw/cursor.h"
 #include "files/data_files.h"
 #include "shell/help_page.h"
-#include "shell/program.h"
+#include "shell/services.h"
 #include "worldmap/word_map.h"
 
 namespace {
@@ -25,7 +25,7 @@ void SettleBlockForArrow() {
     if (BlockState.code != BlockSelecting) StartBlock();
   } else {
     BlockState.code = BlockIdle;
-    BlockState.blinkFlag = 0;
+    BlockState.blinking = false;
   }
 }
 
@@ -83,7 +83,10 @@ void FirstGroup(OsWParam key) {
     case VK_ADD: NextArea(); break;
     case VK_SUBTRACT: PreviousArea(); break;
     case VK_F2: StoreArea(); break;
-    case VK_F3: SaveAreaSet(); break;
+    case VK_F3:
+      StoreArea();
+      SaveAreaSet();
+      break;
     case VK_INSERT: InsertArea(); break;
     case VK_DELETE: DeleteArea(); break;
     case VK_F4: RunAnimationPreview(); break;
@@ -123,8 +126,7 @@ void HandleAreaEditorKey(OsWParam wParam) {
 
 void SwitchAreaEditorWindow() {
   ClearBlockSelection();
-  AreaEditorState.previousX = AreaEditorState.cursorX;
-  AreaEditorState.previousY = AreaEditorState.cursorY;
+  RememberCursor();
   EraseCursor();
   std::int32_t active = AreaEditorState.activeWindow;
   AreaEditorState.savedCursor[active] = {AreaEditorState.cursorX, AreaEditorState.cursorY};

@@ -4,17 +4,15 @@
 namespace {
 
 constexpr ViewWindow AreaEditorWindows[2] = {
-    {64, 32, 16, 10},  // editor window: x 64..575, y 32..351
-    {0, 384, 20, 3},   // selector window: x 0..639, y 384..479
+    {.originX = 64, .originY = 32, .width = 16, .height = 10},  // x 64..575, y 32..351
+    {.originX = 0, .originY = 384, .width = 20, .height = 3},   // x 0..639, y 384..479
 };
+
+constexpr AreaEditorStateRecord StartState = {
+    .windows = {AreaEditorWindows[EditorWindow], AreaEditorWindows[SelectorWindow]}};
 
 }  // namespace
 
-AreaEditorStateRecord AreaEditorState = {0, 0, 0, 0, {{0, 0}, {0, 0}},
-                                         0, 0, 0, 0, {AreaEditorWindows[0], AreaEditorWindows[1]}};
+AreaEditorStateRecord AreaEditorState = StartState;
 
-void ResetAreaEditorState() {
-  AreaEditorState = {};
-  AreaEditorState.windows[0] = AreaEditorWindows[0];
-  AreaEditorState.windows[1] = AreaEditorWindows[1];
-}
+void ResetAreaEditorState() { AreaEditorState = StartState; }

@@ -5,12 +5,7 @@
 
 #include <cstdint>
 
-struct ViewWindow {
-  std::uint32_t originX;  // screen pixels
-  std::uint32_t originY;
-  std::uint32_t width;  // positions
-  std::uint32_t height;
-};
+#include "draw/view_window.h"
 
 constexpr std::int32_t EditorWindow = 0;
 constexpr std::int32_t SelectorWindow = 1;
@@ -20,14 +15,14 @@ struct CursorPosition {
 };
 
 struct AreaEditorStateRecord {
-  std::int32_t cursorX, cursorY;
-  std::int32_t previousX, previousY;
-  CursorPosition savedCursor[2];
-  std::int32_t selectedCell;
-  std::int32_t selectorScrollRow;  // 0..10
-  std::int32_t activeWindow;
-  std::int32_t currentArea;  // 0..254
-  ViewWindow windows[2];
+  std::int32_t cursorX{}, cursorY{};
+  std::int32_t previousX{}, previousY{};
+  CursorPosition savedCursor[2]{};
+  std::int32_t selectedCell{};
+  std::int32_t selectorScrollRow{};  // 0..10
+  std::int32_t activeWindow{};
+  std::int32_t currentArea{};  // 0..254
+  ViewWindow windows[2]{};
 };
 
 extern AreaEditorStateRecord AreaEditorState;

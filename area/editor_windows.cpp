@@ -5,22 +5,16 @@
 #include <cstring>
 
 #include "area/area_slots.h"
+#include "area/editor_cursor.h"
 #include "area/editor_state.h"
-#include "draw/cursor.h"
 #include "draw/doubling.h"
+#include "draw/number.h"
 #include "files/area_set.h"
 #include "shell/display.h"
 
 namespace {
 
-// Every window redraw may paint over the cursor: take its background afresh.
-void RefreshCursorCapture() {
-  AreaEditorState.previousX = AreaEditorState.cursorX;
-  AreaEditorState.previousY = AreaEditorState.cursorY;
-  CaptureCursorBackground();
-}
-
-int CursorIndex() { return 16 * AreaEditorState.cursorY + AreaEditorState.cursorX; }
+int CursorIndex() { return GridIndex(AreaEditorState.cursorX, AreaEditorState.cursorY); }
 
 }  // namespace
 
@@ -33,10 +27,11 @@ void DrawEditorWindow() {
   LockFrame();
   for (std::uint32_t y = 0; y < window.height; ++y)
     for (std::uint32_t x = 0; x < window.width; ++x)
-      DrawCell(EditGrid.displayLayer[16 * y + x], static_cast<int>(window.originX + 32 * x),
+      DrawCell(EditGrid.displayLayer[GridIndex(static_cast<int>(x), static_cast<int>(y))],
+               static_cast<int>(window.originX + 32 * x),
                static_cast<int>(window.originY + 32 * y));
   UnlockFrame();
-  RefreshCursorCapture();
+  RetakeCursorBackground();
 }
 
 void DrawSelectorWindow() {
@@ -57,7 +52,7 @@ void DrawSelectorWindow() {
     }
   }
   UnlockFrame();
-  RefreshCursorCapture();
+  RetakeCursorBackground();
 }
 
 void DrawSelectedCellPreview() {
@@ -66,11 +61,10 @@ void DrawSelectedCellPreview() {
   UnlockFrame();
 }
 
-void PaintEditorCursorBackground() {
-  if (AreaEditorState.activeWindow != EditorWindow) return;
-  std::uint8_t cell =
-      EditGrid.displayLayer[16 * AreaEditorState.previousY + AreaEditorState.previousX];
-  DrawDoubled(CursorBackground, 32, CellBank + CellBytes * cell, 16, 16, 16);
+void DrawAreaNumber() {
+  LockFrame();
+  DrawNumber(static_cast<std::uint32_t>(AreaEditorState.currentArea), FramePixel(192, 360));
+  UnlockFrame();
 }
 
 void PlaceSelectedCell() {

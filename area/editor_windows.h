@@ -11,7 +11,8 @@ void DrawCell(std::uint32_t cell, int x, int y);
 void DrawEditorWindow();
 void DrawSelectorWindow();
 void DrawSelectedCellPreview();
-void PaintEditorCursorBackground();
+// The current area's number, three digits under the editor window.
+void DrawAreaNumber();
 void PlaceSelectedCell();
 void SelectBankCell();
 void GetCellUnderCursor();

@@ -11,7 +11,7 @@ namespace {
 // wrap it.
 void BlinkTurns(benchmark::State& state, std::int32_t counterBefore) {
   WithProgramRunning([&] {
-    BlockState.blinkFlag = 1;
+    BlockState.blinking = true;
     BlockState.code = BlockSelecting;
     BlockState.live = {2, 2, 6, 4};
     for (auto _ : state) {

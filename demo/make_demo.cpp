@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -21,39 +23,32 @@
 #include <utility>
 #include <vector>
 
+#include "files/area_set.h"
+#include "files/file_io.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using Byte = std::uint8_t;
 
 // ---------------------------------------------------------------------------------------------
-// File layout.
+// File layout: the program's own (files/area_set.h), and the counts the
+// drawing works with as ints.
 
-constexpr int kSide = 16;  // a cell is kSide x kSide pixels
-constexpr int kCellBytes = kSide * kSide;
-constexpr int kCellCount = 256;
-constexpr int kPaletteBytes = 256 * 3;
-constexpr std::size_t kBitmapBytes = std::size_t{kCellCount} * kCellBytes;  // 0x10000
-constexpr std::size_t kBankBytes = kBitmapBytes + kPaletteBytes;            // Cells.dap
-
-constexpr int kAreaCols = 16;
-constexpr int kAreaRows = 10;
-constexpr int kAreaCells = kAreaCols * kAreaRows;
-constexpr int kAreaRecordBytes = 2 * kAreaCells;  // cell numbers, then their ids
-constexpr int kAreaCount = 256;
-constexpr int kMapSide = 256;
-
-constexpr std::size_t kSetBankAt = std::size_t{kAreaCount} * kAreaRecordBytes;
-constexpr std::size_t kSetIdsAt = kSetBankAt + kBankBytes;
-constexpr std::size_t kSetMapAt = kSetIdsAt + kCellCount;
-constexpr std::size_t kSetBytes = kSetMapAt + std::size_t{kMapSide} * kMapSide;
-static_assert(kBankBytes == 66304);
-static_assert(kSetBankAt == 0x14000 && kSetIdsAt == 0x24300 && kSetMapAt == 0x24400);
-static_assert(kSetBytes == 0x34400);
+constexpr int Side = 16;  // a cell is Side x Side pixels
+constexpr int CellPixels = Side * Side;
+constexpr int CellCount = 256;
+constexpr int PaletteBytes = 256 * 3;
+constexpr int GridCells = AreaColumns * AreaRows;
+constexpr int AreaCount = 256;
+constexpr int MapSide = 256;
+static_assert(CellPixels == CellBytes && CellBytes * CellCount + PaletteBytes == CellBankUsedSize);
+static_assert(GridCells == AreaCells && 2 * AreaCells == AreaRecordSize);
+static_assert(AreaSetIdCopyOffset + CellIdTableSize + MapSide * MapSide == AreaSetSize);
 
 // Animation frames linked by an id must differ in at least this many pixels, so the preview shows
 // real movement rather than a flicker of single pixels.
-constexpr int kMinFrameChange = 12;
+constexpr int MinFrameChange = 12;
 
 [[noreturn]] void Fail(const std::string& reason) {
   std::fprintf(stderr, "make-demo: %s\n", reason.c_str());
@@ -110,36 +105,36 @@ struct Rgb {
 };
 
 // Fixed colours used by the editor itself and accents.
-constexpr int kBlack = 0;
-constexpr int kWhite = 15;    // lines of the user interface
-constexpr int kHelpInk = 25;  // help text
-constexpr int kPanel = 16;    // 16..24: dark blue-greys for panels
+constexpr int Black = 0;
+constexpr int White = 15;    // lines of the user interface
+constexpr int HelpInk = 25;  // help text
+constexpr int Panel = 16;    // 16..24: dark blue-greys for panels
 // Ramps, darkest first.
-constexpr int kGreen = 32;   // 32 shades of grass and leaves
-constexpr int kEarth = 64;   // 32 shades of soil
-constexpr int kSand = 96;    // 16
-constexpr int kWater = 112;  // 32
-constexpr int kFire = 144;   // 32: dark red through orange and yellow to near white
-constexpr int kStone = 176;  // 32
-constexpr int kBrick = 208;  // 16
-constexpr int kWood = 224;   // 16
+constexpr int Green = 32;       // 32 shades of grass and leaves
+constexpr int Earth = 64;       // 32 shades of soil
+constexpr int SandShades = 96;  // 16
+constexpr int Water = 112;      // 32
+constexpr int Fire = 144;       // 32: dark red through orange and yellow to near white
+constexpr int Stone = 176;      // 32
+constexpr int Brick = 208;      // 16
+constexpr int Wood = 224;       // 16
 // Single colours for flowers, canvas, smoke and the like.
-constexpr int kRose = 240;
-constexpr int kPink = 241;
-constexpr int kButter = 242;
-constexpr int kLavender = 243;
-constexpr int kPetal = 244;
-constexpr int kPlum = 245;
-constexpr int kNight = 246;
-constexpr int kCanvas = 247;
-constexpr int kCanvasShade = 248;
-constexpr int kMoss = 249;
-constexpr int kOlive = 250;
-constexpr int kSlate = 251;
-constexpr int kSmoke = 252;
-constexpr int kSmokeShade = 253;
-constexpr int kRust = 254;
-constexpr int kBone = 255;
+constexpr int Rose = 240;
+constexpr int Pink = 241;
+constexpr int Butter = 242;
+constexpr int Lavender = 243;
+constexpr int Petal = 244;
+constexpr int Plum = 245;
+constexpr int Night = 246;
+constexpr int Canvas = 247;
+constexpr int CanvasShade = 248;
+constexpr int Moss = 249;
+constexpr int Olive = 250;
+constexpr int Slate = 251;
+constexpr int Smoke = 252;
+constexpr int SmokeShade = 253;
+constexpr int Rust = 254;
+constexpr int Bone = 255;
 
 class Palette {
  public:
@@ -160,8 +155,8 @@ class Palette {
     }
   }
 
-  std::array<Byte, kPaletteBytes> Bytes() const {
-    std::array<Byte, kPaletteBytes> out{};
+  std::array<Byte, PaletteBytes> Bytes() const {
+    std::array<Byte, PaletteBytes> out{};
     for (int i = 0; i < 256; ++i) {
       const int c[3] = {rgb_[i].r, rgb_[i].g, rgb_[i].b};
       for (int k = 0; k < 3; ++k) {
@@ -180,33 +175,33 @@ Palette MakePalette() {
   Palette p;
   // 0 is black and 15 the bright white of the interface lines; between them greys and strong
   // accents that cursors can use on any background.
-  p.Set(kBlack, {0, 0, 0});
+  p.Set(Black, {0, 0, 0});
   const Rgb accents[14] = {{8, 8, 10},   {16, 16, 18}, {26, 26, 28}, {36, 36, 38}, {46, 46, 48},
                            {63, 16, 16}, {63, 40, 8},  {63, 60, 16}, {20, 60, 20}, {16, 52, 60},
                            {24, 32, 63}, {52, 24, 63}, {63, 32, 52}, {56, 56, 58}};
   for (int i = 0; i < 14; ++i) p.Set(1 + i, accents[i]);
-  p.Set(kWhite, {63, 63, 63});
-  p.Ramp(kPanel, 9, {{4, 4, 8}, {28, 30, 40}});
-  p.Set(kHelpInk, {60, 60, 52});
+  p.Set(White, {63, 63, 63});
+  p.Ramp(Panel, 9, {{4, 4, 8}, {28, 30, 40}});
+  p.Set(HelpInk, {60, 60, 52});
   p.Set(26, {63, 48, 32});
   p.Set(27, {40, 63, 40});
   p.Set(28, {40, 52, 63});
   p.Set(29, {63, 52, 20});
   p.Set(30, {48, 12, 12});
   p.Set(31, {12, 24, 12});
-  p.Ramp(kGreen, 32, {{2, 8, 3}, {8, 24, 6}, {20, 40, 10}, {36, 54, 18}, {52, 62, 36}});
-  p.Ramp(kEarth, 32, {{6, 4, 2}, {16, 10, 5}, {28, 19, 10}, {42, 30, 18}, {54, 44, 30}});
-  p.Ramp(kSand, 16, {{34, 28, 14}, {48, 42, 24}, {60, 56, 38}});
-  p.Ramp(kWater, 32, {{0, 3, 10}, {2, 10, 26}, {8, 22, 42}, {20, 38, 56}, {44, 56, 63}});
-  p.Ramp(kFire, 32, {{10, 0, 0}, {36, 4, 0}, {58, 20, 0}, {63, 40, 4}, {63, 58, 24}, {63, 63, 54}});
-  p.Ramp(kStone, 32, {{5, 5, 7}, {16, 16, 19}, {30, 30, 33}, {44, 44, 46}, {58, 58, 60}});
-  p.Ramp(kBrick, 16, {{14, 4, 3}, {30, 10, 6}, {44, 18, 12}, {56, 32, 24}});
-  p.Ramp(kWood, 16, {{12, 7, 3}, {26, 16, 8}, {40, 27, 14}, {54, 42, 26}});
+  p.Ramp(Green, 32, {{2, 8, 3}, {8, 24, 6}, {20, 40, 10}, {36, 54, 18}, {52, 62, 36}});
+  p.Ramp(Earth, 32, {{6, 4, 2}, {16, 10, 5}, {28, 19, 10}, {42, 30, 18}, {54, 44, 30}});
+  p.Ramp(SandShades, 16, {{34, 28, 14}, {48, 42, 24}, {60, 56, 38}});
+  p.Ramp(Water, 32, {{0, 3, 10}, {2, 10, 26}, {8, 22, 42}, {20, 38, 56}, {44, 56, 63}});
+  p.Ramp(Fire, 32, {{10, 0, 0}, {36, 4, 0}, {58, 20, 0}, {63, 40, 4}, {63, 58, 24}, {63, 63, 54}});
+  p.Ramp(Stone, 32, {{5, 5, 7}, {16, 16, 19}, {30, 30, 33}, {44, 44, 46}, {58, 58, 60}});
+  p.Ramp(Brick, 16, {{14, 4, 3}, {30, 10, 6}, {44, 18, 12}, {56, 32, 24}});
+  p.Ramp(Wood, 16, {{12, 7, 3}, {26, 16, 8}, {40, 27, 14}, {54, 42, 26}});
   const Rgb high[16] = {{60, 20, 28}, {63, 40, 48}, {63, 60, 20}, {40, 30, 60},
                         {60, 60, 63}, {50, 10, 40}, {8, 6, 14},   {58, 50, 36},
                         {44, 36, 24}, {30, 40, 20}, {44, 52, 20}, {24, 30, 34},
                         {44, 48, 52}, {30, 33, 37}, {52, 28, 14}, {62, 62, 58}};
-  for (int i = 0; i < 16; ++i) p.Set(kRose + i, high[i]);
+  for (int i = 0; i < 16; ++i) p.Set(Rose + i, high[i]);
   return p;
 }
 
@@ -214,32 +209,32 @@ Palette MakePalette() {
 // Cells.
 
 struct Tile {
-  std::array<Byte, kCellBytes> px{};
+  std::array<Byte, CellPixels> px{};
 
   void Set(int x, int y, int c) {
-    if (x >= 0 && x < kSide && y >= 0 && y < kSide) px[y * kSide + x] = static_cast<Byte>(c);
+    if (x >= 0 && x < Side && y >= 0 && y < Side) px[y * Side + x] = static_cast<Byte>(c);
   }
-  int Get(int x, int y) const { return px[y * kSide + x]; }
+  int Get(int x, int y) const { return px[y * Side + x]; }
 };
 
 template <typename F>
-Tile Paint(F colour_at) {
+Tile Paint(F colourAt) {
   Tile t;
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) t.Set(x, y, colour_at(x, y));
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) t.Set(x, y, colourAt(x, y));
   return t;
 }
 
 int Differences(const Tile& a, const Tile& b) {
   int n = 0;
-  for (int i = 0; i < kCellBytes; ++i) n += a.px[i] != b.px[i];
+  for (int i = 0; i < CellPixels; ++i) n += a.px[i] != b.px[i];
   return n;
 }
 
 class Bank {
  public:
   int Add(const Tile& t, std::string name) {
-    if (count_ >= kCellCount) Fail("more than 256 cells drawn (at " + name + ")");
+    if (count_ >= CellCount) Fail("more than 256 cells drawn (at " + name + ")");
     cells_[count_] = t;
     names_[count_] = std::move(name);
     return count_++;
@@ -263,9 +258,9 @@ class Bank {
                " (" + names_[b] + ") are identical");
   }
 
-  std::vector<Byte> BankBytes(const std::array<Byte, kPaletteBytes>& palette) const {
+  std::vector<Byte> BankBytes(const std::array<Byte, PaletteBytes>& palette) const {
     std::vector<Byte> out;
-    out.reserve(kBankBytes);
+    out.reserve(CellBankUsedSize);
     for (const Tile& t : cells_) out.insert(out.end(), t.px.begin(), t.px.end());
     out.insert(out.end(), palette.begin(), palette.end());
     return out;
@@ -283,40 +278,40 @@ class Bank {
       const bool last = i + 1 == f.size();
       if (last && !loop) continue;
       const int to = last ? f[0] : f[i + 1];
-      if (Differences(cells_[from], cells_[to]) < kMinFrameChange)
+      if (Differences(cells_[from], cells_[to]) < MinFrameChange)
         Fail("frames " + names_[from] + " and " + names_[to] + " hardly differ");
       ids_[from] = static_cast<Byte>(to);
     }
   }
 
-  std::array<Tile, kCellCount> cells_{};
-  std::array<Byte, kCellCount> ids_{};
-  std::array<std::string, kCellCount> names_{};
+  std::array<Tile, CellCount> cells_{};
+  std::array<Byte, CellCount> ids_{};
+  std::array<std::string, CellCount> names_{};
   int count_ = 0;
 };
 
 std::string Num(const char* name, int n) { return std::string(name) + " " + std::to_string(n); }
 
 // Sides and corners of a cell, as bits.
-constexpr int kN = 1, kE = 2, kS = 4, kW = 8;
-constexpr int kNE = 1, kSE = 2, kSW = 4, kNW = 8;
+constexpr int North = 1, East = 2, South = 4, West = 8;
+constexpr int NorthEast = 1, SouthEast = 2, SouthWest = 4, NorthWest = 8;
 
 // ---- ground ----------------------------------------------------------------------------------
 
 Tile PlainGround() {
   return Paint([](int x, int y) {
     const std::uint32_t h = Hash(1, x, y);
-    if (h % 13 == 0) return kEarth + 4;
-    if (h % 17 == 0) return kEarth + 6;
-    return kEarth + 5;
+    if (h % 13 == 0) return Earth + 4;
+    if (h % 17 == 0) return Earth + 6;
+    return Earth + 5;
   });
 }
 
 int GrassPixel(std::uint32_t seed, int x, int y) {
   const std::uint32_t h = Hash(seed, x, y);
-  if (h % 11 == 0) return kGreen + 9;
-  if (h % 23 == 0) return kGreen + 19;
-  return kGreen + 13 + Pick(h >> 4, 3);
+  if (h % 11 == 0) return Green + 9;
+  if (h % 23 == 0) return Green + 19;
+  return Green + 13 + Pick(h >> 4, 3);
 }
 
 Tile Grass(std::uint32_t seed) {
@@ -324,9 +319,9 @@ Tile Grass(std::uint32_t seed) {
   for (int i = 0; i < 7; ++i) {  // blades: a light stroke with a dark root
     const std::uint32_t h = Hash(seed, 100 + i);
     const int x = Pick(h, 16), y = 1 + Pick(h >> 8, 14);
-    t.Set(x, y - 1, kGreen + 18);
-    t.Set(x, y, kGreen + 21);
-    t.Set(x, y + 1, kGreen + 8);
+    t.Set(x, y - 1, Green + 18);
+    t.Set(x, y, Green + 21);
+    t.Set(x, y + 1, Green + 8);
   }
   return t;
 }
@@ -347,9 +342,9 @@ Tile Flowers(std::uint32_t seed, int petal, int heart) {
 
 int DirtPixel(std::uint32_t seed, int x, int y) {
   const std::uint32_t h = Hash(seed, x, y);
-  if (h % 9 == 0) return kEarth + 11;
-  if (h % 19 == 0) return kEarth + 20;
-  return kEarth + 14 + Pick(h >> 4, 3);
+  if (h % 9 == 0) return Earth + 11;
+  if (h % 19 == 0) return Earth + 20;
+  return Earth + 14 + Pick(h >> 4, 3);
 }
 
 Tile Dirt(std::uint32_t seed) {
@@ -357,51 +352,51 @@ Tile Dirt(std::uint32_t seed) {
   for (int i = 0; i < 3; ++i) {  // pebbles with a shadow
     const std::uint32_t h = Hash(seed, 300 + i);
     const int x = 1 + Pick(h, 13), y = 1 + Pick(h >> 8, 13);
-    t.Set(x, y, kStone + 20);
-    t.Set(x + 1, y, kStone + 16);
-    t.Set(x, y + 1, kEarth + 8);
-    t.Set(x + 1, y + 1, kEarth + 8);
+    t.Set(x, y, Stone + 20);
+    t.Set(x + 1, y, Stone + 16);
+    t.Set(x, y + 1, Earth + 8);
+    t.Set(x + 1, y + 1, Earth + 8);
   }
   return t;
 }
 
 int SandPixel(std::uint32_t seed, int x, int y) {
   const std::uint32_t h = Hash(seed, x, y);
-  if (h % 7 == 0) return kSand + 6;
-  if (h % 13 == 0) return kSand + 13;
-  return kSand + 8 + Pick(h >> 4, 3);
+  if (h % 7 == 0) return SandShades + 6;
+  if (h % 13 == 0) return SandShades + 13;
+  return SandShades + 8 + Pick(h >> 4, 3);
 }
 
 Tile Sand(std::uint32_t seed) {
   Tile t = Paint([&](int x, int y) { return SandPixel(seed, x, y); });
   const std::uint32_t h = Hash(seed, 400);  // a faint ripple left by the wind
   const int y0 = 3 + Pick(h, 10);
-  for (int x = 0; x < kSide; ++x) t.Set(x, y0 + Tri(x + Pick(h >> 8, 16), 8) / 3, kSand + 5);
+  for (int x = 0; x < Side; ++x) t.Set(x, y0 + Tri(x + Pick(h >> 8, 16), 8) / 3, SandShades + 5);
   return t;
 }
 
 Tile Gravel(std::uint32_t seed) {
   return Paint([&](int x, int y) {
     const std::uint32_t h = Hash(seed, x, y);
-    if (h % 5 == 0) return kEarth + 12;
-    if (h % 11 == 0) return kStone + 23;
-    return kStone + 11 + Pick(h >> 4, 7);
+    if (h % 5 == 0) return Earth + 12;
+    if (h % 11 == 0) return Stone + 23;
+    return Stone + 11 + Pick(h >> 4, 7);
   });
 }
 
 // ---- paths -----------------------------------------------------------------------------------
 
-constexpr std::uint32_t kPathGrass = 7001;
+constexpr std::uint32_t PathGrass = 7001;
 
 // Whether (x, y) lies on a band from lo to hi running from the centre towards each side in `arms`.
 // Coordinates outside the cell are allowed, so edges can look across into the neighbour.
 bool OnBand(int x, int y, int arms, int lo, int hi) {
   const bool mx = x >= lo && x <= hi, my = y >= lo && y <= hi;
   if (mx && my) return true;
-  if ((arms & kN) && mx && y < lo) return true;
-  if ((arms & kS) && mx && y > hi) return true;
-  if ((arms & kW) && my && x < lo) return true;
-  if ((arms & kE) && my && x > hi) return true;
+  if ((arms & North) && mx && y < lo) return true;
+  if ((arms & South) && mx && y > hi) return true;
+  if ((arms & West) && my && x < lo) return true;
+  if ((arms & East) && my && x > hi) return true;
   return false;
 }
 
@@ -409,23 +404,23 @@ bool OnBand(int x, int y, int arms, int lo, int hi) {
 Tile PathTile(int arms) {
   auto on = [&](int x, int y) {
     // Round off the corners of the centre where no arm leaves.
-    if (x == 4 && y == 4 && !(arms & (kN | kW))) return false;
-    if (x == 11 && y == 4 && !(arms & (kN | kE))) return false;
-    if (x == 4 && y == 11 && !(arms & (kS | kW))) return false;
-    if (x == 11 && y == 11 && !(arms & (kS | kE))) return false;
+    if (x == 4 && y == 4 && !(arms & (North | West))) return false;
+    if (x == 11 && y == 4 && !(arms & (North | East))) return false;
+    if (x == 4 && y == 11 && !(arms & (South | West))) return false;
+    if (x == 11 && y == 11 && !(arms & (South | East))) return false;
     return OnBand(x, y, arms, 4, 11);
   };
   return Paint([&](int x, int y) {
-    const bool edge_near = !on(x - 1, y) || !on(x + 1, y) || !on(x, y - 1) || !on(x, y + 1);
+    const bool edgeNear = !on(x - 1, y) || !on(x + 1, y) || !on(x, y - 1) || !on(x, y + 1);
     if (on(x, y)) {
-      if (edge_near) return kEarth + 11;
+      if (edgeNear) return Earth + 11;
       const std::uint32_t h = Hash(7002, x, y);
-      if (h % 13 == 0) return kEarth + 22;
-      if (h % 7 == 0) return kEarth + 13;
-      return kEarth + 16 + Pick(h >> 4, 3);
+      if (h % 13 == 0) return Earth + 22;
+      if (h % 7 == 0) return Earth + 13;
+      return Earth + 16 + Pick(h >> 4, 3);
     }
     const bool touches = on(x - 1, y) || on(x + 1, y) || on(x, y - 1) || on(x, y + 1);
-    return touches ? kGreen + 8 : GrassPixel(kPathGrass, x, y);
+    return touches ? Green + 8 : GrassPixel(PathGrass, x, y);
   });
 }
 
@@ -435,11 +430,11 @@ Tile PathTile(int arms) {
 int LakeWater(int x, int y, int frame) {
   const int s = 8 * frame;
   const int k = Wrap(y + Tri(x + s, 16) / 3 - 2 * frame, 8);
-  if (Hash(77, frame, x, y) % 97 == 0) return kWater + 29;  // a glint
-  if (k == 0) return Wrap(x + s, 16) < 9 ? kWater + 21 : kWater + 16;
-  if (k == 1) return kWater + 15;
-  if (k == 4 || k == 5) return kWater + 10;
-  return kWater + 12;
+  if (Hash(77, frame, x, y) % 97 == 0) return Water + 29;  // a glint
+  if (k == 0) return Wrap(x + s, 16) < 9 ? Water + 21 : Water + 16;
+  if (k == 1) return Water + 15;
+  if (k == 4 || k == 5) return Water + 10;
+  return Water + 12;
 }
 
 // Lake water with a sandy shore along the sides in `land` (or, with no side, a small rounded
@@ -447,19 +442,19 @@ int LakeWater(int x, int y, int frame) {
 Tile LakeTile(int land, int corner, int frame) {
   return Paint([&](int x, int y) {
     int d = 99;  // how far the pixel is from dry land
-    if (land & kN) d = std::min(d, y);
-    if (land & kE) d = std::min(d, 15 - x);
-    if (land & kS) d = std::min(d, 15 - y);
-    if (land & kW) d = std::min(d, x);
+    if (land & North) d = std::min(d, y);
+    if (land & East) d = std::min(d, 15 - x);
+    if (land & South) d = std::min(d, 15 - y);
+    if (land & West) d = std::min(d, x);
     auto spit = [&](int a, int b) { d = std::min(d, std::max(0, Oct(a, b) - 3)); };
-    if (corner & kNE) spit(y, 15 - x);
-    if (corner & kSE) spit(15 - y, 15 - x);
-    if (corner & kSW) spit(15 - y, x);
-    if (corner & kNW) spit(y, x);
+    if (corner & NorthEast) spit(y, 15 - x);
+    if (corner & SouthEast) spit(15 - y, 15 - x);
+    if (corner & SouthWest) spit(15 - y, x);
+    if (corner & NorthWest) spit(y, x);
     const int e = d - Tri(x + y, 16) / 6;
     if (e < 3) return SandPixel(9001, x, y);
-    if (e == 3) return kSand + 3;
-    if (e == 4) return Wrap(x + y + 2 * frame, 3) != 0 ? kWater + 27 : kWater + 19;
+    if (e == 3) return SandShades + 3;
+    if (e == 4) return Wrap(x + y + 2 * frame, 3) != 0 ? Water + 27 : Water + 19;
     return LakeWater(x, y, frame);
   });
 }
@@ -467,21 +462,21 @@ Tile LakeTile(int land, int corner, int frame) {
 // A drop falling into the lake: rings spreading out, then calm water.
 Tile Splash(int stage) {
   Tile t = Paint([&](int x, int y) {
-    if (stage == 2) return Wrap(y + Tri(x, 16) / 3, 8) == 4 ? kWater + 11 : kWater + 13;
+    if (stage == 2) return Wrap(y + Tri(x, 16) / 3, 8) == 4 ? Water + 11 : Water + 13;
     return LakeWater(x, y, 0);
   });
   const int radius = stage == 0 ? 4 : 10;  // in half pixels
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       const int d2 = Dist2(x, y, 16, 16);
       if (stage < 2 && d2 >= (radius - 2) * (radius - 2) && d2 <= radius * radius)
-        t.Set(x, y, kWater + 28);
-      if (stage == 1 && d2 <= 9) t.Set(x, y, kWater + 22);
+        t.Set(x, y, Water + 28);
+      if (stage == 1 && d2 <= 9) t.Set(x, y, Water + 22);
     }
   if (stage == 0)
     for (int i = 0; i < 6; ++i) {  // spray
       const std::uint32_t h = Hash(78, i);
-      t.Set(4 + Pick(h, 8), 3 + Pick(h >> 8, 8), kPetal);
+      t.Set(4 + Pick(h, 8), 3 + Pick(h >> 8, 8), Petal);
     }
   return t;
 }
@@ -490,20 +485,21 @@ Tile Splash(int stage) {
 int RiverWater(int x, int y, int frame, bool vertical) {
   const int s = 5 * frame;
   const int k = vertical ? Wrap(y - s + Tri(x, 8) / 2, 8) : Wrap(x - s + Tri(y, 8) / 2, 8);
-  if (k == 0) return kWater + 23;
-  if (k == 1) return kWater + 18;
-  if (k == 2 || k == 3) return kWater + 14;
-  if (k == 5 || k == 6) return kWater + 11;
-  return kWater + 13;
+  if (k == 0) return Water + 23;
+  if (k == 1) return Water + 18;
+  if (k == 2 || k == 3) return Water + 14;
+  if (k == 5 || k == 6) return Water + 11;
+  return Water + 13;
 }
 
-enum RiverPiece { kRiverV, kRiverH, kRiverNE, kRiverES, kRiverSW, kRiverWN, kRiverPieces };
-constexpr int kRiverArms[kRiverPieces] = {kN | kS, kE | kW, kN | kE, kE | kS, kS | kW, kW | kN};
+enum RiverPiece { RiverV, RiverH, RiverNE, RiverES, RiverSW, RiverWN, RiverPieces };
+constexpr int RiverArms[RiverPieces] = {North | South, East | West,  North | East,
+                                        East | South,  South | West, West | North};
 
-constexpr std::uint32_t kRiverGrass = 7101;
+constexpr std::uint32_t RiverGrass = 7101;
 
 Tile RiverTile(int arms, int frame) {
-  const bool vertical = (arms & (kN | kS)) != 0;
+  const bool vertical = (arms & (North | South)) != 0;
   auto wet = [&](int x, int y) { return OnBand(x, y, arms, 3, 12); };
   return Paint([&](int x, int y) {
     if (wet(x, y)) return RiverWater(x, y, frame, vertical);
@@ -511,23 +507,23 @@ Tile RiverTile(int arms, int frame) {
     for (int dy = -2; dy <= 2; ++dy)
       for (int dx = -2; dx <= 2; ++dx)
         if (wet(x + dx, y + dy)) near = std::min(near, std::max(std::abs(dx), std::abs(dy)));
-    if (near == 1) return kSand + 4;
+    if (near == 1) return SandShades + 4;
     if (near == 2) return SandPixel(9002, x, y);
-    return GrassPixel(kRiverGrass, x, y);
+    return GrassPixel(RiverGrass, x, y);
   });
 }
 
 // A plank bridge across the river: a horizontal deck over a river running north-south, or a
 // vertical deck over one running east-west.
-Tile Bridge(bool over_vertical_river, int frame) {
-  Tile t = RiverTile(over_vertical_river ? (kN | kS) : (kE | kW), frame);
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
-      const int across = over_vertical_river ? y : x;  // position across the deck
-      const int along = over_vertical_river ? x : y;
+Tile Bridge(bool overVerticalRiver, int frame) {
+  Tile t = RiverTile(overVerticalRiver ? (North | South) : (East | West), frame);
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
+      const int across = overVerticalRiver ? y : x;  // position across the deck
+      const int along = overVerticalRiver ? x : y;
       if (across < 3 || across > 12) continue;
-      int c = Wrap(along, 3) == 2 ? kWood + 5 : kWood + 10 + Pick(Hash(79, x, y), 2);
-      if (across == 3 || across == 12) c = Wrap(along, 5) == 0 ? kWood + 13 : kWood + 3;
+      int c = Wrap(along, 3) == 2 ? Wood + 5 : Wood + 10 + Pick(Hash(79, x, y), 2);
+      if (across == 3 || across == 12) c = Wrap(along, 5) == 0 ? Wood + 13 : Wood + 3;
       t.Set(x, y, c);
     }
   return t;
@@ -537,10 +533,10 @@ Tile Well(int frame) {
   return Paint([&](int x, int y) {
     const int d2 = Dist2(x, y, 16, 16);
     if (d2 <= 9 * 9) return LakeWater(x, y, frame);
-    if (d2 <= 11 * 11) return kStone + 6;
+    if (d2 <= 11 * 11) return Stone + 6;
     if (d2 <= 15 * 15) {
       const int c = Pick(Hash(80, (x + 16) / 3, (y + 16) / 3), 5);
-      return (x + y) % 5 == 0 ? kStone + 8 : kStone + 15 + c;
+      return (x + y) % 5 == 0 ? Stone + 8 : Stone + 15 + c;
     }
     return GrassPixel(7201, x, y);
   });
@@ -560,9 +556,9 @@ Tile Flagstones(int variant) {
       joint = joint || y % 4 == 3 || sx % 4 == 3;
       slab = 4 + (y % 8) / 4 * 2 + (sx % 8) / 4;
     }
-    if (joint) return kStone + 8;
+    if (joint) return Stone + 8;
     const std::uint32_t h = Hash(81, variant, slab);
-    int c = kStone + 15 + Pick(h, 4);
+    int c = Stone + 15 + Pick(h, 4);
     if (y % 8 == 0 || sx % 8 == 0) c += 3;  // light edge
     if (Hash(82, variant, x, y) % 9 == 0) c -= 2;
     return c;
@@ -573,9 +569,9 @@ Tile Flagstones(int variant) {
 int BrickPixel(std::uint32_t seed, int x, int y) {
   const int row = y / 4;
   const int sx = x + (row % 2) * 4;
-  if (y % 4 == 3 || sx % 8 == 7) return kStone + 12;
+  if (y % 4 == 3 || sx % 8 == 7) return Stone + 12;
   const int brick = (sx / 8) % 2;  // the same brick on both sides of a cell edge
-  int c = kBrick + 7 + Pick(Hash(seed, row, brick), 3) - 1;
+  int c = Brick + 7 + Pick(Hash(seed, row, brick), 3) - 1;
   if (y % 4 == 0) c += 2;
   if (Hash(seed, x, y, 1) % 11 == 0) c -= 1;
   return c;
@@ -586,7 +582,7 @@ Tile Bricks(std::uint32_t seed) {
   const std::uint32_t h = Hash(seed, 500);  // a short crack
   int x = 2 + Pick(h, 12);
   for (int y = 1 + Pick(h >> 8, 6), n = 0; n < 4; ++n, ++y) {
-    t.Set(x, y, kBrick + 1);
+    t.Set(x, y, Brick + 1);
     if (Hash(seed, 501, n) % 2) ++x;
   }
   return t;
@@ -597,15 +593,15 @@ int StonePixel(int variant, int x, int y) {
   const int course = y < 5 ? 0 : y < 10 ? 1 : 2;
   const int top = course * 5;
   const int bottom = course == 2 ? 15 : top + 4;
-  if (y == bottom) return kStone + 5;
+  if (y == bottom) return Stone + 5;
   // Joints: three per course, placed by the hash.
   int stone = 0;
   for (int j = 0; j < 3; ++j) {
     const int at = j * 5 + 1 + Pick(Hash(83, variant, course, j), 4);
-    if (x == at) return kStone + 5;
+    if (x == at) return Stone + 5;
     if (x > at) stone = j + 1;
   }
-  int c = kStone + 13 + Pick(Hash(84, variant, course, stone), 5) - 2;
+  int c = Stone + 13 + Pick(Hash(84, variant, course, stone), 5) - 2;
   if (y == top) c += 5;
   if (y == bottom - 1) c -= 4;
   if (Hash(85, variant, x, y) % 7 == 0) c -= 2;
@@ -621,9 +617,9 @@ Tile Battlement() {
   return Paint([&](int x, int y) {
     if (y >= 7) return BrickPixel(600, x, y);
     const bool merlon = Wrap(x, 8) >= 1 && Wrap(x, 8) <= 5;
-    if (!merlon) return y == 0 ? kStone + 6 : kStone + 10;
-    if (y <= 2) return kBrick + 12;
-    return Wrap(x, 8) == 1 ? kBrick + 9 : kBrick + 7;
+    if (!merlon) return y == 0 ? Stone + 6 : Stone + 10;
+    if (y <= 2) return Brick + 12;
+    return Wrap(x, 8) == 1 ? Brick + 9 : Brick + 7;
   });
 }
 
@@ -639,11 +635,11 @@ Tile GateHalf(bool right) {
       return dy2 >= 0 || dx2 * dx2 * ry * ry + dy2 * dy2 * rx * rx <= rx * rx * ry * ry;
     };
     if (inside(0)) {
-      if (gx == 15 || gx == 16) return kWood + 2;  // where the leaves meet
-      if (y == 8 || y == 13) return gx % 4 == 1 ? kStone + 24 : kStone + 8;  // iron bands
-      return gx % 4 == 0 ? kWood + 4 : kWood + 8 + Pick(Hash(86, gx, y), 2);
+      if (gx == 15 || gx == 16) return Wood + 2;                           // where the leaves meet
+      if (y == 8 || y == 13) return gx % 4 == 1 ? Stone + 24 : Stone + 8;  // iron bands
+      return gx % 4 == 0 ? Wood + 4 : Wood + 8 + Pick(Hash(86, gx, y), 2);
     }
-    if (inside(2)) return kStone + 18 + Pick(Hash(87, gx / 2, y / 2), 3);
+    if (inside(2)) return Stone + 18 + Pick(Hash(87, gx / 2, y / 2), 3);
     return BrickPixel(601, x, y);
   });
 }
@@ -652,10 +648,10 @@ Tile ArrowSlit() {
   return Paint([&](int x, int y) {
     const bool slit = (x == 7 || x == 8) && y >= 2 && y <= 13;
     const bool bar = y == 7 && x >= 5 && x <= 10;
-    if (slit || bar) return kNight;
+    if (slit || bar) return Night;
     const bool frame = x >= 6 && x <= 9 && y >= 1 && y <= 14;
-    const bool frame_bar = y >= 6 && y <= 8 && x >= 4 && x <= 11;
-    if (frame || frame_bar) return kStone + 17;
+    const bool frameBar = y >= 6 && y <= 8 && x >= 4 && x <= 11;
+    if (frame || frameBar) return Stone + 17;
     return BrickPixel(602, x, y);
   });
 }
@@ -663,16 +659,16 @@ Tile ArrowSlit() {
 // A wall knocked down to a jagged stump standing in the grass, with fallen stones at its foot.
 Tile BrokenWall(int variant) {
   Tile t = Grass(7300 + variant);
-  for (int x = 0; x < kSide; ++x) {
+  for (int x = 0; x < Side; ++x) {
     const int top = 3 + Pick(Hash(88, variant, x / 2), 6) + (variant ? 3 : 0);
-    for (int y = top; y < 12; ++y) t.Set(x, y, y == top ? kStone + 22 : StonePixel(variant, x, y));
-    t.Set(x, 12, kGreen + 6);
+    for (int y = top; y < 12; ++y) t.Set(x, y, y == top ? Stone + 22 : StonePixel(variant, x, y));
+    t.Set(x, 12, Green + 6);
   }
   for (int i = 0; i < 4; ++i) {
     const std::uint32_t h = Hash(89, variant, i);
     const int x = Pick(h, 15), y = 13 + Pick(h >> 8, 2);
-    t.Set(x, y, kStone + 19);
-    t.Set(x + 1, y, kStone + 12);
+    t.Set(x, y, Stone + 19);
+    t.Set(x + 1, y, Stone + 12);
   }
   return t;
 }
@@ -682,11 +678,11 @@ Tile Rubble() {
   for (int i = 0; i < 6; ++i) {
     const std::uint32_t h = Hash(90, i);
     const int x = 1 + Pick(h, 13), y = 1 + Pick(h >> 8, 13);
-    t.Set(x, y, kStone + 21);
-    t.Set(x + 1, y, kStone + 16);
-    t.Set(x, y + 1, kStone + 12);
-    t.Set(x + 1, y + 1, kStone + 9);
-    t.Set(x + 2, y + 1, kGreen + 7);
+    t.Set(x, y, Stone + 21);
+    t.Set(x + 1, y, Stone + 16);
+    t.Set(x, y + 1, Stone + 12);
+    t.Set(x + 1, y + 1, Stone + 9);
+    t.Set(x + 2, y + 1, Green + 7);
   }
   return t;
 }
@@ -696,17 +692,17 @@ Tile Rubble() {
 int ShinglePixel(int x, int y) {
   const int row = y / 4;
   const int sx = x + (row % 2) * 4;
-  if (y % 4 == 3) return kBrick + 3;
-  if (sx % 8 == 0) return kBrick + 4;
-  return kBrick + 7 + Pick(Hash(91, row, sx / 8), 3) + (y % 4 == 0 ? 2 : 0);
+  if (y % 4 == 3) return Brick + 3;
+  if (sx % 8 == 0) return Brick + 4;
+  return Brick + 7 + Pick(Hash(91, row, sx / 8), 3) + (y % 4 == 0 ? 2 : 0);
 }
 
 // Roof halves; the gable edge is on the outside of each half.
 Tile Roof(bool right) {
   return Paint([&](int x, int y) {
-    if (y == 0) return kBrick + 12;  // ridge
-    if (x == (right ? 15 : 0)) return kBrick + 1;
-    if (y == 15) return kBrick + 1;  // eaves
+    if (y == 0) return Brick + 12;  // ridge
+    if (x == (right ? 15 : 0)) return Brick + 1;
+    if (y == 15) return Brick + 1;  // eaves
     return ShinglePixel(x, y);
   });
 }
@@ -715,14 +711,14 @@ Tile Roof(bool right) {
 Tile ChimneyRoof(int smoke) {
   Tile t = Roof(true);
   for (int y = 6; y <= 13; ++y)
-    for (int x = 9; x <= 12; ++x) t.Set(x, y, y == 6 ? kStone + 22 : kStone + 14 + (x == 9) * 3);
-  t.Set(10, 6, kNight);
-  t.Set(11, 6, kNight);
+    for (int x = 9; x <= 12; ++x) t.Set(x, y, y == 6 ? Stone + 22 : Stone + 14 + (x == 9) * 3);
+  t.Set(10, 6, Night);
+  t.Set(11, 6, Night);
   auto puff = [&](int cx2, int cy2, int r2) {
-    for (int y = 0; y < kSide; ++y)
-      for (int x = 0; x < kSide; ++x) {
+    for (int y = 0; y < Side; ++y)
+      for (int x = 0; x < Side; ++x) {
         const int d2 = Dist2(x, y, cx2, cy2);
-        if (d2 <= r2 * r2) t.Set(x, y, 2 * x + 1 < cx2 && 2 * y + 1 < cy2 ? kSmoke : kSmokeShade);
+        if (d2 <= r2 * r2) t.Set(x, y, 2 * x + 1 < cx2 && 2 * y + 1 < cy2 ? Smoke : SmokeShade);
       }
   };
   if (smoke == 0) {
@@ -737,18 +733,18 @@ Tile ChimneyRoof(int smoke) {
 }
 
 int PlankWallPixel(int x, int y) {
-  if (y >= 14) return kStone + 12 + (x % 4 == 0);  // footing
-  if (y == 0) return kWood + 2;                    // shadow under the eaves
-  if (x % 4 == 3) return kWood + 5;
-  return kWood + 9 + Pick(Hash(92, x / 4, y / 3), 2);
+  if (y >= 14) return Stone + 12 + (x % 4 == 0);  // footing
+  if (y == 0) return Wood + 2;                    // shadow under the eaves
+  if (x % 4 == 3) return Wood + 5;
+  return Wood + 9 + Pick(Hash(92, x / 4, y / 3), 2);
 }
 
 Tile HutDoor() {
   return Paint([&](int x, int y) {
     if (x >= 4 && x <= 11 && y >= 3 && y <= 15) {
-      if (x == 4 || x == 11 || y == 3) return kWood + 2;
-      if (x == 9 && y == 9) return kFire + 24;  // brass handle
-      return x % 3 == 0 ? kWood + 4 : kWood + 6;
+      if (x == 4 || x == 11 || y == 3) return Wood + 2;
+      if (x == 9 && y == 9) return Fire + 24;  // brass handle
+      return x % 3 == 0 ? Wood + 4 : Wood + 6;
     }
     return PlankWallPixel(x, y);
   });
@@ -757,10 +753,10 @@ Tile HutDoor() {
 Tile HutWindow() {
   return Paint([&](int x, int y) {
     if (x >= 4 && x <= 11 && y >= 3 && y <= 10) {
-      if (x == 4 || x == 11 || y == 3 || y == 10 || x == 7 || x == 8 || y == 6) return kWood + 13;
-      return (x + y) % 5 == 0 ? kWater + 28 : kWater + 20;
+      if (x == 4 || x == 11 || y == 3 || y == 10 || x == 7 || x == 8 || y == 6) return Wood + 13;
+      return (x + y) % 5 == 0 ? Water + 28 : Water + 20;
     }
-    if (y == 11 && x >= 3 && x <= 12) return kWood + 3;  // sill
+    if (y == 11 && x >= 3 && x <= 12) return Wood + 3;  // sill
     return PlankWallPixel(x, y);
   });
 }
@@ -769,8 +765,8 @@ Tile WoodFloor() {
   return Paint([](int x, int y) {
     const int row = y / 4;
     const int sx = x + Pick(Hash(93, row), 16);
-    if (y % 4 == 3 || Wrap(sx, 12) == 0) return kWood + 4;
-    return kWood + 10 + (Hash(94, x, y) % 5 == 0 ? -2 : Pick(Hash(95, row, sx / 12), 2));
+    if (y % 4 == 3 || Wrap(sx, 12) == 0) return Wood + 4;
+    return Wood + 10 + (Hash(94, x, y) % 5 == 0 ? -2 : Pick(Hash(95, row, sx / 12), 2));
   });
 }
 
@@ -778,9 +774,9 @@ Tile WoodFloor() {
 
 // A flame standing on row `base_y`, centred on the half-pixel column cx2, leaning by `lean`
 // pixels at its tip. The seed jitters the column heights, so each frame flickers differently.
-void Flame(Tile& t, int cx2, int base_y, int half_w, int height, int lean, std::uint32_t seed) {
-  const int w2 = 2 * half_w;
-  for (int x = 0; x < kSide; ++x) {
+void Flame(Tile& t, int cx2, int baseY, int halfW, int height, int lean, std::uint32_t seed) {
+  const int w2 = 2 * halfW;
+  for (int x = 0; x < Side; ++x) {
     const int dx2 = std::abs(2 * x + 1 - cx2);
     if (dx2 > w2) continue;
     const int h = height * (w2 - dx2 + 2) / (w2 + 2) + Pick(Hash(seed, x), 3) - 1;
@@ -788,41 +784,41 @@ void Flame(Tile& t, int cx2, int base_y, int half_w, int height, int lean, std::
       const int up = k * 8 / h;
       const int edge = dx2 * 4 / (w2 + 1);
       const int heat = 10 - up - 2 * edge;
-      const int c = heat >= 8   ? kFire + 29
-                    : heat >= 6 ? kFire + 24
-                    : heat >= 4 ? kFire + 18
-                    : heat >= 2 ? kFire + 12
-                                : kFire + 7;
-      t.Set(x + lean * k / height, base_y - k, c);
+      const int c = heat >= 8   ? Fire + 29
+                    : heat >= 6 ? Fire + 24
+                    : heat >= 4 ? Fire + 18
+                    : heat >= 2 ? Fire + 12
+                                : Fire + 7;
+      t.Set(x + lean * k / height, baseY - k, c);
     }
   }
   for (int i = 0; i < 2; ++i) {  // sparks above the tip
     const std::uint32_t h = Hash(seed, 50 + i);
-    t.Set(cx2 / 2 - half_w + Pick(h, w2 + 1), base_y - height - 1 - Pick(h >> 8, 3), kFire + 26);
+    t.Set(cx2 / 2 - halfW + Pick(h, w2 + 1), baseY - height - 1 - Pick(h >> 8, 3), Fire + 26);
   }
 }
 
 // A ring of stones on trodden earth with two logs in it: the frame of every camp fire.
 Tile FirePit(bool charred) {
   Tile t = Paint([](int x, int y) { return DirtPixel(7401, x, y); });
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       // Ellipse centred at (8, 10.5), 7 wide and 3.5 high each way.
       const int dx2 = 2 * x + 1 - 16, dy2 = 2 * y + 1 - 21;
       const int e = dx2 * dx2 * 49 + dy2 * dy2 * 196;  // 196 * 49 on the rim
       if (e <= 196 * 49 && e >= 196 * 49 * 55 / 100) {
         const int stone = Pick(Hash(96, (x + 16) / 3, y / 2), 4);
-        t.Set(x, y, (2 * y + 1 < 21) ? kStone + 20 + stone : kStone + 10 + stone);
+        t.Set(x, y, (2 * y + 1 < 21) ? Stone + 20 + stone : Stone + 10 + stone);
       } else if (e < 196 * 49 * 55 / 100) {
-        t.Set(x, y, charred ? kStone + 7 : kEarth + 6);
+        t.Set(x, y, charred ? Stone + 7 : Earth + 6);
       }
     }
   for (int x = 4; x <= 11; ++x) {  // logs
-    t.Set(x, 10, charred ? kStone + 4 : kWood + 7);
-    t.Set(x, 11, charred ? kStone + 3 : kWood + 4);
+    t.Set(x, 10, charred ? Stone + 4 : Wood + 7);
+    t.Set(x, 11, charred ? Stone + 3 : Wood + 4);
   }
-  t.Set(4, 10, charred ? kStone + 6 : kWood + 13);
-  t.Set(11, 10, charred ? kStone + 6 : kWood + 13);
+  t.Set(4, 10, charred ? Stone + 6 : Wood + 13);
+  t.Set(11, 10, charred ? Stone + 6 : Wood + 13);
   return t;
 }
 
@@ -841,7 +837,7 @@ Tile DyingFire(int stage) {
   if (stage == 2)
     for (int x = 4; x <= 11; ++x)
       for (int y = 9; y <= 11; ++y)
-        if (Hash(1102, x, y) % 3 == 0) t.Set(x, y, Hash(1103, x, y) % 2 ? kFire + 9 : kFire + 15);
+        if (Hash(1102, x, y) % 3 == 0) t.Set(x, y, Hash(1103, x, y) % 2 ? Fire + 9 : Fire + 15);
   return t;
 }
 
@@ -851,14 +847,14 @@ Tile Torch(int frame) {
   Tile t = Paint([&](int x, int y) {
     const int c = BrickPixel(603, x, y);
     const int reach = frame ? 15 : 10;
-    const bool lit = Dist2(x, y, 16, 10) <= reach * reach && c >= kBrick && c < kBrick + 16;
-    return lit ? std::min(c + 3, kBrick + 15) : c;
+    const bool lit = Dist2(x, y, 16, 10) <= reach * reach && c >= Brick && c < Brick + 16;
+    return lit ? std::min(c + 3, Brick + 15) : c;
   });
   for (int y = 8; y <= 13; ++y) {
-    t.Set(7, y, kWood + 9);
-    t.Set(8, y, kWood + 5);
+    t.Set(7, y, Wood + 9);
+    t.Set(8, y, Wood + 5);
   }
-  for (int x = 6; x <= 9; ++x) t.Set(x, 11, kStone + 7);
+  for (int x = 6; x <= 9; ++x) t.Set(x, 11, Stone + 7);
   Flame(t, 16, 7, 2, 5 + 2 * frame, frame ? 1 : -1, 1200 + frame);
   return t;
 }
@@ -867,15 +863,15 @@ Tile Torch(int frame) {
 Tile Brazier(int frame) {
   Tile t = Flagstones(0);
   for (int x = 4; x <= 11; ++x) {
-    t.Set(x, 8, kFire + 12);
-    t.Set(x, 9, kStone + 20);
-    if (x >= 5 && x <= 10) t.Set(x, 10, kStone + 8);
-    if (x >= 6 && x <= 9) t.Set(x, 11, kStone + 6);
+    t.Set(x, 8, Fire + 12);
+    t.Set(x, 9, Stone + 20);
+    if (x >= 5 && x <= 10) t.Set(x, 10, Stone + 8);
+    if (x >= 6 && x <= 9) t.Set(x, 11, Stone + 6);
   }
   for (int y = 12; y <= 14; ++y) {
-    t.Set(5, y, kStone + 5);
-    t.Set(7, y, kStone + 5);
-    t.Set(10, y, kStone + 5);
+    t.Set(5, y, Stone + 5);
+    t.Set(7, y, Stone + 5);
+    t.Set(10, y, Stone + 5);
   }
   const int lean[3] = {1, -1, 0};
   Flame(t, 16, 8, 3, 7 + (frame == 2), lean[frame], 1300 + frame);
@@ -885,10 +881,10 @@ Tile Brazier(int frame) {
 // A grass fire: scorched patches with small flames that jump about between the two frames.
 Tile BurningGrass(int frame) {
   Tile t = Grass(7501);
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x)
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x)
       if (InDisc(x, y, 8, 26, 6) || InDisc(x, y, 20, 22, 6) || InDisc(x, y, 26, 29, 5))
-        t.Set(x, y, Hash(1400, x, y) % 3 ? kEarth + 4 : kStone + 9);
+        t.Set(x, y, Hash(1400, x, y) % 3 ? Earth + 4 : Stone + 9);
   Flame(t, 8, 13, 2, 5 + frame, frame ? 1 : 0, 1401 + frame);
   Flame(t, 20, 11, 2, 6 - 2 * frame, frame ? 0 : -1, 1403 + frame);
   Flame(t, 26, 14, 1, 3 + 2 * frame, 0, 1405 + frame);
@@ -913,9 +909,9 @@ int LavaPixel(int x, int y, int frame) {
     }
   const int gap = second - nearest;                 // small close to a crack
   const int heat = Tri(x + 2 * y + 6 * frame, 16);  // 0..8
-  if (gap < 5) return heat > 4 ? kFire + 28 : kFire + 22;
-  if (gap < 11) return kFire + 12 + heat / 2;
-  return Hash(1501, x, y) % 5 == 0 ? kFire + 2 : kFire + 4 + heat / 4;
+  if (gap < 5) return heat > 4 ? Fire + 28 : Fire + 22;
+  if (gap < 11) return Fire + 12 + heat / 2;
+  return Hash(1501, x, y) % 5 == 0 ? Fire + 2 : Fire + 4 + heat / 4;
 }
 
 Tile Lava(int frame) {
@@ -925,21 +921,21 @@ Tile Lava(int frame) {
 // A stone fountain on the flagstones: ripples run outward and the jet sprays.
 Tile Fountain(int frame) {
   Tile t = Flagstones(1);
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       const int d2 = Dist2(x, y, 16, 16);
       if (d2 > 15 * 15) continue;
       if (d2 > 12 * 12) {
-        t.Set(x, y, y < 8 ? kStone + 22 : kStone + 17);
+        t.Set(x, y, y < 8 ? Stone + 22 : Stone + 17);
         continue;
       }
       const int ring = Oct(2 * x + 1 - 16, 2 * y + 1 - 16) / 2;
-      t.Set(x, y, Wrap(ring - frame, 3) == 0 ? kWater + 22 : kWater + 13);
-      if (d2 <= 3 * 3) t.Set(x, y, kStone + 24);
+      t.Set(x, y, Wrap(ring - frame, 3) == 0 ? Water + 22 : Water + 13);
+      if (d2 <= 3 * 3) t.Set(x, y, Stone + 24);
     }
   for (int i = 0; i < 6; ++i) {
     const std::uint32_t h = Hash(1600, frame, i);
-    t.Set(5 + Pick(h, 6), 5 + Pick(h >> 8, 6), kPetal);
+    t.Set(5 + Pick(h, 6), 5 + Pick(h >> 8, 6), Petal);
   }
   return t;
 }
@@ -950,21 +946,21 @@ Tile Tree(int variant) {
   Tile t = Grass(7600 + variant);
   const int r2 = 11 + variant;  // canopy radius in half pixels
   const int cx2 = 16 + (variant == 2 ? 1 : 0), cy2 = 13;
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
-      if (Dist2(x, y, 17, 29) <= 7 * 7 && y >= 13) t.Set(x, y, kGreen + 5);  // shadow
-      if (x >= 7 && x <= 8 && y >= 10 && y <= 14) t.Set(x, y, x == 7 ? kWood + 6 : kWood + 3);
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
+      if (Dist2(x, y, 17, 29) <= 7 * 7 && y >= 13) t.Set(x, y, Green + 5);  // shadow
+      if (x >= 7 && x <= 8 && y >= 10 && y <= 14) t.Set(x, y, x == 7 ? Wood + 6 : Wood + 3);
     }
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       const int d2 = Dist2(x, y, cx2, cy2);
       if (d2 > r2 * r2) continue;
       const int light = (2 * x + 1 - cx2) + (2 * y + 1 - cy2);  // negative towards the top left
-      int c = light < -r2 / 2 ? kGreen + 18 : light > r2 / 2 ? kGreen + 7 : kGreen + 12;
+      int c = light < -r2 / 2 ? Green + 18 : light > r2 / 2 ? Green + 7 : Green + 12;
       const std::uint32_t h = Hash(1700, variant, x, y);
       if (h % 4 == 0) c += 2;
       if (h % 5 == 0) c -= 2;
-      if (d2 > (r2 - 2) * (r2 - 2)) c = kGreen + 5;
+      if (d2 > (r2 - 2) * (r2 - 2)) c = Green + 5;
       t.Set(x, y, c);
     }
   return t;
@@ -973,15 +969,15 @@ Tile Tree(int variant) {
 Tile Pine(int variant) {
   Tile t = Grass(7610 + variant);
   for (int y = 13; y <= 14; ++y) {
-    t.Set(7, y, kWood + 5);
-    t.Set(8, y, kWood + 3);
+    t.Set(7, y, Wood + 5);
+    t.Set(8, y, Wood + 3);
   }
   for (int y = 1; y <= 12; ++y) {
     const int tier = (y - 1) / 4;
     const int half = (y - 1) % 4 + 1 + tier + (variant ? tier / 2 : 0);
     for (int x = 8 - half; x < 8 + half; ++x) {
-      int c = x < 8 ? kGreen + 10 : kGreen + 6;
-      if (x == 8 - half) c = kGreen + 14;
+      int c = x < 8 ? Green + 10 : Green + 6;
+      if (x == 8 - half) c = Green + 14;
       if ((y - 1) % 4 == 3) c -= 2;
       if (Hash(1710, variant, x, y) % 6 == 0) c += 3;
       t.Set(x, y, c);
@@ -992,19 +988,19 @@ Tile Pine(int variant) {
 
 Tile Bush(bool berries) {
   Tile t = Grass(7620 + berries);
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       const int d2 = Dist2(x, y, 16, 19);
       if (d2 > 10 * 10) continue;
-      int c = (2 * x + 2 * y) < 30 ? kGreen + 15 : kGreen + 9;
+      int c = (2 * x + 2 * y) < 30 ? Green + 15 : Green + 9;
       if (Hash(1720, x, y) % 4 == 0) c += 2;
-      if (d2 > 8 * 8) c = kGreen + 6;
+      if (d2 > 8 * 8) c = Green + 6;
       t.Set(x, y, c);
     }
   if (berries)
     for (int i = 0; i < 6; ++i) {
       const std::uint32_t h = Hash(1721, i);
-      t.Set(5 + Pick(h, 6), 7 + Pick(h >> 8, 5), kRose);
+      t.Set(5 + Pick(h, 6), 7 + Pick(h >> 8, 5), Rose);
     }
   return t;
 }
@@ -1014,16 +1010,16 @@ Tile Rocks(int variant) {
   const int boulders[2][3][3] = {{{10, 12, 7}, {22, 18, 5}, {12, 24, 4}},
                                  {{18, 14, 9}, {8, 24, 4}, {26, 26, 3}}};
   for (const auto& b : boulders[variant]) {
-    for (int y = 0; y < kSide; ++y)
-      for (int x = 0; x < kSide; ++x) {
-        if (Dist2(x, y, b[0] + 2, b[1] + 3) <= b[2] * b[2]) t.Set(x, y, kGreen + 6);
+    for (int y = 0; y < Side; ++y)
+      for (int x = 0; x < Side; ++x) {
+        if (Dist2(x, y, b[0] + 2, b[1] + 3) <= b[2] * b[2]) t.Set(x, y, Green + 6);
       }
-    for (int y = 0; y < kSide; ++y)
-      for (int x = 0; x < kSide; ++x) {
+    for (int y = 0; y < Side; ++y)
+      for (int x = 0; x < Side; ++x) {
         const int d2 = Dist2(x, y, b[0], b[1]);
         if (d2 > b[2] * b[2]) continue;
         const int light = (2 * x + 1 - b[0]) + (2 * y + 1 - b[1]);
-        t.Set(x, y, light < -b[2] / 2 ? kStone + 23 : light > b[2] / 2 ? kStone + 10 : kStone + 16);
+        t.Set(x, y, light < -b[2] / 2 ? Stone + 23 : light > b[2] / 2 ? Stone + 10 : Stone + 16);
       }
   }
   return t;
@@ -1031,17 +1027,17 @@ Tile Rocks(int variant) {
 
 Tile Stump() {
   Tile t = Grass(7640);
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) {
       const int d2 = Dist2(x, y, 16, 17);
       if (d2 > 9 * 9) continue;
-      int c = kWood + 11;
+      int c = Wood + 11;
       if (d2 > 7 * 7)
-        c = kWood + 4;  // bark
+        c = Wood + 4;  // bark
       else if (d2 > 4 * 4 && d2 <= 5 * 5)
-        c = kWood + 8;
+        c = Wood + 8;
       else if (d2 <= 1)
-        c = kWood + 7;
+        c = Wood + 7;
       t.Set(x, y, c);
     }
   return t;
@@ -1052,11 +1048,11 @@ Tile Reeds(int variant) {
   for (int i = 0; i < 6; ++i) {
     const std::uint32_t h = Hash(1800, variant, i);
     const int x = 1 + Pick(h, 14), top = 2 + Pick(h >> 8, 6);
-    for (int y = top; y < kSide; ++y) t.Set(x, y, y % 3 ? kOlive : kMoss);
+    for (int y = top; y < Side; ++y) t.Set(x, y, y % 3 ? Olive : Moss);
     if (i % 2 == 0) {  // a bulrush head
-      t.Set(x, top, kEarth + 8);
-      t.Set(x, top + 1, kEarth + 8);
-      t.Set(x, top + 2, kEarth + 10);
+      t.Set(x, top, Earth + 8);
+      t.Set(x, top + 1, Earth + 8);
+      t.Set(x, top + 2, Earth + 10);
     }
   }
   return t;
@@ -1068,8 +1064,8 @@ Tile LogPile() {
   for (int r = 0; r < 3; ++r)
     for (int y = rows[r]; y < rows[r] + 3; ++y)
       for (int x = 2 + r % 2; x <= 13 - r % 2; ++x) {
-        int c = y == rows[r] ? kWood + 9 : y == rows[r] + 2 ? kWood + 3 : kWood + 6;
-        if (x <= 3 + r % 2) c = (y == rows[r] + 1) ? kWood + 8 : kWood + 14;  // cut end
+        int c = y == rows[r] ? Wood + 9 : y == rows[r] + 2 ? Wood + 3 : Wood + 6;
+        if (x <= 3 + r % 2) c = (y == rows[r] + 1) ? Wood + 8 : Wood + 14;  // cut end
         t.Set(x, y, c);
       }
   return t;
@@ -1079,15 +1075,15 @@ Tile Tent() {
   Tile t = Paint([](int x, int y) { return DirtPixel(7670, x, y); });
   for (int y = 2; y <= 14; ++y) {
     const int half = (y - 2) * 7 / 12 + 1;
-    for (int x = 8 - half; x < 8 + half; ++x) t.Set(x, y, x < 8 ? kCanvas : kCanvasShade);
+    for (int x = 8 - half; x < 8 + half; ++x) t.Set(x, y, x < 8 ? Canvas : CanvasShade);
     if (y >= 9) {
       const int door = (y - 9) / 2 + 1;
-      for (int x = 8 - door; x < 8 + door; ++x) t.Set(x, y, kNight);
+      for (int x = 8 - door; x < 8 + door; ++x) t.Set(x, y, Night);
     }
   }
-  t.Set(1, 14, kWood + 4);
-  t.Set(14, 14, kWood + 4);
-  t.Set(8, 1, kWood + 4);
+  t.Set(1, 14, Wood + 4);
+  t.Set(14, 14, Wood + 4);
+  t.Set(8, 1, Wood + 4);
   return t;
 }
 
@@ -1096,12 +1092,12 @@ Tile Mushrooms() {
   const int at[3][2] = {{4, 6}, {10, 9}, {6, 12}};
   for (const auto& m : at) {
     const int x = m[0], y = m[1];
-    t.Set(x, y + 1, kBone);
-    t.Set(x, y + 2, kBone);
-    for (int dx = -2; dx <= 2; ++dx) t.Set(x + dx, y, kRose);
-    for (int dx = -1; dx <= 1; ++dx) t.Set(x + dx, y - 1, kRose);
-    t.Set(x - 1, y, kPetal);
-    t.Set(x + 1, y - 1, kPetal);
+    t.Set(x, y + 1, Bone);
+    t.Set(x, y + 2, Bone);
+    for (int dx = -2; dx <= 2; ++dx) t.Set(x + dx, y, Rose);
+    for (int dx = -1; dx <= 1; ++dx) t.Set(x + dx, y - 1, Rose);
+    t.Set(x - 1, y, Petal);
+    t.Set(x + 1, y - 1, Petal);
   }
   return t;
 }
@@ -1109,27 +1105,27 @@ Tile Mushrooms() {
 // A split-rail fence running east-west (or north-south when `vertical`).
 Tile Fence(bool vertical) {
   Tile t = Grass(7690 + vertical);
-  for (int a = 0; a < kSide; ++a)
-    for (int b = 0; b < kSide; ++b) {
+  for (int a = 0; a < Side; ++a)
+    for (int b = 0; b < Side; ++b) {
       const int along = vertical ? b : a, across = vertical ? a : b;  // a is x, b is y
       int c = -1;
-      if (across == 6 || across == 10) c = kWood + 10;
-      if (across == 7 || across == 11) c = kWood + 4;
+      if (across == 6 || across == 10) c = Wood + 10;
+      if (across == 7 || across == 11) c = Wood + 4;
       const int post = Wrap(along, 8);
       if ((post == 2 || post == 3) && across >= 4 && across <= 12)
-        c = post == 2 ? kWood + 8 : kWood + 5;
+        c = post == 2 ? Wood + 8 : Wood + 5;
       if (c >= 0) t.Set(a, b, c);
     }
   return t;
 }
 
 Tile FlowerBed() {
-  const int petals[4] = {kRose, kButter, kLavender, kPetal};
-  Tile t = Paint([](int, int y) { return y % 4 == 3 ? kEarth + 7 : kEarth + 10; });
+  const int petals[4] = {Rose, Butter, Lavender, Petal};
+  Tile t = Paint([](int, int y) { return y % 4 == 3 ? Earth + 7 : Earth + 10; });
   for (int row = 0; row < 4; ++row)
     for (int i = 0; i < 5; ++i) {
       const int x = 1 + 3 * i + row % 2, y = 4 * row + 1;
-      t.Set(x, y + 1, kGreen + 12);
+      t.Set(x, y + 1, Green + 12);
       t.Set(x, y, petals[(row + i) % 4]);
     }
   return t;
@@ -1138,14 +1134,14 @@ Tile FlowerBed() {
 Tile Signpost() {
   Tile t = Grass(7700);
   for (int y = 8; y <= 14; ++y) {
-    t.Set(7, y, kWood + 7);
-    t.Set(8, y, kWood + 4);
+    t.Set(7, y, Wood + 7);
+    t.Set(8, y, Wood + 4);
   }
   for (int y = 3; y <= 8; ++y)
     for (int x = 3; x <= 12; ++x) {
       const bool rim = x == 3 || x == 12 || y == 3 || y == 8;
       const bool words = (y == 5 && x >= 5 && x <= 10 && x != 8) || (y == 6 && x >= 5 && x <= 8);
-      t.Set(x, y, rim ? kWood + 4 : words ? kWood + 3 : kWood + 12);
+      t.Set(x, y, rim ? Wood + 4 : words ? Wood + 3 : Wood + 12);
     }
   return t;
 }
@@ -1191,9 +1187,9 @@ Tile Mosaic(int pattern, int light, int dark, int accent) {
 // A cell for "nothing here": night blue crossed by two slate diagonals.
 Tile Void() {
   return Paint([](int x, int y) {
-    if (x == y || x == 15 - y) return kSlate;
-    if (x == 0 || y == 0 || x == 15 || y == 15) return kSlate;
-    return kNight;
+    if (x == y || x == 15 - y) return Slate;
+    if (x == 0 || y == 0 || x == 15 || y == 15) return Slate;
+    return Night;
   });
 }
 
@@ -1204,31 +1200,31 @@ struct Catalog {
   int ground = 0;
   std::array<int, 8> grass{};
   std::array<int, 4> flowers{}, dirt{}, sand{}, gravel{};
-  std::array<int, 16> path{};                       // by arms
-  std::array<std::array<int, 16>, 2> lake{};        // [frame][land sides]; no side: open water
-  std::array<std::array<int, 4>, 2> lake_corner{};  // [frame][NE, SE, SW, NW spit]
+  std::array<int, 16> path{};                      // by arms
+  std::array<std::array<int, 16>, 2> lake{};       // [frame][land sides]; no side: open water
+  std::array<std::array<int, 4>, 2> lakeCorner{};  // [frame][NE, SE, SW, NW spit]
   std::array<int, 3> splash{};
-  std::array<std::array<int, kRiverPieces>, 3> river{};  // [frame][piece]
-  std::array<int, 3> bridge_v{}, bridge_h{};             // over a north-south / east-west river
+  std::array<std::array<int, RiverPieces>, 3> river{};  // [frame][piece]
+  std::array<int, 3> bridgeV{}, bridgeH{};              // over a north-south / east-west river
   std::array<int, 3> campfire{}, dying{}, brazier{}, lava{}, fountain{}, smoke{};
   std::array<int, 2> torch{}, burning{}, well{};
   std::array<int, 3> brick{}, stone{}, flag{};
-  int battlement = 0, gate_left = 0, gate_right = 0, slit = 0;
+  int battlement = 0, gateLeft = 0, gateRight = 0, slit = 0;
   std::array<int, 2> broken{};
   int rubble = 0;
-  int roof_left = 0, roof_right = 0, hut_door = 0, hut_window = 0;
+  int roofLeft = 0, roofRight = 0, hutDoor = 0, hutWindow = 0;
   std::array<int, 3> tree{};
   std::array<int, 2> pine{}, bush{}, rocks{}, reeds{};
-  int stump = 0, logs = 0, tent = 0, mushrooms = 0, fence_h = 0, fence_v = 0, flower_bed = 0,
-      wood_floor = 0, sign = 0;
-  int plaza_a = 0, plaza_b = 0, void_cell = 0;
+  int stump = 0, logs = 0, tent = 0, mushrooms = 0, fenceH = 0, fenceV = 0, flowerBed = 0,
+      woodFloor = 0, sign = 0;
+  int plazaA = 0, plazaB = 0, voidCell = 0;
 };
 
 void DrawGround(Bank& bank, Catalog& cat) {
   cat.ground = bank.Add(PlainGround(), "plain ground");
   for (int i = 0; i < 8; ++i) cat.grass[i] = bank.Add(Grass(10 + i), Num("grass", i));
-  const int petal[4] = {kRose, kPetal, kLavender, kButter};
-  const int heart[4] = {kButter, kButter, kPetal, 7};
+  const int petal[4] = {Rose, Petal, Lavender, Butter};
+  const int heart[4] = {Butter, Butter, Petal, 7};
   for (int i = 0; i < 4; ++i)
     cat.flowers[i] = bank.Add(Flowers(20 + i, petal[i], heart[i]), Num("flowers", i));
   for (int i = 0; i < 4; ++i) cat.dirt[i] = bank.Add(Dirt(30 + i), Num("dirt", i));
@@ -1249,20 +1245,20 @@ void DrawWater(Bank& bank, Catalog& cat) {
   }
   for (int c = 0; c < 4; ++c) {
     for (int f = 0; f < 2; ++f)
-      cat.lake_corner[f][c] = bank.Add(LakeTile(0, 1 << c, f), Num("lake corner", c));
-    bank.Cycle({cat.lake_corner[0][c], cat.lake_corner[1][c]});
+      cat.lakeCorner[f][c] = bank.Add(LakeTile(0, 1 << c, f), Num("lake corner", c));
+    bank.Cycle({cat.lakeCorner[0][c], cat.lakeCorner[1][c]});
   }
   for (int s = 0; s < 3; ++s) cat.splash[s] = bank.Add(Splash(s), Num("splash", s));
   bank.Chain({cat.splash[0], cat.splash[1], cat.splash[2]});
-  for (int p = 0; p < kRiverPieces; ++p) {
+  for (int p = 0; p < RiverPieces; ++p) {
     for (int f = 0; f < 3; ++f)
-      cat.river[f][p] = bank.Add(RiverTile(kRiverArms[p], f), Num("river", p));
+      cat.river[f][p] = bank.Add(RiverTile(RiverArms[p], f), Num("river", p));
     bank.Cycle({cat.river[0][p], cat.river[1][p], cat.river[2][p]});
   }
-  for (int f = 0; f < 3; ++f) cat.bridge_v[f] = bank.Add(Bridge(true, f), "bridge over N-S river");
-  bank.Cycle({cat.bridge_v[0], cat.bridge_v[1], cat.bridge_v[2]});
-  for (int f = 0; f < 3; ++f) cat.bridge_h[f] = bank.Add(Bridge(false, f), "bridge over E-W river");
-  bank.Cycle({cat.bridge_h[0], cat.bridge_h[1], cat.bridge_h[2]});
+  for (int f = 0; f < 3; ++f) cat.bridgeV[f] = bank.Add(Bridge(true, f), "bridge over N-S river");
+  bank.Cycle({cat.bridgeV[0], cat.bridgeV[1], cat.bridgeV[2]});
+  for (int f = 0; f < 3; ++f) cat.bridgeH[f] = bank.Add(Bridge(false, f), "bridge over E-W river");
+  bank.Cycle({cat.bridgeH[0], cat.bridgeH[1], cat.bridgeH[2]});
   for (int f = 0; f < 2; ++f) cat.well[f] = bank.Add(Well(f), "well");
   bank.Cycle({cat.well[0], cat.well[1]});
   for (int f = 0; f < 3; ++f) cat.fountain[f] = bank.Add(Fountain(f), "fountain");
@@ -1289,18 +1285,18 @@ void DrawBuildings(Bank& bank, Catalog& cat) {
   for (int i = 0; i < 3; ++i) cat.stone[i] = bank.Add(StoneWall(i), Num("stone wall", i));
   for (int i = 0; i < 3; ++i) cat.flag[i] = bank.Add(Flagstones(i), Num("flagstones", i));
   cat.battlement = bank.Add(Battlement(), "battlement");
-  cat.gate_left = bank.Add(GateHalf(false), "gate, west half");
-  cat.gate_right = bank.Add(GateHalf(true), "gate, east half");
+  cat.gateLeft = bank.Add(GateHalf(false), "gate, west half");
+  cat.gateRight = bank.Add(GateHalf(true), "gate, east half");
   cat.slit = bank.Add(ArrowSlit(), "arrow slit");
   for (int i = 0; i < 2; ++i) cat.broken[i] = bank.Add(BrokenWall(i), Num("broken wall", i));
   cat.rubble = bank.Add(Rubble(), "rubble");
-  cat.roof_left = bank.Add(Roof(false), "roof, west half");
-  cat.roof_right = bank.Add(Roof(true), "roof, east half");
+  cat.roofLeft = bank.Add(Roof(false), "roof, west half");
+  cat.roofRight = bank.Add(Roof(true), "roof, east half");
   for (int s = 0; s < 3; ++s) cat.smoke[s] = bank.Add(ChimneyRoof(s), Num("chimney", s));
   bank.Chain({cat.smoke[0], cat.smoke[1], cat.smoke[2]});
-  cat.hut_door = bank.Add(HutDoor(), "hut door");
-  cat.hut_window = bank.Add(HutWindow(), "hut window");
-  cat.wood_floor = bank.Add(WoodFloor(), "wood floor");
+  cat.hutDoor = bank.Add(HutDoor(), "hut door");
+  cat.hutWindow = bank.Add(HutWindow(), "hut window");
+  cat.woodFloor = bank.Add(WoodFloor(), "wood floor");
 }
 
 void DrawNature(Bank& bank, Catalog& cat) {
@@ -1313,9 +1309,9 @@ void DrawNature(Bank& bank, Catalog& cat) {
   cat.logs = bank.Add(LogPile(), "log pile");
   cat.tent = bank.Add(Tent(), "tent");
   cat.mushrooms = bank.Add(Mushrooms(), "mushrooms");
-  cat.fence_h = bank.Add(Fence(false), "fence E-W");
-  cat.fence_v = bank.Add(Fence(true), "fence N-S");
-  cat.flower_bed = bank.Add(FlowerBed(), "flower bed");
+  cat.fenceH = bank.Add(Fence(false), "fence E-W");
+  cat.fenceV = bank.Add(Fence(true), "fence N-S");
+  cat.flowerBed = bank.Add(FlowerBed(), "flower bed");
   cat.sign = bank.Add(Signpost(), "signpost");
 }
 
@@ -1325,29 +1321,29 @@ void DrawPlazaAndVoid(Bank& bank, Catalog& cat) {
     int light, dark, accent;
   };
   const Colours families[] = {
-      {kStone + 22, kStone + 13, kStone + 6},
-      {kSand + 12, kEarth + 15, kEarth + 6},
-      {kWater + 20, kWater + 11, kWater + 4},
-      {kBrick + 11, kBrick + 6, kBrick + 2},
-      {kGreen + 20, kGreen + 11, kGreen + 4},
-      {kWood + 12, kWood + 7, kWood + 2},
-      {kFire + 22, kFire + 13, kFire + 5},
-      {kBone, kSlate, kNight},
-      {kPink, kRose, kPlum},
-      {kLavender, kPanel + 5, kNight},
+      {Stone + 22, Stone + 13, Stone + 6},
+      {SandShades + 12, Earth + 15, Earth + 6},
+      {Water + 20, Water + 11, Water + 4},
+      {Brick + 11, Brick + 6, Brick + 2},
+      {Green + 20, Green + 11, Green + 4},
+      {Wood + 12, Wood + 7, Wood + 2},
+      {Fire + 22, Fire + 13, Fire + 5},
+      {Bone, Slate, Night},
+      {Pink, Rose, Plum},
+      {Lavender, Panel + 5, Night},
       {14, 4, 1},
-      {kCanvas, kCanvasShade, kRust},
+      {Canvas, CanvasShade, Rust},
   };
   int n = 0;
   for (const Colours& c : families)
-    for (int pattern = 0; pattern < 8 && bank.count() < kCellCount - 1; ++pattern, ++n) {
+    for (int pattern = 0; pattern < 8 && bank.count() < CellCount - 1; ++pattern, ++n) {
       const int at = bank.Add(Mosaic(pattern, c.light, c.dark, c.accent), Num("plaza tile", n));
-      if (n == 1) cat.plaza_a = at;
-      if (n == 19) cat.plaza_b = at;
+      if (n == 1) cat.plazaA = at;
+      if (n == 19) cat.plazaB = at;
     }
-  if (bank.count() != kCellCount - 1) Fail("not enough plaza tiles to fill the bank");
-  cat.void_cell = bank.Add(Void(), "void");
-  bank.Still255(cat.void_cell);
+  if (bank.count() != CellCount - 1) Fail("not enough plaza tiles to fill the bank");
+  cat.voidCell = bank.Add(Void(), "void");
+  bank.Still255(cat.voidCell);
 }
 
 Catalog DrawCells(Bank& bank) {
@@ -1381,11 +1377,11 @@ Catalog DrawCells(Bank& bank) {
 
 struct AreaPlan {
   const char* name;
-  std::array<std::string_view, kAreaRows> rows;
+  std::array<std::string_view, AreaRows> rows;
 };
 
 // clang-format off
-const AreaPlan kAreaPlans[] = {
+const AreaPlan AreaPlans[] = {
     {"meadow", {
         "T..,....P.#..T..",
         ".....B....#.,...",
@@ -1520,29 +1516,29 @@ const AreaPlan kAreaPlans[] = {
         "..R..x...T..o..."}},
 };
 // clang-format on
-constexpr int kPlannedAreas = static_cast<int>(std::size(kAreaPlans));
+constexpr int PlannedAreas = static_cast<int>(std::size(AreaPlans));
 
 class AreaBuilder {
  public:
   AreaBuilder(const Catalog& cat, const AreaPlan& plan, std::uint32_t seed)
       : cat_(cat), plan_(plan), seed_(seed) {
-    for (int y = 0; y < kAreaRows; ++y)
-      if (plan.rows[y].size() != kAreaCols)
+    for (int y = 0; y < AreaRows; ++y)
+      if (plan.rows[y].size() != AreaColumns)
         Fail(std::string("area ") + plan.name + ": row " + std::to_string(y) + " is not " +
-             std::to_string(kAreaCols) + " wide");
+             std::to_string(AreaColumns) + " wide");
   }
 
-  std::array<int, kAreaCells> Build() const {
-    std::array<int, kAreaCells> cells{};
-    for (int y = 0; y < kAreaRows; ++y)
-      for (int x = 0; x < kAreaCols; ++x) cells[y * kAreaCols + x] = CellAt(x, y);
+  std::array<int, GridCells> Build() const {
+    std::array<int, GridCells> cells{};
+    for (int y = 0; y < AreaRows; ++y)
+      for (int x = 0; x < AreaColumns; ++x) cells[y * AreaColumns + x] = CellAt(x, y);
     return cells;
   }
 
  private:
   // The character at (x, y), or 0 outside the area.
   char At(int x, int y) const {
-    if (x < 0 || x >= kAreaCols || y < 0 || y >= kAreaRows) return 0;
+    if (x < 0 || x >= AreaColumns || y < 0 || y >= AreaRows) return 0;
     return plan_.rows[y][x];
   }
 
@@ -1554,8 +1550,8 @@ class AreaBuilder {
   template <typename Test>
   int Sides(int x, int y, Test test) const {
     auto yes = [&](int nx, int ny) { return At(nx, ny) == 0 || test(At(nx, ny)); };
-    return (yes(x, y - 1) ? kN : 0) | (yes(x + 1, y) ? kE : 0) | (yes(x, y + 1) ? kS : 0) |
-           (yes(x - 1, y) ? kW : 0);
+    return (yes(x, y - 1) ? North : 0) | (yes(x + 1, y) ? East : 0) | (yes(x, y + 1) ? South : 0) |
+           (yes(x - 1, y) ? West : 0);
   }
 
   [[noreturn]] void Bad(int x, int y, const std::string& what) const {
@@ -1567,8 +1563,8 @@ class AreaBuilder {
 
   int RiverAt(int x, int y, int frame) const {
     const int arms = Sides(x, y, IsRiver);
-    for (int p = 0; p < kRiverPieces; ++p)
-      if (arms == kRiverArms[p]) return cat_.river[frame][p];
+    for (int p = 0; p < RiverPieces; ++p)
+      if (arms == RiverArms[p]) return cat_.river[frame][p];
     Bad(x, y, "the river must run straight or turn a corner");
   }
 
@@ -1578,7 +1574,7 @@ class AreaBuilder {
     const int diagonals[4][2] = {{1, -1}, {1, 1}, {-1, 1}, {-1, -1}};  // NE, SE, SW, NW
     for (int c = 0; c < 4; ++c) {
       const char d = At(x + diagonals[c][0], y + diagonals[c][1]);
-      if (d != 0 && !IsLake(d)) return cat_.lake_corner[0][c];
+      if (d != 0 && !IsLake(d)) return cat_.lakeCorner[0][c];
     }
     return cat_.lake[0][0];
   }
@@ -1602,8 +1598,8 @@ class AreaBuilder {
       case 'r': return RiverAt(x, y, 0);
       case 'b': {
         const int river = RiverAt(x, y, 0);
-        if (river == c.river[0][kRiverV]) return c.bridge_v[0];
-        if (river == c.river[0][kRiverH]) return c.bridge_h[0];
+        if (river == c.river[0][RiverV]) return c.bridgeV[0];
+        if (river == c.river[0][RiverH]) return c.bridgeH[0];
         Bad(x, y, "a bridge needs a straight river");
       }
       case 'T': return c.tree[Vary(x, y, 3)];
@@ -1615,25 +1611,25 @@ class AreaBuilder {
       case 'L': return c.logs;
       case 'A': return c.tent;
       case 'm': return c.mushrooms;
-      case '-': return c.fence_h;
-      case '|': return c.fence_v;
-      case 'f': return c.flower_bed;
-      case 'w': return c.wood_floor;
+      case '-': return c.fenceH;
+      case '|': return c.fenceV;
+      case 'f': return c.flowerBed;
+      case 'w': return c.woodFloor;
       case 'S': return c.sign;
       case 'W': return c.brick[Vary(x, y, 3)];
       case 'X': return c.stone[Vary(x, y, 3)];
       case 'M': return c.battlement;
-      case 'G': return c.gate_left;
-      case 'H': return c.gate_right;
+      case 'G': return c.gateLeft;
+      case 'H': return c.gateRight;
       case 'Y': return c.slit;
       case '_': return c.flag[Vary(x, y, 3)];
       case 'R': return c.broken[Vary(x, y, 2)];
       case 'x': return c.rubble;
-      case '1': return c.roof_left;
-      case '2': return c.roof_right;
+      case '1': return c.roofLeft;
+      case '2': return c.roofRight;
       case '3': return c.smoke[0];
-      case '4': return c.hut_door;
-      case '5': return c.hut_window;
+      case '4': return c.hutDoor;
+      case '5': return c.hutWindow;
       // Fires are started at different points of their flicker so neighbours do not pulse
       // together; water always starts at the first frame so its waves line up.
       case 'F': return c.campfire[Vary(x, y, 3, 1)];
@@ -1644,8 +1640,8 @@ class AreaBuilder {
       case 'l': return c.lava[0];
       case 'k': return c.well[0];
       case 'n': return c.fountain[0];
-      case 'p': return c.plaza_a;
-      case 'q': return c.plaza_b;
+      case 'p': return c.plazaA;
+      case 'q': return c.plazaB;
       default: Bad(x, y, std::string("unknown character '") + ch + "'");
     }
   }
@@ -1657,16 +1653,16 @@ class AreaBuilder {
 
 // Area records, with the ids filled in from the bank; unplanned slots are all plain ground.
 std::vector<Byte> AreaRecords(const Bank& bank, const Catalog& cat) {
-  std::vector<Byte> out(std::size_t{kAreaCount} * kAreaRecordBytes);
-  for (int a = 0; a < kAreaCount; ++a) {
-    std::array<int, kAreaCells> cells{};
+  std::vector<Byte> out(std::size_t{AreaCount} * AreaRecordSize);
+  for (int a = 0; a < AreaCount; ++a) {
+    std::array<int, GridCells> cells{};
     cells.fill(cat.ground);
-    if (a < kPlannedAreas)
-      cells = AreaBuilder(cat, kAreaPlans[a], 0xA4EA0000u + static_cast<std::uint32_t>(a)).Build();
-    Byte* record = out.data() + std::size_t{static_cast<unsigned>(a)} * kAreaRecordBytes;
-    for (int i = 0; i < kAreaCells; ++i) {
+    if (a < PlannedAreas)
+      cells = AreaBuilder(cat, AreaPlans[a], 0xA4EA0000u + static_cast<std::uint32_t>(a)).Build();
+    Byte* record = out.data() + std::size_t{static_cast<unsigned>(a)} * AreaRecordSize;
+    for (int i = 0; i < GridCells; ++i) {
       record[i] = static_cast<Byte>(cells[i]);
-      record[kAreaCells + i] = static_cast<Byte>(bank.id(cells[i]));
+      record[GridCells + i] = static_cast<Byte>(bank.id(cells[i]));
     }
   }
   return out;
@@ -1675,12 +1671,12 @@ std::vector<Byte> AreaRecords(const Bank& bank, const Catalog& cat) {
 // The world: the planned areas as a four by three block in the top left corner, a few of them
 // again further out, and area 0 everywhere else.
 std::vector<Byte> WorldMap() {
-  std::vector<Byte> map(std::size_t{kMapSide} * kMapSide, 0);
+  std::vector<Byte> map(std::size_t{MapSide} * MapSide, 0);
   auto put = [&](int x, int y, int area) {
-    map[static_cast<std::size_t>(y) * kMapSide + static_cast<std::size_t>(x)] =
+    map[static_cast<std::size_t>(y) * MapSide + static_cast<std::size_t>(x)] =
         static_cast<Byte>(area);
   };
-  for (int a = 0; a < kPlannedAreas; ++a) put(a % 4, a / 4, a);
+  for (int a = 0; a < PlannedAreas; ++a) put(a % 4, a / 4, a);
   put(4, 1, 2);   // a second lake east of the forge
   put(5, 1, 6);   // and a beach beyond it
   put(1, 3, 8);   // forest south of the courtyard
@@ -1690,35 +1686,12 @@ std::vector<Byte> WorldMap() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Output: every file goes to a temporary name first and is renamed only when all are written.
+// Output: each file is written whole through the program's own safe writer.
 
-struct OutputFile {
-  std::string name;
-  std::vector<Byte> bytes;
-};
-
-void WriteAll(const fs::path& dir, const std::vector<OutputFile>& files) {
-  std::error_code ec;
-  fs::create_directories(dir, ec);
-  if (ec) Fail("cannot create " + dir.string() + ": " + ec.message());
-  std::vector<fs::path> temps;
-  auto give_up = [&](const std::string& reason) {
-    for (const fs::path& t : temps) fs::remove(t, ec);
-    Fail(reason);
-  };
-  for (const OutputFile& f : files) {
-    const fs::path temp = dir / ("." + f.name + ".tmp");
-    temps.push_back(temp);
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(f.bytes.data()),
-              static_cast<std::streamsize>(f.bytes.size()));
-    out.close();
-    if (!out) give_up("cannot write " + temp.string());
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    fs::rename(temps[i], dir / files[i].name, ec);
-    if (ec) give_up("cannot rename " + temps[i].string() + ": " + ec.message());
-  }
+void WriteOutput(const fs::path& dir, const char* name, const std::vector<Byte>& bytes) {
+  const std::string path = (dir / name).string();
+  if (!WriteWholeFile(path.c_str(), bytes.data(), bytes.size()))
+    Fail("cannot write " + path + ": " + std::strerror(errno));
 }
 
 }  // namespace
@@ -1737,9 +1710,14 @@ int main(int argc, char** argv) {
   const std::vector<Byte> map = WorldMap();
   areas.insert(areas.end(), map.begin(), map.end());
 
-  if (cells.size() != kBankBytes || ids.size() != kCellCount || areas.size() != kSetBytes)
+  if (cells.size() != CellBankUsedSize || ids.size() != CellCount || areas.size() != AreaSetSize)
     Fail("internal error: file sizes came out wrong");
 
-  WriteAll(argv[1], {{"Cells.dap", cells}, {"Cells.id", ids}, {"Areas.out", areas}});
+  std::error_code error;
+  fs::create_directories(argv[1], error);
+  if (error) Fail(std::string("cannot create ") + argv[1] + ": " + error.message());
+  WriteOutput(argv[1], "Cells.dap", cells);
+  WriteOutput(argv[1], "Cells.id", ids);
+  WriteOutput(argv[1], "Areas.out", areas);
   return 0;
 }

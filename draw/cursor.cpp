@@ -1,66 +1,39 @@
-// The area editor's cursor: corner brackets in the counter's colour over one
-// 32 x 32 cell position, erased by putting back what lay under it.
+// Cursor drawing on the locked frame: the pixels under a cursor taken and
+// put back row by row, and the bracket mask drawn doubled.
 #include "draw/cursor.h"
 
 #include <cstring>
 
-#include "area/editor_state.h"
-#include "area/editor_windows.h"
-#include "draw/tables.h"
 #include "shell/display.h"
 
 std::uint32_t CursorColourCounter;
-std::uint8_t CursorBackground[32 * 32];
 
-namespace {
+void NextCursorColour() { CursorColourCounter = (CursorColourCounter + 1) % 16; }
 
-std::uint8_t* PositionPixel(std::int32_t column, std::int32_t row) {
-  const ViewWindow& window = ActiveWindow();
-  return FramePixel(static_cast<int>(window.originX) + 32 * column,
-                    static_cast<int>(window.originY) + 32 * row);
-}
-
-}  // namespace
-
-void RedrawCursor() {
-  const ViewWindow& window = ActiveWindow();
-  if (static_cast<std::uint32_t>(AreaEditorState.cursorX) >= window.width)
-    AreaEditorState.cursorX = 0;
-  if (static_cast<std::uint32_t>(AreaEditorState.cursorY) >= window.height)
-    AreaEditorState.cursorY = 0;
-  EraseCursor();
-  CaptureCursorBackground();
-  DrawCursorMask();
-}
-
-void EraseCursor() {
-  PaintEditorCursorBackground();
+void CaptureUnderCursor(std::uint8_t* store, int x, int y, int width, int height) {
   LockFrame();
-  std::uint8_t* target = PositionPixel(AreaEditorState.previousX, AreaEditorState.previousY);
-  for (int row = 0; row < 32; ++row)
-    std::memcpy(target + row * DisplayDevice.FramePitch, CursorBackground + 32 * row, 32);
+  for (int row = 0; row < height; ++row)
+    std::memcpy(store + width * row, FramePixel(x, y + row), static_cast<std::size_t>(width));
   UnlockFrame();
 }
 
-void CaptureCursorBackground() {
-  if (AreaEditorState.activeWindow != SelectorWindow) return;
+void RestoreUnderCursor(const std::uint8_t* store, int x, int y, int width, int height) {
   LockFrame();
-  const std::uint8_t* source = PositionPixel(AreaEditorState.cursorX, AreaEditorState.cursorY);
-  for (int row = 0; row < 32; ++row)
-    std::memcpy(CursorBackground + 32 * row, source + row * DisplayDevice.FramePitch, 32);
+  for (int row = 0; row < height; ++row)
+    std::memcpy(FramePixel(x, y + row), store + width * row, static_cast<std::size_t>(width));
   UnlockFrame();
 }
 
-void DrawCursorMask() {
+void DrawCursorMask(const std::uint8_t* mask, int maskWidth, int maskHeight, int x, int y) {
   auto colour = static_cast<std::uint8_t>(CursorColourCounter);
   LockFrame();
-  std::uint8_t* target = PositionPixel(AreaEditorState.cursorX, AreaEditorState.cursorY);
-  for (int v = 0; v < 16; ++v) {
-    std::uint8_t* row = target + 2 * v * DisplayDevice.FramePitch;
-    for (int u = 0; u < 16; ++u) {
-      if (CursorMask[16 * v + u] == 0) continue;
-      row[2 * u] = row[2 * u + 1] = colour;
-      row[DisplayDevice.FramePitch + 2 * u] = row[DisplayDevice.FramePitch + 2 * u + 1] = colour;
+  for (int v = 0; v < maskHeight; ++v) {
+    std::uint8_t* top = FramePixel(x, y + 2 * v);
+    std::uint8_t* bottom = top + DisplayDevice.FramePitch;
+    for (int u = 0; u < maskWidth; ++u) {
+      if (mask[maskWidth * v + u] == 0) continue;
+      top[2 * u] = top[2 * u + 1] = colour;
+      bottom[2 * u] = bottom[2 * u + 1] = colour;
     }
   }
   UnlockFrame();

@@ -1,10 +1,7 @@
-// The current area number: three opaque digits under the editor window.
+// Three opaque digits with leading zeros, as the area number shows.
 #pragma once
 
 #include <cstdint>
 
-extern const std::uint32_t PowersOfTen[10];
-
-void DrawAreaNumber();
+// Draws value modulo 1000 at `target` in the locked frame.
 void DrawNumber(std::uint32_t value, std::uint8_t* target);
-void DrawDigit(std::uint32_t digit, std::uint8_t* target);

@@ -13,6 +13,7 @@ constexpr std::size_t CellBankPaletteOffset = 0x10000;  // 256 x (r, g, b), 6 bi
 constexpr std::size_t CellIdTableSize = 256;
 constexpr std::size_t AreaRecordSize = 320;  // 160 cells, then 160 ids
 constexpr std::size_t AreaCells = 160;
+constexpr int AreaColumns = 16, AreaRows = 10;
 constexpr std::size_t AreaSetSize = 214016;             // 0x34400
 constexpr std::size_t AreaSetBankCopyOffset = 0x14000;  // CellBank's first 66304 bytes
 constexpr std::size_t AreaSetIdCopyOffset = 0x24300;    // CellIdTable
@@ -29,6 +30,9 @@ extern std::uint8_t SaveAsScreenStore[ScreenStoreSize];
 extern std::uint8_t PreviewSnapshot[PreviewSnapshotSize];
 extern char AreaFileName[AreaFileNameSize];
 extern OsFileDialog AreaFileDialog;
+
+// The index of cell (x, y) of an area, row by row.
+constexpr int GridIndex(int x, int y) { return AreaColumns * y + x; }
 
 inline std::uint8_t* AreaRecord(std::size_t area) { return AreaSetImage + AreaRecordSize * area; }
 inline std::uint8_t* WordMapGrid() { return AreaSetImage + WordMapGridOffset; }

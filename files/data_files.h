@@ -6,6 +6,7 @@
 bool LoadDataFiles();
 void BuildIdLayers();
 // F3: true when the set was written. SaveChanges is the same save without
-// the Shift road to Save As, for the question before closing.
+// the Shift road to Save As, for the question before closing. The caller
+// stores the edited area into its slot first.
 bool SaveAreaSet();
 bool SaveChanges();

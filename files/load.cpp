@@ -6,7 +6,7 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 namespace {
 

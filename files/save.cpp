@@ -1,20 +1,19 @@
-// The save command: store the edited area, copy the cell bank and id table
-// into the set, and write it whole; through the Save As dialog when Shift is
-// held or no name is set. A file this run neither read nor wrote is replaced
-// only when the user says so. A failed write is reported, never passed off.
+// The save command: copy the cell bank and id table into the set, which the
+// caller has stored the edited area into, and write it whole; through the
+// Save As dialog when Shift is held or no name is set. A file this run neither read nor wrote is
+// replaced only when the user says so. A failed write is reported, never passed off.
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "area/area_slots.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
 #include "files/stored_set.h"
 #include "shell/desktop_turn.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 namespace {
 
@@ -73,13 +72,10 @@ bool SaveUnderChosenName() {
   return saved;
 }
 
-bool Save(bool chooseName) {
-  StoreArea();
-  return chooseName ? SaveUnderChosenName() : SaveUnderName();
-}
-
 }  // namespace
 
-bool SaveAreaSet() { return Save(AreaFileName[0] == 0 || ShiftHeld()); }
+bool SaveAreaSet() {
+  return AreaFileName[0] == 0 || ShiftHeld() ? SaveUnderChosenName() : SaveUnderName();
+}
 
-bool SaveChanges() { return Save(AreaFileName[0] == 0); }
+bool SaveChanges() { return AreaFileName[0] == 0 ? SaveUnderChosenName() : SaveUnderName(); }

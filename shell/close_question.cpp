@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "area/area_slots.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
@@ -16,7 +17,7 @@ bool MayClose() {
   std::snprintf(text, sizeof text, "Save changes to %s before closing?",
                 AreaFileName[0] != '\0' ? AreaFileName : "the new area set");
   switch (AskUser(text, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2)) {
-    case IDYES: return SaveChanges();
+    case IDYES: StoreArea(); return SaveChanges();
     case IDNO: return true;
     default: return false;
   }

@@ -2,7 +2,7 @@
 // 6-bit table, frame lock with lost-surface restore, and the vertical blank.
 #include "shell/display.h"
 
-#include "shell/program.h"
+#include "shell/services.h"
 #include "shell/shown_screen.h"
 
 DisplayDeviceRecord DisplayDevice;
@@ -77,6 +77,8 @@ std::int32_t TryLockFrame() {
     }
     // Destroying the window ends the exclusive mode and loses the surface
     // for good: that is the close road, not a failure of the display.
+    // (The orderly exit shuts this display down in turn: the one place
+    // where the display and the exits call each other.)
     if (ProgramState.running == 0) ExitProgram();
     if (ModeAway(restored)) {
       DisplayDevice.modeAway = true;

@@ -3,32 +3,33 @@
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
 #include "draw/background.h"
-#include "draw/number.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/stored_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
 
-ProgramStateRecord ProgramState = {nullptr, nullptr, 1, {}, {}};
+ProgramStateRecord ProgramState = {.running = 1};
 
 void ProgramEntry() {
   ProgramState.instance = OsGetModuleHandle();
   OsHandle cursor = OsLoadCursor(0x7F00);  // IDC_ARROW
   OsHandle icon = OsLoadIcon(0x7F00);      // IDI_APPLICATION
 
-  OsWindowClass& windowClass = ProgramState.windowClass;
-  windowClass.style = 0x4000;  // CS_GLOBALCLASS
-  windowClass.procedure = WndProc;
-  windowClass.classExtra = 0;
-  windowClass.windowExtra = 0;
-  windowClass.instance = ProgramState.instance;
-  windowClass.icon = icon;
-  windowClass.cursor = cursor;
-  windowClass.background = 6;  // COLOR_WINDOW + 1
-  windowClass.menuName = nullptr;
-  windowClass.className = WindowClassName;
-  if (!OsRegisterClass(windowClass)) FailStartup("display: cannot register the window class");
+  ProgramState.windowClass = {
+      .style = 0x4000,  // CS_GLOBALCLASS
+      .procedure = WndProc,
+      .classExtra = 0,
+      .windowExtra = 0,
+      .instance = ProgramState.instance,
+      .icon = icon,
+      .cursor = cursor,
+      .background = 6,  // COLOR_WINDOW + 1
+      .menuName = nullptr,
+      .className = WindowClassName,
+  };
+  if (!OsRegisterClass(ProgramState.windowClass))
+    FailStartup("display: cannot register the window class");
 
   ProgramState.mainWindow =
       OsCreateWindow(WindowClassName, WindowTitle, 0, 0, 0, 200, 320, ProgramState.instance);

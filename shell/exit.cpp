@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 void ExitProgram() {
   OsShowCursor(true);

@@ -8,7 +8,7 @@
 #include "draw/tables.h"
 #include "files/area_set.h"
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 #include "shell/shown_screen.h"
 
 namespace {
@@ -17,18 +17,7 @@ constexpr int GlyphWidth = 8;
 constexpr int LinePitch = HelpGlyphHeight + 1;  // one blank row between lines
 constexpr std::uint8_t LineFeed = 0x0A;
 
-}  // namespace
-
-void ShowHelpPage() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  DrawHelpText();
-  ScreenShown = ShownScreen::HelpPage;
-  HelpPageLoop();
-  ScreenShown = ShownScreen::AreaEditor;
-  RestoreScreen(ScreenStore);
-}
-
+// Draws HelpText from the screen's top-left corner, unscaled.
 void DrawHelpText() {
   LockFrame();
   int penX = 0;
@@ -48,20 +37,34 @@ void DrawHelpText() {
   UnlockFrame();
 }
 
+// Waits for Esc, or for the running flag to be cleared; a WM_QUIT ends the
+// program from inside.
 void HelpPageLoop() {
   for (;;) {
     WaitFrame();
-    if (PeekProgramMessage()) {
-      const OsMessage& message = ProgramState.message;
-      if (message.message == WM_QUIT) ExitProgram();
-      if (message.message == WM_KEYDOWN) {
-        if (message.wParam == VK_ESCAPE) return;
-        continue;  // other keys are dropped, and the next turn starts at once
-      }
-      DispatchProgramMessage();
+    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+      if (ProgramState.message.wParam == VK_ESCAPE) return;
+      continue;  // other keys are dropped, and the next turn starts at once
     }
     WaitFrame();
     WatchDisplay();
     if (ProgramState.running == 0) return;
   }
+}
+
+}  // namespace
+
+void RedrawHelpPage() {
+  ClearScreen();
+  DrawHelpText();
+}
+
+void ShowHelpPage() {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  DrawHelpText();
+  ScreenShown = ShownScreen::HelpPage;
+  HelpPageLoop();
+  ScreenShown = ShownScreen::AreaEditor;
+  RestoreScreen(ScreenStore);
 }

@@ -5,9 +5,7 @@
 // 32..126.
 extern const char HelpText[];
 
+// Saves the screen, shows the page until Esc, and puts the screen back.
 void ShowHelpPage();
-// Draws HelpText from the screen's top-left corner, unscaled.
-void DrawHelpText();
-// Waits for Esc, or for the running flag to be cleared; a WM_QUIT ends the
-// program from inside.
-void HelpPageLoop();
+// Draws the page again on a cleared screen.
+void RedrawHelpPage();

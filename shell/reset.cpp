@@ -3,6 +3,7 @@
 #include "area/animation_preview.h"
 #include "area/area_slots.h"
 #include "area/block.h"
+#include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
@@ -20,7 +21,7 @@ void ResetProgram() {
   EditGrid = {};
   BlockState = {};
   CursorColourCounter = 0;
-  for (std::uint8_t& pixel : CursorBackground) pixel = 0;
+  ResetEditorCursor();
   AnimationTick = 0;
   ResetWordMap();
   ScreenShown = ShownScreen::AreaEditor;

@@ -20,13 +20,13 @@ Bytes ReadDemoFile(const std::string& name) {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-constexpr std::size_t kBankBytes = 66304;
-constexpr std::size_t kSetBytes = 0x34400;
-constexpr std::size_t kSetBankAt = 0x14000;
-constexpr std::size_t kSetIdsAt = 0x24300;
-constexpr std::size_t kSetMapAt = 0x24400;
-constexpr int kRecordBytes = 320;
-constexpr int kAreaCells = 160;
+constexpr std::size_t BankBytes = 66304;
+constexpr std::size_t SetBytes = 0x34400;
+constexpr std::size_t SetBankAt = 0x14000;
+constexpr std::size_t SetIdsAt = 0x24300;
+constexpr std::size_t SetMapAt = 0x24400;
+constexpr int RecordBytes = 320;
+constexpr int AreaCells = 160;
 
 bool Still(int id) { return id == 0 || id == 255; }
 
@@ -39,7 +39,7 @@ int Differences(const Bytes& bank, int a, int b) {
 TEST(DemoData, CellsPaletteAndAnimation) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
-  ASSERT_EQ(bank.size(), kBankBytes);
+  ASSERT_EQ(bank.size(), BankBytes);
   ASSERT_EQ(ids.size(), 256u);
 
   std::set<Bytes> bitmaps;
@@ -47,25 +47,25 @@ TEST(DemoData, CellsPaletteAndAnimation) {
     bitmaps.emplace(bank.begin() + 256 * n, bank.begin() + 256 * n + 256);
   EXPECT_EQ(bitmaps.size(), 256u) << "some cells are identical";
 
-  for (std::size_t i = 65536; i < kBankBytes; ++i)
+  for (std::size_t i = 65536; i < BankBytes; ++i)
     ASSERT_LE(bank[i], 63) << "palette byte " << i - 65536 << " is not 6-bit";
   // The UI line colour must stand out against the black background.
   EXPECT_GE(bank[65536 + 3 * 15] + bank[65536 + 3 * 15 + 1] + bank[65536 + 3 * 15 + 2], 150);
 
-  bool two_cycle = false, three_cycle = false, stopping_chain = false;
+  bool twoCycle = false, threeCycle = false, stoppingChain = false;
   for (int a = 0; a < 256; ++a) {
     const int b = ids[a];
     if (Still(b)) continue;
     EXPECT_NE(b, a) << "cell " << a << " animates into itself";
     EXPECT_GE(Differences(bank, a, b), 8) << "frames " << a << " and " << b << " look the same";
     const int c = ids[b];
-    if (c == a) two_cycle = true;
-    if (!Still(c) && c != a && c != b && ids[c] == a) three_cycle = true;
-    if (!Still(c) && c != a && ids[c] == 0) stopping_chain = true;
+    if (c == a) twoCycle = true;
+    if (!Still(c) && c != a && c != b && ids[c] == a) threeCycle = true;
+    if (!Still(c) && c != a && ids[c] == 0) stoppingChain = true;
   }
-  EXPECT_TRUE(two_cycle);
-  EXPECT_TRUE(three_cycle);
-  EXPECT_TRUE(stopping_chain);
+  EXPECT_TRUE(twoCycle);
+  EXPECT_TRUE(threeCycle);
+  EXPECT_TRUE(stoppingChain);
   EXPECT_TRUE(Still(ids[0])) << "the empty-area cell must not animate";
 }
 
@@ -73,19 +73,19 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
   const Bytes set = ReadDemoFile("Areas.out");
-  ASSERT_EQ(bank.size(), kBankBytes);
+  ASSERT_EQ(bank.size(), BankBytes);
   ASSERT_EQ(ids.size(), 256u);
-  ASSERT_EQ(set.size(), kSetBytes);
+  ASSERT_EQ(set.size(), SetBytes);
 
-  EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + kSetBankAt));
-  EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + kSetIdsAt));
+  EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + SetBankAt));
+  EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + SetIdsAt));
 
   std::set<int> shown;  // areas that are not just cell 0 everywhere
   for (int a = 0; a < 256; ++a) {
-    const std::uint8_t* record = set.data() + a * kRecordBytes;
+    const std::uint8_t* record = set.data() + a * RecordBytes;
     bool empty = true, animated = false;
-    for (int i = 0; i < kAreaCells; ++i) {
-      ASSERT_EQ(record[kAreaCells + i], ids[record[i]])
+    for (int i = 0; i < AreaCells; ++i) {
+      ASSERT_EQ(record[AreaCells + i], ids[record[i]])
           << "area " << a << " position " << i << " carries a stale id";
       empty = empty && record[i] == 0;
       animated = animated || !Still(ids[record[i]]);
@@ -96,13 +96,13 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   }
   EXPECT_GE(shown.size(), 12u);
 
-  std::set<int> on_map;
-  for (std::size_t i = kSetMapAt; i < kSetBytes; ++i) on_map.insert(set[i]);
-  for (int a : shown) EXPECT_TRUE(on_map.count(a)) << "area " << a << " is not on the world map";
+  std::set<int> onMap;
+  for (std::size_t i = SetMapAt; i < SetBytes; ++i) onMap.insert(set[i]);
+  for (int a : shown) EXPECT_TRUE(onMap.count(a)) << "area " << a << " is not on the world map";
   // The world starts at the top left corner with a connected block of real areas.
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x)
-      EXPECT_TRUE(shown.count(set[kSetMapAt + 256 * y + x])) << "map (" << x << ", " << y << ")";
+      EXPECT_TRUE(shown.count(set[SetMapAt + 256 * y + x])) << "map (" << x << ", " << y << ")";
 }
 
 }  // namespace

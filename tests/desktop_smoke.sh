@@ -2,42 +2,32 @@
 # Smoke test of the desktop front end on a virtual X server: the window, its
 # picture against the headless front end's, keys, the file dialogs (zenity,
 # kdialog and the prompt in the window) and the ways the window is closed.
-# Usage: desktop_smoke.sh TESSELLE TESSELLE_HEADLESS DATA_DIR
+# Usage: desktop_smoke.sh TESSELLE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
 # shellcheck source=lib/x_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
-
-expect_args 3 "TESSELLE TESSELLE_HEADLESS DATA_DIR" "$@"
-TESSELLE=$(realpath "$1")
-HEADLESS=$(realpath "$2")
-DATA=$(realpath "$3")
+smoke_begin desktop "$@"
 AREA_SET_SIZE=214016
 SCREEN_W=1600
 SCREEN_H=1200
-session_begin desktop
 
 # --- What needs no display ----------------------------------------------------
-[[ $("$TESSELLE" --version) == "Tesselle v1.0" ]] || fail "--version does not print the title"
-set +e
-"$TESSELLE" --no-such-option >/dev/null 2>"$WORK/err"
-status=$?
-set -e
+[[ $("$PROGRAM" --version) == "Tesselle v1.0" ]] || fail "--version does not print the title"
+status=0
+"$PROGRAM" --no-such-option >/dev/null 2>"$WORK/err" || status=$?
 [[ $status -eq 1 ]] || fail "an unknown option exits $status, not 1"
 grep -q "^tesselle: unknown option" "$WORK/err" || fail "no error line for an unknown option"
-
 nodisplay=$(new_run_dir nodisplay)
-set +e
+status=0
 (cd "$nodisplay" && env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY= \
-  timeout 10 "$TESSELLE" --window --new) >/dev/null 2>"$WORK/err"
-status=$?
-set -e
+  timeout 10 "$PROGRAM" --window --new) >/dev/null 2>"$WORK/err" || status=$?
 [[ $status -eq 1 ]] || fail "without a display tesselle exits $status, not 1"
 [[ $(wc -l <"$WORK/err") -eq 1 ]] || fail "without a display stderr is not one line"
 grep -q "^tesselle: cannot open the display: " "$WORK/err" || fail "no display line: $(cat "$WORK/err")"
 
 # --- The virtual X server and a window manager ------------------------------------
-require_tools Xvfb xdotool openbox wmctrl xwd od awk timeout
+require_tools Xvfb xdotool openbox wmctrl xwd timeout
 start_xvfb 90 139 "${SCREEN_W}x${SCREEN_H}x24"
 start_openbox
 
@@ -63,52 +53,30 @@ chmod +x "$WORK/bin/zenity" "$WORK/kbin/kdialog"
 
 # --- Helpers ------------------------------------------------------------------
 # wait_for_file PATH: the file appears with the size of an area set.
-wait_for_file() {
-  for _ in $(seq 100); do
-    [[ -f $1 && $(stat -c %s "$1") -eq $AREA_SET_SIZE ]] && return 0
-    sleep 0.1
-  done
-  fail "$1 was not written as an area set"
+is_area_set() { [[ -f $1 && $(stat -c %s "$1") -eq $AREA_SET_SIZE ]]; }
+wait_for_file() { until_true 10 is_area_set "$1" || fail "$1 was not written as an area set"; }
+window_size() { xdotool getwindowgeometry "$WINDOW" | awk '/Geometry:/ { print $2 }'; }
+# wait_for_size WxH: the window comes to be that size within 5 s.
+wait_for_size() {
+  sized() { [[ $(window_size) == "$1" ]]; }
+  until_true 5 sized "$1" || fail "the window is $(window_size), not $1"
 }
 
-window_size() {
-  xdotool getwindowgeometry "$WINDOW" | awk '/Geometry:/ { print $2 }'
-}
-
-# reference DIR SCRIPT: the headless front end's picture and palette after
-# SCRIPT, as DIR/expected.raw and DIR/expected.pal.
-reference() {
-  (cd "$1" && printf '%s\nshot expected.raw\npalette expected.pal\nquit\n' "$2" |
-    "$HEADLESS" - >/dev/null 2>"$1/headless.err") || fail "tesselle-headless failed: $(cat "$1/headless.err")"
-}
-
-# compare_window DIR: within 10 s the window shows the reference in DIR: the
-# picture, scaled by a whole factor and centred on black, equals it but for
-# the cursor's blink. Captured again until it does, as the program may still
-# be taking the keys or drawing; the last capture is DIR/window.xwd.
-compare_window() {
-  compare_until 10 --min-colours 5 "$1/window.xwd" "$1/expected.raw" "$1/expected.pal"
-  echo "picture ${XWD_W}x$XWD_H at factor $CAPTURE_FACTOR: $CAPTURE_BAD pixels differ (cursor blink)," \
-    "$CAPTURE_COLOURS colours"
-}
+# compare_window DIR: the window comes to show DIR/expected.png, scaled by a
+# whole factor and centred on black, but for the cursor's blink.
+compare_window() { expect_picture 10 "$1/expected.png" --scaled --cursor --min-colours 5; }
 
 # --- A window: picture, keys, save and Save As, the close button ----------------
 windowed=$(new_run_dir windowed)
 reference "$windowed" $'open cancel\nkey right\nkey down\nframes 8'
 export FAKE_LOG="$windowed/dialog.log" FAKE_ANSWER="$windowed/Copy"
 APP_PATH="$WORK/bin:$PATH" start_app "$windowed" --window --new
-size=$(window_size)
-[[ $size == 640x480 ]] || fail "the window is $size, not 640x480"
-xdotool windowfocus --sync "$WINDOW"
+wait_for_size 640x480
 xdotool key Right Down
 compare_window "$windowed"
 # A larger window shows the picture twice as large, centred.
 xdotool windowmove "$WINDOW" 0 0 windowsize "$WINDOW" 1300 1000
-for _ in $(seq 50); do
-  [[ $(window_size) == 1300x1000 ]] && break
-  sleep 0.1
-done
-[[ $(window_size) == 1300x1000 ]] || fail "the window cannot be resized: $(window_size)"
+wait_for_size 1300x1000
 compare_window "$windowed"
 
 xdotool key F3
@@ -126,34 +94,20 @@ expect_exit 0
 
 # --- Full screen: the area set from the command line, scaling, a dialog over
 # it, Alt+F4.
-wait_for_full_screen() {
-  for _ in $(seq 50); do
-    [[ $(window_size) == "${SCREEN_W}x${SCREEN_H}" ]] && return 0
-    sleep 0.1
-  done
-  fail "full screen is $(window_size), not ${SCREEN_W}x${SCREEN_H}"
-}
-
 full=$(new_run_dir full)
-if [[ -f $DATA/Areas.out ]]; then
-  cp "$DATA/Areas.out" "$full/Start.out"
-else
-  cp "$windowed/Copy.out" "$full/Start.out"
-fi
+cp "$DATA/Areas.out" "$full/Start.out"
 reference "$full" $'open Start.out\nframes 8'
 export FAKE_LOG="$full/dialog.log" FAKE_ANSWER="$full/Saved.out"
 export FAKE_FULL_SIZE="${SCREEN_W}x${SCREEN_H}"
 APP_PATH="$WORK/bin:$PATH" start_app "$full" Start.out
-wait_for_full_screen
+wait_for_size "${SCREEN_W}x${SCREEN_H}"
 compare_window "$full"
-
-xdotool windowfocus --sync "$WINDOW"
 xdotool key shift+F3
 wait_for_file "$full/Saved.out"
 grep -qx "window 640x480" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
 cmp -s "$full/Start.out" "$full/Saved.out" || fail "Save As changed a set that was not edited"
 unset FAKE_FULL_SIZE
-wait_for_full_screen
+wait_for_size "${SCREEN_W}x${SCREEN_H}"
 compare_window "$full" # the picture is back after the dialog
 
 xdotool windowfocus --sync "$WINDOW"
@@ -163,7 +117,7 @@ expect_exit 96 # the system command's wParam, SC_CLOSE, is the exit code
 
 # --- kdialog alone answers the start-up open -------------------------------------
 kd=$(new_run_dir kdialog)
-cp "$full/Start.out" "$full/expected.raw" "$full/expected.pal" "$kd/"
+cp "$full/Start.out" "$full/expected.png" "$kd/"
 export FAKE_LOG="$kd/dialog.log" FAKE_ANSWER="$kd/Start.out"
 APP_PATH="$WORK/kbin" start_app "$kd" --window
 compare_window "$kd"
@@ -175,41 +129,11 @@ expect_exit 0
 
 # --- No dialog program: the prompt in the window -------------------------------
 # area_sets DIR: how many area sets DIR holds.
-area_sets() {
-  local file count=0
-  for file in "$1"/*.out; do
-    [[ -e $file ]] && count=$((count + 1))
-  done
-  echo "$count"
-}
+area_sets() { find "$1" -maxdepth 1 -name '*.out' | wc -l; }
 
 # written_again FILE: FILE, dated back to 1970, has been written since, whole.
 written_again() {
   [[ -f $1 && $(stat -c %Y "$1") -ne 0 && $(stat -c %s "$1") -eq $AREA_SET_SIZE ]]
-}
-
-# note_length: how many characters long the prompt's note line reads (the
-# line under the name that says why a key or Enter did nothing): the cells
-# from the margin up to the last one with ink. The prompt draws in 8 x 16
-# cells, one cell of margin, the note on line 16, scaled like the picture.
-note_length() {
-  local xwd=$WORK/note.xwd
-  xwd -silent -id "$WINDOW" -out "$xwd" 2>/dev/null || return 0
-  xwd_header "$xwd"
-  xwd_words "$xwd" | awk -v W="$XWD_W" -v H="$XWD_H" -v stride="$XWD_STRIDE" '
-    BEGIN {
-      f = int(W / 640) < int(H / 480) ? int(W / 640) : int(H / 480)
-      if (f < 1) f = 1
-      ox = int((W - 640 * f) / 2); oy = int((H - 480 * f) / 2); last = -1
-    }
-    {
-      k = NR - 1; sx = k % stride; sy = int(k / stride)
-      if (sx >= W || sy >= H || substr($1, 3) == "000000") next
-      x = int((sx - ox) / f); y = int((sy - oy) / f)
-      if (y >= 16 * 16 && y < 17 * 16 && int(x / 8) > last) last = int(x / 8)
-    }
-    END { print last < 1 ? 0 : last }
-  '
 }
 
 # note_reads TEXT: the prompt is up and its note is as long as TEXT.
@@ -219,7 +143,6 @@ note_reads() { shows_prompt && [[ $(note_length) -eq ${#1} ]]; }
 bare=$(new_run_dir bare)
 reference "$bare" $'open cancel\nframes 8'
 APP_PATH=/nonexistent start_app "$bare" --window
-xdotool windowfocus --sync "$WINDOW"
 wait_for_prompt
 xdotool key Escape
 compare_window "$bare"

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/emulated/dialog_name.h"
 #include "shell/program.h"
 
 namespace dbl {
@@ -35,10 +36,7 @@ bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
   std::string path = answers.front();
   answers.pop_front();
   if (path.empty()) return false;
-  std::size_t slash = path.find_last_of('/');
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (dialog.defExt != nullptr && base.find('.') == std::string::npos)
-    path += std::string(".") + dialog.defExt;
+  path = emu::CompleteDialogName(path, dialog.defExt);
   if (path.size() + 1 > dialog.maxFile) return false;
   std::memcpy(dialog.file, path.c_str(), path.size() + 1);
   return true;
@@ -114,15 +112,7 @@ std::vector<std::uint8_t> Screen() {
 
 void WriteTestBank() { testbank::WriteTestBank("."); }
 
-void EnterTempDir() {
-  static int counter;
-  std::filesystem::path dir =
-      std::filesystem::path(testbank::ScratchRoot()) / ("unit-" + std::to_string(++counter));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
-}
-
+void EnterTempDir() { std::filesystem::current_path(testbank::NewScratchDir("unit")); }
 }  // namespace dbl
 
 using namespace dbl;

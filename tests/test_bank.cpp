@@ -1,11 +1,15 @@
-// The tests' cell bank and file helpers.
+// The tests' cell bank, scratch folders, file helpers and command runner.
 #include "tests/test_bank.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+namespace fs = std::filesystem;
 
 namespace testbank {
 
@@ -16,27 +20,23 @@ std::uint8_t CellPixel(int cell, int i, int j) {
 std::uint8_t CellId(int cell) { return static_cast<std::uint8_t>((cell * 13 + 5) % 256); }
 
 void WriteTestBank(const std::string& dir) {
-  std::vector<std::uint8_t> bank(66304);
-  for (int n = 0; n < 256; ++n)
-    for (int j = 0; j < 16; ++j)
-      for (int i = 0; i < 16; ++i) bank[256 * n + 16 * j + i] = CellPixel(n, i, j);
-  for (int i = 0; i < 256; ++i) {
-    bank[0x10000 + 3 * i] = static_cast<std::uint8_t>(i % 64);
-    bank[0x10000 + 3 * i + 1] = static_cast<std::uint8_t>((i / 4) % 64);
-    bank[0x10000 + 3 * i + 2] = static_cast<std::uint8_t>(63 - i % 64);
+  std::vector<std::uint8_t> bank(66304), ids(256);
+  for (int n = 0; n < 256; ++n) {
+    for (int k = 0; k < 256; ++k) bank[256 * n + k] = CellPixel(n, k % 16, k / 16);
+    bank[0x10000 + 3 * n] = static_cast<std::uint8_t>(n % 64);
+    bank[0x10000 + 3 * n + 1] = static_cast<std::uint8_t>((n / 4) % 64);
+    bank[0x10000 + 3 * n + 2] = static_cast<std::uint8_t>(63 - n % 64);
+    ids[n] = CellId(n);
   }
   WriteBytes(dir + "/Cells.dap", bank);
-  std::vector<std::uint8_t> ids(256);
-  for (int n = 0; n < 256; ++n) ids[n] = CellId(n);
   WriteBytes(dir + "/Cells.id", ids);
 }
 
 std::string ScratchRoot() {
   static const std::string root = [] {
-    auto path =
-        std::filesystem::temp_directory_path() / ("tesselle-tests-" + std::to_string(getpid()));
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
+    fs::path path = fs::temp_directory_path() / ("tesselle-tests-" + std::to_string(getpid()));
+    fs::remove_all(path);
+    fs::create_directories(path);
     return path.string();
   }();
   return root;
@@ -44,8 +44,16 @@ std::string ScratchRoot() {
 
 void RemoveScratchRoot() {
   std::error_code error;
-  std::filesystem::current_path(std::filesystem::temp_directory_path(), error);
-  std::filesystem::remove_all(ScratchRoot(), error);
+  fs::current_path(fs::temp_directory_path(), error);
+  fs::remove_all(ScratchRoot(), error);
+}
+
+std::string NewScratchDir(const std::string& name) {
+  static int counter;
+  fs::path dir = fs::path(ScratchRoot()) / (name + "-" + std::to_string(++counter));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir.string();
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
@@ -54,9 +62,22 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+  WriteText(path, std::string(bytes.begin(), bytes.end()));
+}
+
+std::string ReadText(const std::string& path) {
+  std::vector<std::uint8_t> bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+RunResult RunIn(const std::string& dir, const std::string& commandLine) {
+  int raw = std::system(("cd '" + dir + "' && " + commandLine + " >.stdout 2>.stderr").c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(dir + "/.stdout"),
+          ReadText(dir + "/.stderr")};
 }
 
 }  // namespace testbank

@@ -1,6 +1,6 @@
-// The cell bank the tests run on: 256 cells that all differ, a palette whose
-// entries are easy to predict, and ids that differ from cell to cell; and the
-// small file helpers every test uses.
+// What every test program shares: the test cell bank (256 cells that all
+// differ, a palette easy to predict, ids that differ from cell to cell),
+// scratch folders, file bytes, and running a command.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +19,19 @@ void WriteTestBank(const std::string& dir);
 std::string ScratchRoot();
 // Removes it with everything in it.
 void RemoveScratchRoot();
+// A fresh, empty folder in it, named after name.
+std::string NewScratchDir(const std::string& name);
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+
+struct RunResult {
+  int status = -1;
+  std::string out, err;
+};
+// Runs the shell command line in dir.
+RunResult RunIn(const std::string& dir, const std::string& commandLine);
 
 }  // namespace testbank

@@ -4,18 +4,18 @@
 # virtual desktop, keys sent as X events, the screen compared with the headless
 # front end's picture of the same keys, the saved files byte for byte, the
 # failure exits and Alt+F4.
-# Usage: windows_smoke.sh TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR
+# Usage: windows_smoke.sh TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE
 # DATA_DIR holds Cells.dap, Cells.id and Areas.out. Exits 77 (skipped) when a
 # tool it needs is missing or Wine cannot run here.
 set -euo pipefail
 # shellcheck source=lib/x_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/x_session.sh"
-
-expect_args 3 "TESSELLE_EXE TESSELLE_HEADLESS DATA_DIR" "$@"
-EXE=$(realpath "$1")
-HEADLESS=$(realpath "$2")
-DATA=$(realpath "$3")
-for file in "$EXE" "$HEADLESS" "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out"; do
+# The prefix's wineserver ends every process of this prefix, all ours, before
+# the rest is cleaned up; captures, references and logs stay after a failure.
+SESSION_KEEP_ON_FAIL=1 SESSION_BEFORE_CLEANUP=stop_wine
+smoke_begin windows "$@"
+EXE=$PROGRAM
+for file in "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out"; do
   [[ -f $file ]] || fail "$file is missing"
 done
 
@@ -24,7 +24,7 @@ WINE=$(command -v wine || command -v wine64 || true)
 [[ -n $WINE ]] || skip "wine is not installed"
 WINESERVER=$(command -v wineserver || command -v wineserver64 || true)
 [[ -z $WINESERVER && -x /usr/lib/wine/wineserver64 ]] && WINESERVER=/usr/lib/wine/wineserver64
-require_tools Xvfb xdotool import convert cmp awk timeout
+require_tools Xvfb xdotool xwd cmp awk timeout
 [[ -n $WINESERVER ]] || skip "wineserver is not installed"
 
 # --- The module itself: WndProc its only export, only system DLLs imported ----
@@ -46,8 +46,6 @@ else
   echo "note: no objdump that reads PE files; the export table is not checked"
 fi
 
-# The prefix's wineserver ends every process of this prefix, all ours, before
-# the rest is cleaned up; captures, references and logs stay after a failure.
 stop_wine() {
   if [[ -d $WINEPREFIX ]]; then
     "$WINESERVER" -k 2>/dev/null || true
@@ -55,12 +53,8 @@ stop_wine() {
   fi
   rm -rf "$WINEPREFIX"
 }
-SESSION_KEEP_ON_FAIL=1
-session_begin windows
-export WINEPREFIX="$WORK/prefix"
-export WINEDEBUG=-all
+export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
-SESSION_BEFORE_CLEANUP=stop_wine
 
 # Windows' name of a POSIX path: Wine maps drive Z: to /.
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -129,55 +123,28 @@ press() {
 }
 
 # reference NAME KEY...: the headless front end's picture after opening
-# Areas.out and pressing the keys, as $REF/NAME.rgb, and the area set it then
+# Areas.out and pressing the keys, as $REF/NAME.png, and the area set it then
 # holds on disk as $REF/NAME.out.
 REF="$WORK/reference"
 mkdir -p "$REF"
 reference() {
-  local name=$1 dir="$REF/$1.run" key
+  local name=$1 dir
   shift
-  mkdir -p "$dir"
-  cp "$DATA/Cells.dap" "$DATA/Cells.id" "$DATA/Areas.out" "$dir/"
+  dir=$(new_run_dir "ref-$name")
+  cp "$DATA/Areas.out" "$dir/"
   {
-    echo "open Areas.out"
-    echo "frames 8"
+    printf 'open Areas.out\nframes 8\n'
     for key in "$@"; do echo "key $key"; done
-    echo "frames 8"
-    echo "shot $name.png"
-    echo "quit"
+    printf 'frames 8\nshot %s.png\nquit\n' "$name"
   } >"$dir/script"
-  (cd "$dir" && "$HEADLESS" script >/dev/null 2>"$dir/stderr") ||
-    fail "tesselle-headless fails on $name: $(cat "$dir/stderr")"
-  convert "$dir/$name.png" -depth 8 "rgb:$REF/$name.rgb"
+  headless "$dir" script
+  cp "$dir/$name.png" "$REF/"
   cp "$dir/Areas.out" "$REF/$name.out"
 }
 
-# screen_matches NAME: captures the screen; true when it equals the headless
-# picture NAME everywhere but in one cursor-sized box (at most 32 x 32), where
-# the cursor's colour, which changes with every other frame, may differ.
-screen_matches() {
-  local capture="$WORK/capture-$1.rgb" width height
-  LAST_DIFF="(no capture)"
-  import -silent -window root -depth 8 "rgb:$capture" 2>/dev/null || return 1
-  [[ $(stat -c %s "$capture") -eq $((640 * 480 * 3)) ]] || return 1
-  LAST_DIFF=$({ cmp -l "$REF/$1.rgb" "$capture" || true; } | awk '
-    { p = int(($1 - 1) / 3); x = p % 640; y = int(p / 640)
-      if (!(p in seen)) { seen[p] = 1; n++ }
-      if (n == 1 || x < x0) x0 = x; if (n == 1 || x > x1) x1 = x
-      if (n == 1 || y < y0) y0 = y; if (n == 1 || y > y1) y1 = y }
-    END { if (n == 0) print "0 0 0"; else print n, x1 - x0 + 1, y1 - y0 + 1 }')
-  read -r _ width height <<<"$LAST_DIFF"
-  ((width <= 32 && height <= 32))
-}
-
-# expect_screen NAME: the screen comes to match the headless picture NAME
-# within 30 s.
-expect_screen() {
-  if ! until_true 30 screen_matches "$1"; then
-    fail "screen '$1' differs from the headless picture (pixels, width, height): $LAST_DIFF"
-  fi
-  echo "screen '$1' matches the headless picture outside the cursor"
-}
+# expect_screen NAME: within 30 s the screen shows the headless picture NAME,
+# but for the cursor's blink.
+expect_screen() { expect_picture 30 "$REF/$1.png" --cursor; }
 
 files_equal() { [[ -f $1 ]] && cmp -s "$1" "$2"; }
 
@@ -246,8 +213,8 @@ cp "$DATA/Areas.out" "$run/"
   </dev/null >"$run/stdout" 2>"$run/stderr") &
 APP_PID=$!
 answer_dialog Open "$(winpath "$run/Areas.out")"
-MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || true
-[[ -n $MAIN ]] || fail "the program's window does not show the display"
+MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || fail "the program's window does not show the display"
+WINDOW=root
 PROCESS=$(xdotool getwindowpid "$MAIN") || fail "no process owns the program's window"
 expect_screen start
 

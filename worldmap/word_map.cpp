@@ -2,22 +2,18 @@
 // and its keys: arrows that move the cursor or scroll, SPACE, TAB, Esc, F3.
 #include "worldmap/word_map.h"
 
+#include "area/area_slots.h"
 #include "draw/cursor.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/display.h"
-#include "shell/program.h"
+#include "shell/services.h"
 #include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
-
-void RememberWordMapCursor() {
-  WordMapState.previousColumn = WordMapState.cursorColumn;
-  WordMapState.previousRow = WordMapState.cursorRow;
-}
 
 bool MapActive() { return WordMapState.activeWindow == MapWindow; }
 
@@ -93,18 +89,13 @@ void RunWordMap() {
 void WordMapLoop() {
   for (;;) {
     WaitFrame();
-    CursorColourCounter = (CursorColourCounter + 1) % 16;
-    if (PeekProgramMessage()) {
-      const OsMessage& message = ProgramState.message;
-      if (message.message == WM_QUIT) ExitProgram();
-      if (message.message == WM_KEYDOWN) {
-        RedrawWordMapCursor();
-        RememberWordMapCursor();
-        if (HandleWordMapKey(static_cast<std::uint32_t>(message.wParam & 0xFF))) return;
-        if (ProgramState.running == 0) return;
-        continue;
-      }
-      DispatchProgramMessage();
+    NextCursorColour();
+    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+      RedrawWordMapCursor();
+      RememberWordMapCursor();
+      if (HandleWordMapKey(static_cast<std::uint32_t>(ProgramState.message.wParam & 0xFF))) return;
+      if (ProgramState.running == 0) return;
+      continue;
     }
     WaitFrame();
     RedrawWordMapCursor();
@@ -122,7 +113,10 @@ bool HandleWordMapKey(std::uint32_t key) {
     case VK_SPACE: MapActive() ? PlaceSelectedArea() : SelectPickerArea(); break;
     case VK_TAB: SwitchWordMapWindow(); break;
     case VK_ESCAPE: return true;
-    case VK_F3: SaveAreaSet(); break;
+    case VK_F3:
+      StoreArea();
+      SaveAreaSet();
+      break;
     default: break;
   }
   return false;

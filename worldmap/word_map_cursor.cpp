@@ -6,7 +6,6 @@
 #include "draw/cursor.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
-#include "shell/display.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"
 
@@ -18,9 +17,7 @@ constexpr int MaskWidth = 16, MaskHeight = 10;  // drawn doubled over the slot
 // slot, 0..259, which the preview shows modulo 256.
 std::uint32_t AreaUnderCursor() {
   const WordMapStateRecord& state = WordMapState;
-  if (state.activeWindow == MapWindow)
-    return WordMapGrid()[256 * (state.mapScrollRow + state.cursorRow) + state.mapScrollColumn +
-                         state.cursorColumn];
+  if (state.activeWindow == MapWindow) return MapEntry(state.cursorColumn, state.cursorRow);
   return PickerLineLength * (state.pickerScrollRow + state.cursorRow) + state.cursorColumn;
 }
 
@@ -35,32 +32,26 @@ int WordMapSlotY(std::uint32_t row) {
 }
 
 void CaptureWordMapBackground(int x, int y) {
-  LockFrame();
-  for (int row = 0; row < SlotHeight; ++row)
-    std::memcpy(WordMapState.cursorBackground + SlotWidth * row, FramePixel(x, y + row), SlotWidth);
-  UnlockFrame();
+  CaptureUnderCursor(WordMapState.cursorBackground, x, y, SlotWidth, SlotHeight);
 }
 
 void RestoreWordMapBackground(int x, int y) {
-  LockFrame();
-  for (int row = 0; row < SlotHeight; ++row)
-    std::memcpy(FramePixel(x, y + row), WordMapState.cursorBackground + SlotWidth * row, SlotWidth);
-  UnlockFrame();
+  RestoreUnderCursor(WordMapState.cursorBackground, x, y, SlotWidth, SlotHeight);
 }
 
 void DrawWordMapCursorMask(int x, int y) {
-  auto colour = static_cast<std::uint8_t>(CursorColourCounter);
-  LockFrame();
-  for (int v = 0; v < MaskHeight; ++v) {
-    std::uint8_t* top = FramePixel(x, y + 2 * v);
-    std::uint8_t* bottom = top + DisplayDevice.FramePitch;
-    for (int u = 0; u < MaskWidth; ++u) {
-      if (WordMapCursorMask[MaskWidth * v + u] == 0) continue;
-      top[2 * u] = top[2 * u + 1] = colour;
-      bottom[2 * u] = bottom[2 * u + 1] = colour;
-    }
-  }
-  UnlockFrame();
+  DrawCursorMask(WordMapCursorMask.data(), MaskWidth, MaskHeight, x, y);
+}
+
+void RememberWordMapCursor() {
+  WordMapState.previousColumn = WordMapState.cursorColumn;
+  WordMapState.previousRow = WordMapState.cursorRow;
+}
+
+void RetakeWordMapBackground() {
+  RememberWordMapCursor();
+  CaptureWordMapBackground(WordMapSlotX(WordMapState.cursorColumn),
+                           WordMapSlotY(WordMapState.cursorRow));
 }
 
 void RedrawWordMapCursor() {
@@ -73,5 +64,26 @@ void RedrawWordMapCursor() {
   CaptureWordMapBackground(x, y);
   DrawWordMapCursorMask(x, y);
   state.areaUnderCursor = AreaUnderCursor();
+  DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
+}
+
+namespace {
+
+std::uint8_t KeptBackground[sizeof WordMapState.cursorBackground];
+WordMapCursor KeptSlot;
+
+}  // namespace
+
+void KeepWordMapCursor() {
+  std::memcpy(KeptBackground, WordMapState.cursorBackground, sizeof KeptBackground);
+  KeptSlot = {WordMapState.previousColumn, WordMapState.previousRow};
+}
+
+void ShowKeptWordMapCursor() {
+  WordMapStateRecord& state = WordMapState;
+  std::memcpy(state.cursorBackground, KeptBackground, sizeof KeptBackground);
+  state.previousColumn = KeptSlot.column;
+  state.previousRow = KeptSlot.row;
+  DrawWordMapCursorMask(WordMapSlotX(KeptSlot.column), WordMapSlotY(KeptSlot.row));
   DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
 }

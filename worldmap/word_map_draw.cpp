@@ -10,7 +10,7 @@
 namespace {
 
 const std::uint8_t* CellOfArea(std::uint8_t area, int i, int j) {
-  return CellBank + CellBytes * AreaRecord(area)[16 * j + i];
+  return CellBank + CellBytes * AreaRecord(area)[GridIndex(i, j)];
 }
 
 // Thumbnail: each cell becomes a 2 x 2 block of its pixels (4, 4), (8, 4),
@@ -31,23 +31,12 @@ void PutWindowThumbnails(const ViewWindow& window,
   UnlockFrame();
 }
 
-std::uint8_t MapAreaAt(std::uint32_t column, std::uint32_t row) {
-  return WordMapGrid()[256 * (WordMapState.mapScrollRow + row) + WordMapState.mapScrollColumn +
-                       column];
-}
+std::uint8_t MapAreaAt(std::uint32_t column, std::uint32_t row) { return MapEntry(column, row); }
 
 // Picker slots count on from 20 x scroll; numbers past 255 wrap to 0.
 std::uint8_t PickerAreaAt(std::uint32_t column, std::uint32_t row) {
   return static_cast<std::uint8_t>(PickerLineLength * (WordMapState.pickerScrollRow + row) +
                                    column);
-}
-
-// A redraw paints over the cursor: take the pixels under it again.
-void RefreshWordMapCapture() {
-  WordMapState.previousColumn = WordMapState.cursorColumn;
-  WordMapState.previousRow = WordMapState.cursorRow;
-  CaptureWordMapBackground(WordMapSlotX(WordMapState.cursorColumn),
-                           WordMapSlotY(WordMapState.cursorRow));
 }
 
 }  // namespace
@@ -61,10 +50,10 @@ void DrawAreaThumbnail(std::uint8_t area, int x, int y) {
 // Preview: each cell becomes 8 x 8, its even columns of its even rows.
 void DrawAreaPreview(std::uint8_t area, int x, int y) {
   LockFrame();
-  for (int j = 0; j < 10; ++j) {
+  for (int j = 0; j < AreaRows; ++j) {
     for (int v = 0; v < 8; ++v) {
       std::uint8_t* row = FramePixel(x, y + 8 * j + v);
-      for (int i = 0; i < 16; ++i) {
+      for (int i = 0; i < AreaColumns; ++i) {
         const std::uint8_t* source = CellOfArea(area, i, j) + 16 * 2 * v;
         for (int u = 0; u < 8; ++u) row[8 * i + u] = source[2 * u];
       }
@@ -75,10 +64,10 @@ void DrawAreaPreview(std::uint8_t area, int x, int y) {
 
 void DrawMapWindow() {
   PutWindowThumbnails(WordMapState.windows[MapWindow], MapAreaAt);
-  RefreshWordMapCapture();
+  RetakeWordMapBackground();
 }
 
 void DrawAreaPicker() {
   PutWindowThumbnails(WordMapState.windows[AreaPicker], PickerAreaAt);
-  RefreshWordMapCapture();
+  RetakeWordMapBackground();
 }

@@ -27,6 +27,16 @@ void RestoreWordMapBackground(int x, int y);
 void DrawWordMapCursorMask(int x, int y);
 // The per-turn cursor step: clamp, erase, capture, draw, cursor preview.
 void RedrawWordMapCursor();
+// Around a redraw of the whole screen: keeps what lies under the cursor and
+// its remembered slot, then puts both back and draws the cursor and the
+// cursor preview as they showed.
+void KeepWordMapCursor();
+void ShowKeptWordMapCursor();
+// The cursor's position becomes the one the next erase works at.
+void RememberWordMapCursor();
+// After a window redraw painted over the cursor: remember it and take its
+// background afresh.
+void RetakeWordMapBackground();
 
 // SPACE in the map window and in the area picker.
 void PlaceSelectedArea();

@@ -14,8 +14,7 @@ constexpr int SelectedPreviewX = 0, SelectedPreviewY = 0;
 void PlaceSelectedArea() {
   WordMapStateRecord& state = WordMapState;
   auto area = static_cast<std::uint8_t>(state.selectedArea);
-  WordMapGrid()[256 * (state.mapScrollRow + state.cursorRow) + state.mapScrollColumn +
-                state.cursorColumn] = area;
+  MapEntry(state.cursorColumn, state.cursorRow) = area;
   int x = WordMapSlotX(state.cursorColumn), y = WordMapSlotY(state.cursorRow);
   DrawAreaThumbnail(area, x, y);
   // The new thumbnail is what erasing the cursor will put back.

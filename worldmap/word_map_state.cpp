@@ -7,17 +7,15 @@
 namespace {
 
 constexpr ViewWindow WordMapWindows[2] = {
-    {128, 0, 16, 16},  // map window: x 128..639, y 0..319
-    {0, 400, 20, 4},   // area picker: x 0..639, y 400..479
+    {.originX = 128, .originY = 0, .width = 16, .height = 16},  // x 128..639, y 0..319
+    {.originX = 0, .originY = 400, .width = 20, .height = 4},   // x 0..639, y 400..479
 };
+
+constexpr WordMapStateRecord StartState = {
+    .activeWindow = MapWindow, .windows = {WordMapWindows[MapWindow], WordMapWindows[AreaPicker]}};
 
 }  // namespace
 
-WordMapStateRecord WordMapState = {
-    0, 0, 0, 0, MapWindow, {WordMapWindows[0], WordMapWindows[1]}, 0, 0, 0, 0, 0, {}, {}};
+WordMapStateRecord WordMapState = StartState;
 
-void ResetWordMap() {
-  WordMapState = {};
-  WordMapState.windows[MapWindow] = WordMapWindows[MapWindow];
-  WordMapState.windows[AreaPicker] = WordMapWindows[AreaPicker];
-}
+void ResetWordMap() { WordMapState = StartState; }

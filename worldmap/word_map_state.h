@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "area/editor_state.h"
+#include "draw/view_window.h"
+#include "files/area_set.h"
 
 constexpr std::uint32_t MapWindow = 0;
 constexpr std::uint32_t AreaPicker = 1;
@@ -20,20 +21,26 @@ struct WordMapCursor {
 };
 
 struct WordMapStateRecord {
-  std::uint32_t cursorColumn, cursorRow;
-  std::uint32_t previousColumn, previousRow;
-  std::uint32_t activeWindow;
-  ViewWindow windows[2];
-  std::uint32_t mapScrollColumn, mapScrollRow;  // 0..240
-  std::uint32_t pickerScrollRow;                // 0..9
-  std::uint32_t selectedArea;                   // 0..255
-  std::uint32_t areaUnderCursor;                // 0..259, shown modulo 256
-  WordMapCursor savedCursor[2];                 // per window, taken when TAB leaves it
-  std::uint8_t cursorBackground[SlotWidth * SlotHeight];
+  std::uint32_t cursorColumn{}, cursorRow{};
+  std::uint32_t previousColumn{}, previousRow{};
+  std::uint32_t activeWindow{};
+  ViewWindow windows[2]{};
+  std::uint32_t mapScrollColumn{}, mapScrollRow{};  // 0..240
+  std::uint32_t pickerScrollRow{};                  // 0..9
+  std::uint32_t selectedArea{};                     // 0..255
+  std::uint32_t areaUnderCursor{};                  // 0..259, shown modulo 256
+  WordMapCursor savedCursor[2]{};                   // per window, taken when TAB leaves it
+  std::uint8_t cursorBackground[SlotWidth * SlotHeight]{};
 };
 
 extern WordMapStateRecord WordMapState;
 
 inline const ViewWindow& ActiveWordMapWindow() {
   return WordMapState.windows[WordMapState.activeWindow];
+}
+
+// The map entry at a slot of the map window, as scrolled now.
+inline std::uint8_t& MapEntry(std::uint32_t column, std::uint32_t row) {
+  return WordMapGrid()[256 * (WordMapState.mapScrollRow + row) + WordMapState.mapScrollColumn +
+                       column];
 }

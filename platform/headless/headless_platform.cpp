@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "tools/png_write.h"
 
@@ -89,11 +90,7 @@ bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
   }
   const ScriptCommand& answer = commands[Script.next++];
   if (answer.cancel) return false;
-  std::string path = answer.path;
-  std::size_t slash = path.find_last_of("/\\");
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && base.find('.') == std::string::npos)
-    path += std::string(".") + dialog.defExt;
+  std::string path = emu::CompleteDialogName(answer.path, dialog.defExt);
   if (dialog.file == nullptr || path.size() + 1 > dialog.maxFile) return false;
   std::memcpy(dialog.file, path.c_str(), path.size() + 1);
   return true;

@@ -1,4 +1,4 @@
-// Parsing of headless scripts and the key-name table.
+// Parsing of headless scripts, whole, before the program starts.
 #include "platform/headless/script.h"
 
 #include <cctype>
@@ -7,21 +7,9 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/emulated/key_names.h"
+
 namespace {
-
-struct NamedKey {
-  const char* name;
-  int code;
-};
-
-constexpr NamedKey KeyNames[] = {
-    {"LEFT", 0x25},     {"RIGHT", 0x27},    {"UP", 0x26},       {"DOWN", 0x28},
-    {"SPACE", 0x20},    {"TAB", 0x09},      {"RETURN", 0x0D},   {"ESCAPE", 0x1B},
-    {"BACK", 0x08},     {"INSERT", 0x2D},   {"DELETE", 0x2E},   {"HOME", 0x24},
-    {"END", 0x23},      {"PRIOR", 0x21},    {"NEXT", 0x22},     {"ADD", 0x6B},
-    {"SUBTRACT", 0x6D}, {"MULTIPLY", 0x6A}, {"DIVIDE", 0x6F},   {"SHIFT", 0x10},
-    {"CONTROL", 0x11},  {"MENU", 0x12},     {"OEM_PLUS", 0xBB}, {"OEM_MINUS", 0xBD},
-};
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -189,21 +177,7 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
 }  // namespace
 
 long KeyCodeOfName(const std::string& name) {
-  std::string upper = Upper(name);
-  if (upper.empty()) return -1;
-  for (const NamedKey& key : KeyNames)
-    if (upper == key.name) return key.code;
-  if (upper.size() == 1 && (std::isupper(static_cast<unsigned char>(upper[0])) ||
-                            std::isdigit(static_cast<unsigned char>(upper[0]))))
-    return upper[0];
-  if (upper.size() == 7 && upper.compare(0, 6, "NUMPAD") == 0 &&
-      std::isdigit(static_cast<unsigned char>(upper[6])))
-    return 0x60 + (upper[6] - '0');
-  if (upper[0] == 'F' && upper.size() <= 3) {
-    std::uint64_t n = 0;
-    if (ParseNumber(upper.substr(1), n) && n >= 1 && n <= 12 && upper[1] != '0')
-      return 0x70 + static_cast<int>(n) - 1;
-  }
+  if (long code = emu::KeyCodeOfName(name); code >= 0) return code;
   std::uint64_t code = 0;
   if (ParseNumber(name, code) && code <= 0x7FFFFFFF) return static_cast<long>(code);
   return -1;

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -60,8 +61,7 @@ std::string Complete(std::string name, const OsFileDialog& dialog, std::string& 
     why = "that names a folder, not a file";
     return {};
   }
-  if (dialog.defExt != nullptr && dialog.defExt[0] != '\0' && last.find('.') == last.npos)
-    name.append(".").append(dialog.defExt);
+  name = emu::CompleteDialogName(name, dialog.defExt);
   if (dialog.file == nullptr || name.size() + 1 > dialog.maxFile) {
     why = "the name is too long: " + std::to_string(name.size()) + " bytes, at most " +
           std::to_string(dialog.maxFile > 0 ? dialog.maxFile - 1 : 0);

@@ -17,9 +17,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/emulated/key_names.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/program.h"
+#include "shell/services.h"
 
 namespace {
 
@@ -63,28 +65,8 @@ std::string Hex(std::uint64_t value) {
 // The script's name of a virtual-key code; a code without one is written as
 // a number, which the script takes as well.
 std::string KeyName(OsWParam code) {
-  struct NamedKey {
-    OsWParam code;
-    const char* name;
-  };
-  static constexpr NamedKey Names[] = {
-      {VK_LEFT, "LEFT"},     {VK_RIGHT, "RIGHT"},       {VK_UP, "UP"},
-      {VK_DOWN, "DOWN"},     {VK_SPACE, "SPACE"},       {VK_TAB, "TAB"},
-      {VK_RETURN, "RETURN"}, {VK_ESCAPE, "ESCAPE"},     {VK_BACK, "BACK"},
-      {VK_INSERT, "INSERT"}, {VK_DELETE, "DELETE"},     {VK_HOME, "HOME"},
-      {VK_END, "END"},       {VK_PRIOR, "PRIOR"},       {VK_NEXT, "NEXT"},
-      {VK_ADD, "ADD"},       {VK_SUBTRACT, "SUBTRACT"}, {VK_MULTIPLY, "MULTIPLY"},
-      {VK_DIVIDE, "DIVIDE"}, {VK_SHIFT, "SHIFT"},       {VK_CONTROL, "CONTROL"},
-      {VK_MENU, "MENU"},     {VK_OEM_PLUS, "OEM_PLUS"}, {VK_OEM_MINUS, "OEM_MINUS"},
-  };
-  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
-    return std::string(1, static_cast<char>(code));
-  for (const NamedKey& key : Names)
-    if (key.code == code) return key.name;
-  if (code >= VK_F1 && code < VK_F1 + 12) return "F" + std::to_string(code - VK_F1 + 1);
-  if (code >= VK_NUMPAD0 && code < VK_NUMPAD0 + 10)
-    return "NUMPAD" + std::to_string(code - VK_NUMPAD0);
-  return Hex(code);
+  std::string name = emu::NameOfKey(code);
+  return name.empty() ? Hex(code) : name;
 }
 
 std::string MessageLine(const OsMessage& message, bool shift, bool control) {
@@ -115,16 +97,12 @@ std::string ScriptName(const std::string& name) {
 
 // Whether the script line `open NAME` / `save NAME` gives the program `name`
 // again: one word, not the word for a cancel, and no extension added in the
-// replay (which ends a name's last part at '\' as well as at '/').
+// replay.
 bool Replays(const std::string& name, const OsFileDialog& dialog) {
   if (name.empty() || name == "cancel") return false;
   for (char c : name)
     if (std::isspace(static_cast<unsigned char>(c))) return false;
-  std::size_t slash = name.find_last_of("/\\");
-  std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
-  bool extensionAdded =
-      dialog.defExt != nullptr && dialog.defExt[0] != '\0' && base.find('.') == std::string::npos;
-  return !extensionAdded;
+  return emu::CompleteDialogName(name, dialog.defExt) == name;
 }
 
 // The name as it can stand in a comment line.

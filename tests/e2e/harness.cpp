@@ -1,48 +1,33 @@
-// The end-to-end harness: scratch directories, test banks, running the
-// headless front end, and golden-image comparison.
+// The end-to-end harness: work directories, running the headless front end,
+// shots, and golden images compared as every picture test compares them.
 #include "tests/e2e/harness.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
-#include "tests/test_bank.h"
+#include "tests/lib/picture_compare.h"
 
 namespace fs = std::filesystem;
 
 namespace e2e {
 
 std::string MakeWorkDir(bool demo) {
-  static int counter;
-  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  fs::path dir = fs::path(testbank::ScratchRoot()) /
-                 (std::string(test->name()) + "-" + std::to_string(++counter));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  if (demo) {
-    fs::copy_file(fs::path(DEMO_DIR) / "Cells.dap", dir / "Cells.dap");
-    fs::copy_file(fs::path(DEMO_DIR) / "Cells.id", dir / "Cells.id");
-    fs::copy_file(fs::path(DEMO_DIR) / "Areas.out", dir / "Areas.out");
-    return dir.string();
+  std::string dir =
+      testbank::NewScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  if (!demo) {
+    testbank::WriteTestBank(dir);
+    return dir;
   }
-  testbank::WriteTestBank(dir.string());
-  return dir.string();
+  for (const char* name : {"Cells.dap", "Cells.id", "Areas.out"})
+    fs::copy_file(fs::path(DEMO_DIR) / name, fs::path(dir) / name);
+  return dir;
 }
 
-Run RunScript(const std::string& dir, const std::string& script, const std::string& options) {
-  WriteBytes(dir + "/script.txt", std::vector<std::uint8_t>(script.begin(), script.end()));
-  std::string command =
-      "cd '" + dir + "' && '" HEADLESS_EXE "' " + options + " script.txt 2> stderr.txt";
-  int raw = std::system(command.c_str());
-  Run run{};
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::vector<std::uint8_t> errors = ReadBytes(dir + "/stderr.txt");
-  run.errors.assign(errors.begin(), errors.end());
-  return run;
+RunResult RunScript(const std::string& dir, const std::string& script, const std::string& options) {
+  testbank::WriteText(dir + "/script.txt", script);
+  return testbank::RunIn(dir, "'" HEADLESS_EXE "' " + options + " script.txt");
 }
 
 bool Shot::IsCellDoubled(int x, int y, int cell) const {
@@ -66,20 +51,6 @@ Shot ReadShot(const std::string& path) {
   return shot;
 }
 
-namespace {
-
-std::vector<std::uint8_t> DecodeRgba(const std::string& path) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-  image.format = PNG_FORMAT_RGBA;
-  std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
-  return pixels;
-}
-
-}  // namespace
-
 void ExpectGolden(const std::string& shotPath, const std::string& goldenName) {
   fs::path golden = fs::path(GOLDEN_DIR) / goldenName;
   const char* update = std::getenv("TESSELLE_UPDATE_GOLDEN");
@@ -87,10 +58,11 @@ void ExpectGolden(const std::string& shotPath, const std::string& goldenName) {
     fs::copy_file(shotPath, golden, fs::copy_options::overwrite_existing);
     return;
   }
-  std::vector<std::uint8_t> expected = DecodeRgba(golden.string());
-  ASSERT_FALSE(expected.empty()) << "no golden image " << golden
-                                 << " (run with TESSELLE_UPDATE_GOLDEN=1 and review it)";
-  EXPECT_TRUE(DecodeRgba(shotPath) == expected) << shotPath << " differs from " << golden;
+  RgbPicture shot, expected;
+  ASSERT_EQ(ReadPicture(golden.string(), expected), "")
+      << "(run with TESSELLE_UPDATE_GOLDEN=1 and review the image)";
+  ASSERT_EQ(ReadPicture(shotPath, shot), "");
+  EXPECT_EQ(ComparePictures(shot, expected, {}), "") << shotPath << " against " << golden;
 }
 
 }  // namespace e2e

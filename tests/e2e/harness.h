@@ -10,22 +10,18 @@
 
 namespace e2e {
 
-struct Run {
-  int status;
-  std::string errors;  // stderr
-};
-
-// A fresh directory holding a test bank whose cells all differ (cell n pixel
-// (i, j) = CellPixel(n, i, j); palette entry i = (i % 64, (i / 4) % 64,
-// 63 - i % 64); ids CellId(n)); or the demo bank when demo is true.
-std::string MakeWorkDir(bool demo = false);
 using testbank::CellId;
 using testbank::CellPixel;
-
-Run RunScript(const std::string& dir, const std::string& script, const std::string& options = "");
-
 using testbank::ReadBytes;
+using testbank::RunResult;
 using testbank::WriteBytes;
+
+// A fresh directory holding the test bank (see test_bank.h), or the demo
+// bank and area set when demo is true.
+std::string MakeWorkDir(bool demo = false);
+// Runs the script in dir; its stderr is in err.
+RunResult RunScript(const std::string& dir, const std::string& script,
+                    const std::string& options = "");
 
 // A 640 x 480 shot written as .raw.
 struct Shot {

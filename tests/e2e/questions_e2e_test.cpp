@@ -26,12 +26,12 @@ struct Case {
 };
 
 void Check(const std::string& dir, const Case& c) {
-  e2e::Run run = RunScript(dir, c.script);
-  EXPECT_EQ(run.status, c.status) << c.name << run.errors;
+  e2e::RunResult run = RunScript(dir, c.script);
+  EXPECT_EQ(run.status, c.status) << c.name << run.err;
   if (c.note[0] == '\0')
-    EXPECT_EQ(run.errors, "") << c.name;
+    EXPECT_EQ(run.err, "") << c.name;
   else
-    EXPECT_NE(run.errors.find(c.note), std::string::npos) << c.name << ": " << run.errors;
+    EXPECT_NE(run.err.find(c.note), std::string::npos) << c.name << ": " << run.err;
   if (c.file != nullptr) {
     std::vector<std::uint8_t> bytes = e2e::ReadBytes(dir + "/" + c.file);
     ASSERT_EQ(bytes.size(), 214016u) << c.name;
@@ -112,9 +112,9 @@ TEST(Questions, ClosingWithUnsavedChanges) {
 
 TEST(Questions, ScriptAnswersAreChecked) {
   std::string dir = MakeWorkDir();
-  e2e::Run run = RunScript(dir, "open cancel\nconfirm maybe\n");
+  e2e::RunResult run = RunScript(dir, "open cancel\nconfirm maybe\n");
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.errors.find("line 2"), std::string::npos) << run.errors;
+  EXPECT_NE(run.err.find("line 2"), std::string::npos) << run.err;
   EXPECT_EQ(RunScript(dir, "activate now\n").status, 2);
 }
 
@@ -129,10 +129,10 @@ TEST(LostDisplay, EachScreenComesBackAsItWas) {
   for (const char* screen : screens) {
     std::string before = start + screen + "frames 2\n";
     ASSERT_EQ(RunScript(dir, before + "frames 3\nshot plain.raw\nquit 5\n").status, 5);
-    e2e::Run run = RunScript(dir, before +
+    e2e::RunResult run = RunScript(dir, before +
                                       "deactivate\nframes 30\nshot away.raw\nkey RIGHT\nactivate\n"
                                       "frames 3\nshot back.raw\nquit 5\n");
-    EXPECT_EQ(run.status, 5) << screen << run.errors;
+    EXPECT_EQ(run.status, 5) << screen << run.err;
     EXPECT_TRUE(e2e::ReadShot(dir + "/away.raw").IsFilled(0, 0, 640, 480, 0)) << screen;
     EXPECT_EQ(e2e::ReadBytes(dir + "/back.raw"), e2e::ReadBytes(dir + "/plain.raw")) << screen;
   }
@@ -143,12 +143,12 @@ TEST(LostDisplay, WhileAwayAQuitOrACloseStillWorks) {
   const std::string away = std::string("open cancel\n") + Edit + "deactivate\nframes 5\n";
   EXPECT_EQ(RunScript(dir, away + "quit 3\n").status, 3);
   // The close asks while the display is away; Cancel keeps waiting.
-  e2e::Run run =
+  e2e::RunResult run =
       RunScript(dir, away + "close\nconfirm cancel\nframes 5\nactivate\nframes 2\nquit 4\n");
-  EXPECT_EQ(run.status, 4) << run.errors;
+  EXPECT_EQ(run.status, 4) << run.err;
   run = RunScript(dir, away + "close\nconfirm no\n");
-  EXPECT_EQ(run.status, 0) << run.errors;
-  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
   // Any other failure to restore still ends the program.
   run = RunScript(dir, "open cancel\nlose-surface unrestorable\nkey RIGHT\nframes 2\nquit 4\n");
   EXPECT_EQ(run.status, 1);

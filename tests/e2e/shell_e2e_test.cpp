@@ -1,6 +1,6 @@
-// The headless front end end to end: exit statuses, palette dumps, Save As,
-// surface loss, the script contract's own rules, and the pitch. The bytes a
-// save writes and the screen around a Save As are checked in the unit tests.
+// The headless front end end to end: how every way of ending sets the exit
+// status and stderr, in the editor and inside each page; scripts refused
+// before the program starts; palette dumps; Save As; and the pitch.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,38 +12,60 @@ namespace {
 using e2e::MakeWorkDir;
 using e2e::RunScript;
 
-TEST(HeadlessExit, StatusesFollowTheWayTheProgramEnds) {
-  std::string dir = MakeWorkDir();
-  EXPECT_EQ(RunScript(dir, "open cancel\nquit 7\n").status, 7);
-  EXPECT_EQ(RunScript(dir, "open cancel\nclose\n").status, 0);
-  EXPECT_EQ(RunScript(dir, "open cancel\nsyskey F4\n").status, 96);
-  EXPECT_EQ(RunScript(dir, "open cancel\nkey RIGHT\n").status, 0);
-  EXPECT_EQ(RunScript(dir, "open cancel\nquit 0x107\n").status, 7);  // low 8 bits
-}
-
-TEST(HeadlessExit, StartupFailuresGiveOneAndALine) {
+TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
   std::string dir = MakeWorkDir();
   for (int size : {214015, 214016, 214017})
     e2e::WriteBytes(dir + "/" + std::to_string(size) + ".out", std::vector<std::uint8_t>(size));
-  e2e::Run run = RunScript(dir, "open 214015.out\n");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.errors,
-            "tesselle: 214015.out is not an area set: 214015 bytes, an area set has exactly "
-            "214016\n");
-  EXPECT_EQ(RunScript(dir, "open 214017.out\n").status, 1);
-  EXPECT_EQ(RunScript(dir, "open 214016.out\nquit 5\n").status, 5);
-}
-
-TEST(HeadlessScript, BadScriptsAreRefusedBeforeTheProgramStarts) {
-  std::string dir = MakeWorkDir();
-  e2e::Run run = RunScript(dir, "open cancel\n# fine\n\nkey NOSUCHKEY\n");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.errors.find("line 4"), std::string::npos) << run.errors;
-  EXPECT_EQ(RunScript(dir, "frames\n").status, 2);
-  EXPECT_EQ(RunScript(dir, "shot picture.bmp\n").status, 2);
-  EXPECT_EQ(RunScript(dir, "key alt+F4\n").status, 2);
-  EXPECT_EQ(RunScript(dir, "quit 0\n", "--pitch 639").status, 2);
-  EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));
+  struct Case {
+    const char* script;
+    int status;
+    const char* err;  // nullptr: not checked
+    const char* options = "";
+  };
+  const Case cases[] = {
+      {"open cancel\nquit 7\n", 7, ""},
+      {"open cancel\nclose\n", 0, ""},
+      {"open cancel\nsyskey F4\n", 96, ""},  // SC_CLOSE's low byte
+      {"open cancel\nkey RIGHT\n", 0, ""},
+      {"open cancel\nquit 0x107\n", 7, ""},  // low 8 bits
+      {"open 214015.out\n", 1,
+       "tesselle: 214015.out is not an area set: 214015 bytes, an area set has exactly 214016\n"},
+      {"open 214017.out\n", 1, nullptr},
+      {"open 214016.out\nquit 5\n", 5, ""},
+      // Scripts refused before the program starts.
+      {"frames\n", 2, nullptr},
+      {"shot picture.bmp\n", 2, nullptr},
+      {"key alt+F4\n", 2, nullptr},
+      {"quit 0\n", 2, nullptr, "--pitch 639"},
+      // The display: a lost surface is restored; a failed lock ends; closing
+      // the window can take the surface with it and is still the orderly end.
+      {"open cancel\nlose-surface\nkey RIGHT\nframes 2\nquit 4\n", 4, ""},
+      {"open cancel\nfail-lock\nkey RIGHT\nquit 4\n", 1,
+       "tesselle: display: cannot lock the display surface\n"},
+      {"open cancel\nlose-surface unrestorable\nclose\n", 0, ""},
+      // Inside the Word Map, the help page and the preview. A dispatch that
+      // destroys the window ends with its message's wParam, not the 0 of the
+      // quit that WM_DESTROY posts.
+      {"open cancel\nkey F5\nframes 4\nquit 0\n", 0, ""},
+      {"open cancel\nkey F5\nquit 9\n", 9, ""},
+      {"open cancel\nkey F5\nclose\n", 0, ""},
+      {"open cancel\nkey F5\nsyskey F4\n", 96, ""},
+      {"open cancel\nkey F5\nframes 2\nmessage 0x0112 0xF063\n", 0x63, ""},
+      {"open cancel\nkey F1\nclose\n", 0, ""},
+      {"open cancel\nkey F1\nsyskey F4\n", 0x60, ""},
+      {"open cancel\nkey F4\nframes 3\nclose\n", 0, ""},
+      {"open cancel\nkey F4\nframes 3\nsyskey F4\n", 0x60, ""}};
+  for (const Case& c : cases) {
+    e2e::RunResult run = RunScript(dir, c.script, c.options);
+    EXPECT_EQ(run.status, c.status) << c.script << run.err;
+    if (c.err != nullptr) {
+      EXPECT_EQ(run.err, c.err) << c.script;
+    }
+  }
+  e2e::RunResult bad = RunScript(dir, "open cancel\n# fine\n\nkey NOSUCHKEY\n");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("line 4"), std::string::npos) << bad.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));  // nothing saved on the way out
 }
 
 TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
@@ -52,55 +74,53 @@ TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
   std::vector<std::uint8_t> palette = e2e::ReadBytes(dir + "/p.pal");
   ASSERT_EQ(palette.size(), 768u);
   for (int i = 0; i < 256; ++i) {
-    EXPECT_EQ(palette[3 * i], 4 * (i % 64));
-    EXPECT_EQ(palette[3 * i + 1], 4 * ((i / 4) % 64));
-    EXPECT_EQ(palette[3 * i + 2], 4 * (63 - i % 64));
+    std::uint8_t entry[3] = {palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]};
+    EXPECT_TRUE(entry[0] == 4 * (i % 64) && entry[1] == 4 * (i / 4 % 64) &&
+                entry[2] == 4 * (63 - i % 64))
+        << i;
   }
 }
 
-TEST(HeadlessSave, SaveAsNamesTheFileForLaterSavesAndCancelWritesNothing) {
-  // A Save As the script does not answer is cancelled with a warning.
+TEST(HeadlessSave, PlacedCellsAndIdsGoToTheNameSaveAsChose) {
+  // Cell 37 from the selector at (3, 4) and (4, 4); a cancelled and an
+  // unanswered Save As (which warns); Save As "new"; one more cell, and F3.
   std::string dir = MakeWorkDir();
-  e2e::Run run = RunScript(dir,
-                           "open cancel\nkey shift+F3\nsave cancel\nkey shift+F3\nkey RIGHT\n"
-                           "key shift+F3\nsave new\nkey TAB\nkey RIGHT\nkey SPACE\nkey TAB\n"
-                           "key SPACE\nkey F3\n");
-  ASSERT_EQ(run.status, 0) << run.errors;
-  EXPECT_NE(run.errors.find("Save As dialog is cancelled"), std::string::npos) << run.errors;
+  std::string script = "open cancel\nkey TAB\n";
+  for (int i = 0; i < 17; ++i) script += "key RIGHT\n";
+  script += "key DOWN\nkey SPACE\nkey TAB\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\n";
+  script += "key RIGHT\nkey RIGHT\nkey RIGHT\nkey SPACE\nkey RIGHT\nkey SPACE\n";
+  script += "key shift+F3\nsave cancel\nkey shift+F3\nkey shift+F3\nsave new\n";
+  script += "key RIGHT\nkey SPACE\nkey F3\nshot saved.raw\n";
+  e2e::RunResult run = RunScript(dir, script);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Save As dialog is cancelled"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));
   std::vector<std::uint8_t> saved = e2e::ReadBytes(dir + "/new.out");
   ASSERT_EQ(saved.size(), 214016u);
-  EXPECT_EQ(saved[1], 1);  // cell 1, placed after the Save As, at (1, 0)
+  for (int at : {66, 67, 68, 69}) {
+    int cell = at == 66 ? 0 : 37;
+    EXPECT_EQ(saved[at], cell) << at;
+    EXPECT_EQ(saved[160 + at], e2e::CellId(cell)) << at;
+  }
+  EXPECT_TRUE(e2e::ReadShot(dir + "/saved.raw").IsCellDoubled(64 + 32 * 3, 32 + 32 * 4, 37));
 }
 
-TEST(HeadlessDisplay, LostSurfaceIsRestoredAndFailedLockEnds) {
-  std::string dir = MakeWorkDir();
-  e2e::Run run = RunScript(dir, "open cancel\nlose-surface\nkey RIGHT\nframes 2\nquit 4\n");
-  EXPECT_EQ(run.status, 4) << run.errors;
-  run = RunScript(dir, "open cancel\nfail-lock\nkey RIGHT\nquit 4\n");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.errors, "tesselle: display: cannot lock the display surface\n");
-  // Closing the window can take the surface with it: that is still the
-  // orderly end, with the close's wParam.
-  run = RunScript(dir, "open cancel\nlose-surface unrestorable\nclose\n");
-  EXPECT_EQ(run.status, 0) << run.errors;
-  EXPECT_EQ(run.errors, "");
-}
-
-TEST(HeadlessDisplay, PitchDoesNotChangeThePicture) {
-  // The help page, the animation preview, the Word Map and the screens they
-  // give back; the area editor's own shots are compared in its own test.
+TEST(HeadlessDisplay, PitchDoesNotChangeAnyPicture) {
+  // The editor, a stored cell, the help page, the preview, the Word Map and
+  // the screens they give back, a blanked block, and Delete with Insert.
   std::string dir = MakeWorkDir();
   std::string script =
-      "open cancel\nkey TAB\nkey RIGHT\nkey SPACE\nkey TAB\nkey SPACE\nkey F2\nkey F1\n"
-      "shot 1.raw\nkey ESCAPE\nkey F4\nframes 7\nshot 2.raw\nkey ESCAPE\nshot 3.raw\nkey F5\n"
-      "key RIGHT\nkey DOWN\nkey SPACE\nframes 2\nshot 4.raw\nkey ESCAPE\nshot 5.raw\n";
+      "open cancel\nframes 2\nshot 1.raw\nkey TAB\nkey DOWN\nkey DOWN\nkey DOWN\nkey SPACE\n"
+      "key TAB\nkey SPACE\nkey F2\nkey F1\nshot 2.raw\nkey ESCAPE\nkey F4\nframes 7\nshot 3.raw\n"
+      "key ESCAPE\nshot 4.raw\nkey F5\nkey RIGHT\nkey DOWN\nkey SPACE\nframes 2\nshot 5.raw\n"
+      "key ESCAPE\nshot 6.raw\nkey ADD\nkey shift+RIGHT\nkey shift+DOWN\nframes 20\nshot 7.raw\n"
+      "key DELETE\nkey INSERT\nframes 2\nshot 8.raw\n";
   ASSERT_EQ(RunScript(dir, script).status, 0);
   std::vector<std::vector<std::uint8_t>> narrow;
-  for (int i = 1; i <= 5; ++i)
+  for (int i = 1; i <= 8; ++i)
     narrow.push_back(e2e::ReadBytes(dir + "/" + std::to_string(i) + ".raw"));
   ASSERT_EQ(RunScript(dir, script, "--pitch 1000").status, 0);
-  for (int i = 1; i <= 5; ++i)
+  for (int i = 1; i <= 8; ++i)
     EXPECT_EQ(narrow[i - 1], e2e::ReadBytes(dir + "/" + std::to_string(i) + ".raw")) << i;
 }
 

@@ -112,21 +112,21 @@ TEST(Tileset, RgbGetsEntriesInOrderOfFirstAppearanceUpTo256) {
 }
 
 TEST(BankTool, RoundTripsByteForByte) {
-  ScratchDir dir;
+  std::string dir = NewScratchDir("tools");
   // The demo bank, with its ids, through an indexed PNG: palette at 4v.
-  RunResult out = RunTool(Tool + " export --dir " DEMO_DIR " -o t.png --anim a.txt", dir.path);
+  RunResult out = RunIn(dir, Tool + " export --dir " DEMO_DIR " -o t.png --anim a.txt");
   ASSERT_EQ(out.status, 0) << out.err;
   PngImage png;
   std::string error;
-  ASSERT_TRUE(ReadPng(dir / "t.png", png, error) && png.indexed) << error;
-  std::vector<std::uint8_t> dap = FileBytes(DemoFile("Cells.dap"));
+  ASSERT_TRUE(ReadPng(dir + "/t.png", png, error) && png.indexed) << error;
+  std::vector<std::uint8_t> dap = ReadBytes(DemoFile("Cells.dap"));
   for (int i = 0; i < 768; ++i) ASSERT_EQ(png.palette[i], 4 * dap[CellBankPaletteOffset + i]);
-  RunResult in = RunTool(Tool + " import t.png --anim a.txt --dir back", dir.path);
+  RunResult in = RunIn(dir, Tool + " import t.png --anim a.txt --dir back");
   ASSERT_EQ(in.status, 0) << in.err;
   EXPECT_EQ(in.err, "") << "no bits lost, nothing to warn of";
   dap.resize(CellBankUsedSize);
-  EXPECT_EQ(FileBytes(dir / "back/Cells.dap"), dap);
-  EXPECT_EQ(FileBytes(dir / "back/Cells.id"), FileBytes(DemoFile("Cells.id")));
+  EXPECT_EQ(ReadBytes(dir + "/back/Cells.dap"), dap);
+  EXPECT_EQ(ReadBytes(dir + "/back/Cells.id"), ReadBytes(DemoFile("Cells.id")));
 
   // An RGB tileset of 256 colours: bank, PNG, the same picture, the same bank.
   TestPng rgb{256, 256, PNG_COLOR_TYPE_RGB};
@@ -135,26 +135,26 @@ TEST(BankTool, RoundTripsByteForByte) {
     for (int c : {colour % 64, colour / 64, colour * 7 % 64})
       rgb.samples.push_back(static_cast<std::uint16_t>(4 * c));
   }
-  PutFile(dir / "rgb.png", EncodeTestPng(rgb));
-  ASSERT_EQ(RunTool(Tool + " import rgb.png --dir rgb", dir.path).err, "");
-  ASSERT_EQ(RunTool(Tool + " export --dir rgb -o rgb2.png", dir.path).status, 0);
-  ASSERT_EQ(RunTool(Tool + " import rgb2.png --dir rgb2", dir.path).status, 0);
+  WriteText(dir + "/rgb.png", EncodeTestPng(rgb));
+  ASSERT_EQ(RunIn(dir, Tool + " import rgb.png --dir rgb").err, "");
+  ASSERT_EQ(RunIn(dir, Tool + " export --dir rgb -o rgb2.png").status, 0);
+  ASSERT_EQ(RunIn(dir, Tool + " import rgb2.png --dir rgb2").status, 0);
   PngImage first, second;
-  ASSERT_TRUE(ReadPng(dir / "rgb.png", first, error) && ReadPng(dir / "rgb2.png", second, error));
+  ASSERT_TRUE(ReadPng(dir + "/rgb.png", first, error) && ReadPng(dir + "/rgb2.png", second, error));
   EXPECT_EQ(PngToRgb(first), PngToRgb(second));
-  EXPECT_EQ(FileBytes(dir / "rgb2/Cells.dap"), FileBytes(dir / "rgb/Cells.dap"));
-  EXPECT_EQ(FileBytes(dir / "rgb/Cells.id"), std::vector<std::uint8_t>(256, 0));
+  EXPECT_EQ(ReadBytes(dir + "/rgb2/Cells.dap"), ReadBytes(dir + "/rgb/Cells.dap"));
+  EXPECT_EQ(ReadBytes(dir + "/rgb/Cells.id"), std::vector<std::uint8_t>(256, 0));
 }
 
 TEST(BankTool, InfoCountsPaletteEntriesAndTellsEachAnimation) {
-  ScratchDir dir;
+  std::string dir = NewScratchDir("tools");
   Bank bank = MakeTestBank();
   std::memset(bank.dap, 3, CellBankPaletteOffset);
   bank.dap[100] = 7;
   bank.dap[5000] = 4;
   bank.dap[CellBankPaletteOffset + 3 * 9] = 64;
-  PutBank(dir.path, bank);
-  RunResult result = RunTool(Tool + " info", dir.path);
+  PutBank(dir, bank);
+  RunResult result = RunIn(dir, Tool + " info");
   EXPECT_EQ(result.out,
             "palette: the cells use 3 of the 256 entries: 3, 4, 7\n"
             "palette: components above 63 in entries 9\n"
@@ -164,24 +164,24 @@ TEST(BankTool, InfoCountsPaletteEntriesAndTellsEachAnimation) {
 }
 
 TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
-  ScratchDir dir;
+  std::string dir = NewScratchDir("tools");
   TestPng narrow{128, 256, PNG_COLOR_TYPE_GRAY};
   narrow.samples.assign(128 * 256, 0);
-  PutFile(dir / "narrow.png", EncodeTestPng(narrow));
+  WriteText(dir + "/narrow.png", EncodeTestPng(narrow));
   TestPng many{256, 256, PNG_COLOR_TYPE_RGB, 16};
   for (int i = 0; i < 3 * 65536; ++i)  // 6 bits of the pixel number per component
     many.samples.push_back(static_cast<std::uint16_t>(((i / 3) >> (6 * (i % 3)) & 63) << 10));
-  PutFile(dir / "many.png", EncodeTestPng(many));
+  WriteText(dir + "/many.png", EncodeTestPng(many));
   TestPng good{256, 256, PNG_COLOR_TYPE_PALETTE};
   good.samples.assign(65536, 0);
   good.palette.assign(768, 0);
   std::string goodBytes = EncodeTestPng(good);
-  PutFile(dir / "good.png", goodBytes);
-  PutFile(dir / "cut.png", goodBytes.substr(0, goodBytes.size() / 2));
-  PutFile(dir / "text.png", "hello");
-  PutFile(dir / "bad.txt", "1 2\n3 x\n");
-  std::filesystem::create_directories(dir / "short");
-  PutFile(dir / "short/Cells.dap", std::string(66303, '\0'));
+  WriteText(dir + "/good.png", goodBytes);
+  WriteText(dir + "/cut.png", goodBytes.substr(0, goodBytes.size() / 2));
+  WriteText(dir + "/text.png", "hello");
+  WriteText(dir + "/bad.txt", "1 2\n3 x\n");
+  std::filesystem::create_directories(dir + "/short");
+  WriteText(dir + "/short/Cells.dap", std::string(66303, '\0'));
 
   const char* cases[][2] = {
       {"import narrow.png",
@@ -206,13 +206,13 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
        "short/Cells.dap: 66303 bytes; a cell bank needs at least "
        "66304"}};
   for (const auto& [arguments, message] : cases) {
-    RunResult result = RunTool(Tool + " " + arguments, dir.path);
+    RunResult result = RunIn(dir, Tool + " " + arguments);
     EXPECT_EQ(result.status, 1) << arguments;
     EXPECT_EQ(result.err, "tesselle-bank: " + std::string(message) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "Cells.dap") ||
-                 std::filesystem::exists(dir / "t.png"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/Cells.dap") ||
+                 std::filesystem::exists(dir + "/t.png"));
   }
-  RunResult help = RunTool(Tool + " import --help", dir.path);
+  RunResult help = RunIn(dir, Tool + " import --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("tesselle-bank import TILESET.png"), std::string::npos);
 }

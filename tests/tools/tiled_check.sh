@@ -2,7 +2,7 @@
 # The Tiled project of the demo area set, checked by the real Tiled: every map
 # loads with its tileset read from our .tsx, and tmxrasterizer draws every area
 # and the world map exactly as our own PNG export does.
-# Usage: tiled_check.sh TESSELLE-EXPORT PNG-RGB-COMPARE DEMO-DIR
+# Usage: tiled_check.sh TESSELLE-EXPORT PICTURE-COMPARE DEMO-DIR
 set -u
 
 if ! command -v tiled >/dev/null || ! command -v tmxrasterizer >/dev/null; then

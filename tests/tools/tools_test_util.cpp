@@ -1,49 +1,12 @@
-// Helpers for the companion tools' tests: scratch directories, running a tool
-// and catching what it says, PNG files of every colour type, and a small bank.
+// Helpers for the companion tools' tests: PNG files of every colour type and
+// a small bank.
 #include "tests/tools/tools_test_util.h"
 
 #include <png.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
-
-ScratchDir::ScratchDir() {
-  static int counter = 0;
-  path = (fs::temp_directory_path() /
-          ("tesselle-tools-" + std::to_string(getpid()) + "-" + std::to_string(counter++)))
-             .string();
-  fs::remove_all(path);
-  fs::create_directories(path);
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code error;
-  fs::remove_all(path, error);
-}
-
-std::vector<std::uint8_t> FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void PutFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-RunResult RunTool(const std::string& commandLine, const std::string& dir) {
-  int status = std::system(("cd '" + dir + "' && " + commandLine + " >.stdout 2>.stderr").c_str());
-  RunResult result;
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::vector<std::uint8_t> out = FileBytes(dir + "/.stdout"), err = FileBytes(dir + "/.stderr");
-  result.out.assign(out.begin(), out.end());
-  result.err.assign(err.begin(), err.end());
-  return result;
-}
 
 namespace {
 void Append(png_structp png, png_bytep data, png_size_t length) {
@@ -102,9 +65,10 @@ Bank MakeTestBank() {
 
 void PutBank(const std::string& dir, const Bank& bank) {
   fs::create_directories(dir);
-  PutFile(dir + "/Cells.dap",
-          std::string(reinterpret_cast<const char*>(bank.dap), sizeof bank.dap));
-  PutFile(dir + "/Cells.id", std::string(reinterpret_cast<const char*>(bank.ids), sizeof bank.ids));
+  WriteText(dir + "/Cells.dap",
+            std::string(reinterpret_cast<const char*>(bank.dap), sizeof bank.dap));
+  WriteText(dir + "/Cells.id",
+            std::string(reinterpret_cast<const char*>(bank.ids), sizeof bank.ids));
 }
 
 std::string DemoFile(const char* name) { return std::string(DEMO_DIR) + "/" + name; }

@@ -1,30 +1,19 @@
-// Helpers for the companion tools' tests: scratch directories, running a tool
-// and catching what it says, PNG files of every colour type, and a small bank.
+// Helpers for the companion tools' tests: PNG files of every colour type and
+// a small bank, besides the shared scratch folders, files and runner.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "tests/test_bank.h"
 #include "tools/bank_files.h"
 
-// A fresh directory, removed with everything in it when the object goes.
-struct ScratchDir {
-  ScratchDir();
-  ~ScratchDir();
-  std::string operator/(const std::string& name) const { return path + "/" + name; }
-  std::string path;
-};
-
-struct RunResult {
-  int status = -1;
-  std::string out, err;
-};
-// Runs the shell command line in dir.
-RunResult RunTool(const std::string& commandLine, const std::string& dir);
-
-std::vector<std::uint8_t> FileBytes(const std::string& path);
-void PutFile(const std::string& path, const std::string& bytes);
+using testbank::NewScratchDir;
+using testbank::ReadBytes;
+using testbank::RunIn;
+using testbank::RunResult;
+using testbank::WriteText;
 
 // samples: channels per pixel as the colour type has them, each < 2^bitDepth.
 struct TestPng {

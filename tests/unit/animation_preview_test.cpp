@@ -16,7 +16,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
@@ -68,14 +68,11 @@ int Showing(const std::vector<std::uint8_t>& screen, int i, std::initializer_lis
   return -1;
 }
 
-class Preview : public ::testing::Test {
+class Preview : public ProgramTest {
  protected:
   void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
+    ProgramTest::SetUp();
     WriteChainIds();
-    dbl::Reset();
-    dbl::AnswerOpen("");
   }
 };
 
@@ -162,7 +159,6 @@ TEST_F(Preview, EscapeRestoresTheScreenByteForByte) {
   // stay as they are.
   const int pitch = 1024;
   dbl::Reset(pitch);
-  dbl::AnswerOpen("");
   std::vector<std::uint8_t> before, after;
   int untouchedRows = 0;
   dbl::Do([&] {
@@ -199,7 +195,6 @@ TEST_F(Preview, DestroyEndsTheProgramAtOnceAndQuitInOrder) {
 
   // WM_QUIT ends it the orderly way, with its own wParam.
   dbl::Reset();
-  dbl::AnswerOpen("");
   dbl::Key(VK_F4);
   dbl::Message(WM_QUIT, 9);
   EXPECT_EQ(dbl::RunProgram(), 9u);

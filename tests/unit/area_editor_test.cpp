@@ -6,44 +6,18 @@
 
 #include "area/area_slots.h"
 #include "area/block.h"
+#include "area/editor_cursor.h"
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "draw/cursor.h"
 #include "files/area_set.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class AreaEditor : public ::testing::Test {
+class AreaEditor : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-    dbl::AnswerOpen("");
-  }
-
-  // Runs body inside the running program, with Shift held or not.
-  void Inside(const std::function<void()>& body) {
-    dbl::Do(body);
-    dbl::RunProgram();
-  }
-
-  static void Press(OsWParam key, bool shift = false) {
-    emu::SetHeldModifiers(shift, false);
-    AreaEditorState.previousX = AreaEditorState.cursorX;
-    AreaEditorState.previousY = AreaEditorState.cursorY;
-    HandleAreaEditorKey(key);
-    emu::SetHeldModifiers(false, false);
-  }
-
-  static void At(int x, int y) {
-    AreaEditorState.cursorX = x;
-    AreaEditorState.cursorY = y;
-  }
-
   static void ExpectCursor(int x, int y) {
     EXPECT_EQ(AreaEditorState.cursorX, x);
     EXPECT_EQ(AreaEditorState.cursorY, y);
@@ -135,7 +109,7 @@ TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
     EXPECT_EQ(AreaEditorState.activeWindow, SelectorWindow);
     ExpectCursor(0, 0);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     At(7, 1);
     Press(VK_TAB);
     ExpectCursor(6, 6);
@@ -171,6 +145,21 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
     Press(0x100 | VK_RIGHT);
     ExpectCursor(4, 3);
     EXPECT_EQ(BlockState.live.x2, 0);
+
+    // Likewise 'C': a wParam of 0x143 copies, but only after the rule has
+    // ended the selection, so the copy is the top left cell alone.
+    At(2, 3);
+    Press(VK_RIGHT, true);
+    Press(VK_DOWN, true);
+    Press(0x100 | 'C');
+    EXPECT_EQ(BlockState.code, BlockIdle);
+    EXPECT_TRUE(BlockState.stored.x1 == 0 && BlockState.stored.y1 == 0 &&
+                BlockState.stored.x2 == 0 && BlockState.stored.y2 == 0);
+    At(2, 3);  // while a plain 'C' copies the marked block
+    Press(VK_RIGHT, true);
+    Press('C');
+    EXPECT_TRUE(BlockState.stored.x1 == 2 && BlockState.stored.y1 == 3 &&
+                BlockState.stored.x2 == 3 && BlockState.stored.y2 == 3);
 
     // In the selector window the rule does not run.
     BlockState.live = {1, 1, 2, 2};

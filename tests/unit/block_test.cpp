@@ -13,35 +13,12 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Block : public ::testing::Test {
+class Block : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-    dbl::AnswerOpen("");
-  }
-
-  static void Inside(const std::function<void()>& body) {
-    dbl::Do(body);
-    dbl::RunProgram();
-  }
-
-  static void Press(OsWParam key, bool shift = false) {
-    emu::SetHeldModifiers(shift, false);
-    HandleAreaEditorKey(key);
-    emu::SetHeldModifiers(false, false);
-  }
-
-  static void At(int x, int y) {
-    AreaEditorState.cursorX = x;
-    AreaEditorState.cursorY = y;
-  }
-
   // From (x, y): Shift+across acrossTimes times, then Shift+down downTimes times.
   static void Mark(int x, int y, OsWParam across, int acrossTimes, OsWParam down, int downTimes) {
     At(x, y);
@@ -167,7 +144,7 @@ TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
     FillEditGrid();
     Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 1);
     Press(VK_RIGHT);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     EXPECT_EQ(BlockState.code, BlockIdle);
     Press('C');
     ExpectCorners(BlockState.stored, 2, 3, 4, 4);
@@ -184,12 +161,12 @@ TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
     Mark(2, 3, VK_RIGHT, 2, VK_DOWN, 0);
     Press('C', true);
     EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.blinkFlag, 0);
+    EXPECT_FALSE(BlockState.blinking);
     ExpectCorners(BlockState.live, 0, 0, 0, 0);
     ExpectCorners(BlockState.stored, 2, 3, 4, 3);
     Press(VK_DOWN, true);
     EXPECT_EQ(BlockState.code, BlockSelecting);
-    EXPECT_EQ(BlockState.blinkFlag, 1);
+    EXPECT_TRUE(BlockState.blinking);
     ExpectCorners(BlockState.live, 4, 3, 4, 4);
   });
 }
@@ -302,7 +279,7 @@ TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
       // Ending the selection in the blank phase puts the cells back with a
       // redraw on the next turn and starts the counter afresh.
       Press(VK_ESCAPE);
-      EXPECT_EQ(BlockState.blinkFlag, 0);
+      EXPECT_FALSE(BlockState.blinking);
       Scribble();
       BlinkBlock();
       EXPECT_TRUE(Redrawn());

@@ -12,56 +12,29 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Files : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
-
-  // Runs the program on a new set with the given keys; returns the exit code.
-  std::uint32_t RunNewSet(std::initializer_list<OsWParam> keys, bool shift = false) {
-    dbl::AnswerOpen("");
-    for (OsWParam key : keys) dbl::Key(key, shift);
-    return dbl::RunProgram();
-  }
-};
+using Files = ProgramTest;
 
 std::vector<std::uint8_t> AreaSetOfSize(std::size_t size, std::uint8_t fill) {
   return std::vector<std::uint8_t>(size, fill);
 }
 
-TEST_F(Files, AreaSetMustBeExactly214016Bytes) {
-  for (std::size_t size : {214015u, 214017u, 0u}) {
-    dbl::Reset();
-    dbl::WriteFile("set.out", AreaSetOfSize(size, 1));
-    dbl::AnswerOpen("set.out");
-    EXPECT_EQ(dbl::RunProgram(), 1u) << size;
-    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
-    EXPECT_EQ(dbl::Calls.errors[0],
-              "tesselle: set.out is not an area set: " + std::to_string(size) +
-                  " bytes, an area set has exactly 214016");
-    EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
-  }
-  dbl::Reset();
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
-  dbl::AnswerOpen("set.out");
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_TRUE(dbl::Calls.errors.empty());
-}
-
-TEST_F(Files, MissingOrShortDataFilesEndWithStatusOne) {
+TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
   struct Case {
     std::function<void()> damage;
     const char* open;
     const char* error;
   };
   const Case cases[] = {
+      {[] { dbl::WriteFile("set.out", AreaSetOfSize(214015, 1)); }, "set.out",
+       "set.out is not an area set: 214015 bytes, an area set has exactly 214016"},
+      {[] { dbl::WriteFile("set.out", AreaSetOfSize(214017, 1)); }, "set.out",
+       "set.out is not an area set: 214017 bytes, an area set has exactly 214016"},
+      {[] { dbl::WriteFile("set.out", {}); }, "set.out",
+       "set.out is not an area set: 0 bytes, an area set has exactly 214016"},
       {[] {}, "nowhere.out", "cannot read nowhere.out: No such file or directory"},
       {[] { std::filesystem::create_directory("dir.out"); }, "dir.out",
        "cannot read dir.out: Is a directory"},
@@ -77,19 +50,25 @@ TEST_F(Files, MissingOrShortDataFilesEndWithStatusOne) {
     dbl::Reset();
     dbl::AnswerOpen(c.open);
     EXPECT_EQ(dbl::RunProgram(), 1u);
-    EXPECT_EQ(dbl::Calls.errors.at(0), std::string("tesselle: ") + c.error);
+    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+    EXPECT_EQ(dbl::Calls.errors[0], std::string("tesselle: ") + c.error);
+    EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
   }
   EXPECT_EQ(dbl::Calls.openDialogs, 0);  // the data files are read before the dialog
 
   // Longer data files are fine: only their first bytes are used.
   dbl::WriteTestBank();
   std::filesystem::resize_file("Cells.dap", 70000);
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
   dbl::Reset();
-  EXPECT_EQ(RunNewSet({}), 0u);
+  dbl::AnswerOpen("set.out");
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  EXPECT_TRUE(dbl::Calls.errors.empty());
 }
 
 TEST_F(Files, SavingANewSetWritesIdsAndBankCopies) {
-  EXPECT_EQ(RunNewSet({VK_F3}), 0u);
+  dbl::Key(VK_F3);
+  EXPECT_EQ(dbl::RunProgram(), 0u);
   std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
   ASSERT_EQ(saved.size(), 214016u);
   std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap");
@@ -123,7 +102,6 @@ TEST_F(Files, IdsAreRebuiltFromTheCellIdTable) {
 TEST_F(Files, SaveAsRoadAndDefaultExtension) {
   std::vector<std::uint8_t> before, after;
   bool defExtAtOpen = true;
-  dbl::AnswerOpen("");
   dbl::Idle(2);
   dbl::Do([&] {
     defExtAtOpen = AreaFileDialog.defExt != nullptr;

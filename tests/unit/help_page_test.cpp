@@ -12,7 +12,7 @@
 #include "draw/tables.h"
 #include "shell/display.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
@@ -43,15 +43,7 @@ TEST(HelpFont, IsInkOnGroundInCodePage852) {
   for (int i = 0; i < 128; ++i) EXPECT_NE(Glyph(0xDB)[i], 0);
 }
 
-class HelpPage : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-    dbl::AnswerOpen("");
-  }
-};
+using HelpPage = ProgramTest;
 
 TEST_F(HelpPage, OtherKeysChangeNothingAndEscRestoresTheScreen) {
   std::vector<std::uint8_t> before, page, after;
@@ -107,7 +99,6 @@ TEST_F(HelpPage, CloseRestoresTheScreenThenEndsThroughTheMainLoop) {
   // ... and the main loop ends the program with the wParam of the message
   // that destroyed the window, not of the quit it posted.
   dbl::Reset();
-  dbl::AnswerOpen("");
   dbl::Key(VK_F1);
   dbl::Message(WM_SYSCOMMAND, SC_CLOSE);
   EXPECT_EQ(dbl::RunProgram(), SC_CLOSE);

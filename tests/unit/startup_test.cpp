@@ -10,18 +10,11 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 
 namespace {
 
-class Startup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
-};
+using Startup = ProgramTest;
 
 TEST_F(Startup, StartStateThenIdleTurnsOfTwoBlanksAndKeyTurnsOfOne) {
   std::vector<std::uint64_t> blanks;

@@ -12,7 +12,7 @@
 #include "draw/screen.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
-#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"
 
@@ -101,14 +101,8 @@ void Keys(OsWParam key, int times) {
   for (int i = 0; i < times; ++i) dbl::Key(key);
 }
 
-class WordMap : public ::testing::Test {
+class WordMap : public ProgramTest {
  protected:
-  void SetUp() override {
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
-    dbl::Reset();
-  }
-
   void StartOnCraftedSet() {
     WriteCraftedSet("set.out");
     dbl::AnswerOpen("set.out");

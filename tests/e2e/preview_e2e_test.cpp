@@ -1,31 +1,14 @@
-// The help page and the animation preview end to end: what the display shows
-// while each runs, and the exit statuses of the ways the program can end
-// inside them. The screen each gives back is checked in the unit tests.
+// The animation preview end to end: chains stepping every six frames, the
+// tick carried from one preview to the next, and the bank and id table read
+// from their own files, not from the area set's copies.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "tests/e2e/harness.h"
 
 namespace {
 
-using e2e::MakeWorkDir;
 using e2e::ReadShot;
-using e2e::RunScript;
 using e2e::Shot;
-
-TEST(HelpPageScreen, PageIsTheTextAlone) {
-  std::string dir = MakeWorkDir(true);
-  e2e::Run run = RunScript(dir, "open Areas.out\nkey F1\nshot help.png\nshot help.raw\n");
-  ASSERT_EQ(run.status, 0) << run.errors;
-  Shot help = ReadShot(dir + "/help.raw");
-  for (std::uint8_t value : help.pixels) ASSERT_TRUE(value == 0 || value == 25);
-  EXPECT_TRUE(help.IsFilled(0, 322, 640, 158, 0));
-  EXPECT_TRUE(help.IsFilled(512, 0, 128, 480, 0));  // the longest line is 64 glyphs
-  for (int line = 0; line < 19; ++line) EXPECT_TRUE(help.IsFilled(0, 17 * line + 16, 640, 1, 0));
-  e2e::ExpectGolden(dir + "/help.png", "help_page.png");
-}
 
 // The cell shown at preview position i, among the candidates; -1 if none.
 int Showing(const Shot& shot, int i, std::initializer_list<int> cells) {
@@ -44,7 +27,7 @@ TEST(PreviewScreen, CellsStepEverySixFramesAndTheTickCarriesOver) {
   // A test bank whose ids chain 10 <-> 11 and 20 -> 21 -> 22, 22 standing,
   // and an area set whose area 2 holds 10 at (0, 0), 20 at (1, 0) and 5 at
   // (2, 0), with empty copies of the bank and the table.
-  std::string dir = MakeWorkDir();
+  std::string dir = e2e::MakeWorkDir();
   std::vector<std::uint8_t> ids(256, 0), set(214016, 0);
   ids[10] = 11;
   ids[11] = 10;
@@ -56,12 +39,13 @@ TEST(PreviewScreen, CellsStepEverySixFramesAndTheTickCarriesOver) {
   set[2 * 320 + 1] = 20;
   set[2 * 320 + 2] = 5;
   e2e::WriteBytes(dir + "/set.out", set);
-  e2e::Run run = RunScript(dir,
-                           "open set.out\nkey ADD\nkey ADD\n"
-                           "key F4\nshot a0.raw\nframes 5\nshot a5.raw\nframes 1\nshot a6.raw\n"
-                           "frames 6\nshot a12.raw\nframes 2\nkey ESCAPE\n"
-                           "key F4\nshot b0.raw\nframes 3\nshot b3.raw\nframes 1\nshot b4.raw\n");
-  ASSERT_EQ(run.status, 0) << run.errors;
+  e2e::RunResult run =
+      e2e::RunScript(dir,
+                     "open set.out\nkey ADD\nkey ADD\n"
+                     "key F4\nshot a0.raw\nframes 5\nshot a5.raw\nframes 1\nshot a6.raw\n"
+                     "frames 6\nshot a12.raw\nframes 2\nkey ESCAPE\n"
+                     "key F4\nshot b0.raw\nframes 3\nshot b3.raw\nframes 1\nshot b4.raw\n");
+  ASSERT_EQ(run.status, 0) << run.err;
   struct Expect {
     const char* shot;
     int pair, triple;
@@ -80,16 +64,6 @@ TEST(PreviewScreen, CellsStepEverySixFramesAndTheTickCarriesOver) {
   EXPECT_TRUE(first.IsFilled(0, 176, 640, 304, 0));
   EXPECT_TRUE(first.IsFilled(0, 16, 32, 160, 0));
   EXPECT_TRUE(first.IsFilled(288, 16, 352, 160, 0));
-}
-
-TEST(PageExit, DestroyedWindowEndsWithTheWParamOfItsMessage) {
-  // Inside the help page and the preview: 0 for the close, SC_CLOSE's low
-  // byte for Alt+F4.
-  std::string dir = MakeWorkDir();
-  for (std::string page : {"key F1\n", "key F4\nframes 3\n"}) {
-    EXPECT_EQ(RunScript(dir, "open cancel\n" + page + "close\n").status, 0) << page;
-    EXPECT_EQ(RunScript(dir, "open cancel\n" + page + "syskey F4\n").status, 0x60) << page;
-  }
 }
 
 }  // namespace
