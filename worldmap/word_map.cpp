@@ -3,6 +3,7 @@
 #include "worldmap/word_map.h"
 
 #include "area/area_slots.h"
+#include "area/history.h"
 #include "draw/cursor.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
@@ -11,6 +12,7 @@
 #include "shell/services.h"
 #include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -76,12 +78,14 @@ void ArrowRight() {
 void RunWordMap() {
   SaveScreen(ScreenStore);
   ClearScreen();
+  EnterWordMapHistory();
   DrawMapWindow();
   DrawAreaPicker();
   ScreenShown = ShownScreen::WordMap;
   WordMapLoop();
   ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
+  LeaveWordMapHistory();
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn
@@ -117,8 +121,11 @@ bool HandleWordMapKey(std::uint32_t key) {
       StoreArea();
       SaveAreaSet();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInWordMap(key); break;
     default: break;
   }
+  RecordStep();
   return false;
 }
 
