@@ -14,6 +14,7 @@
 #include "files/stored_set.h"
 #include "shell/desktop_turn.h"
 #include "shell/services.h"
+#include "shell/status_line.h"
 
 namespace {
 
@@ -24,15 +25,18 @@ void CopyBankIntoAreaSet() {
   std::memcpy(AreaSetImage + AreaSetIdCopyOffset, CellIdTable, CellIdTableSize);
 }
 
-// Writes the set to AreaFileName; on failure returns the report line.
+// Writes the set to AreaFileName; on failure returns the report line. Either
+// way the status line says what became of it.
 const char* WriteAreaSet() {
   if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) {
     RememberStoredSet(AreaFileName);
+    ReportEvent("Saved %s", FileNamePart(AreaFileName));
     return nullptr;
   }
+  const char* reason = std::strerror(errno);
+  ReportEvent("Save failed: %s", reason);
   static char line[LineSize];
-  std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName,
-                std::strerror(errno));
+  std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName, reason);
   return line;
 }
 
@@ -45,6 +49,7 @@ bool MayReplace() {
   std::snprintf(text, sizeof text, "%s exists. Replace it with this area set?", AreaFileName);
   if (AskUser(text, MB_YESNO | MB_ICONWARNING) == IDYES) return true;
   std::snprintf(text, sizeof text, "tesselle: nothing is saved: %s is kept as it is", AreaFileName);
+  ReportEvent("Nothing saved: %s kept", FileNamePart(AreaFileName));
   TellUser(text);
   return false;
 }

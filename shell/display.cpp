@@ -4,6 +4,7 @@
 
 #include "shell/services.h"
 #include "shell/shown_screen.h"
+#include "shell/status_line.h"
 
 DisplayDeviceRecord DisplayDevice;
 
@@ -130,7 +131,10 @@ void UnlockFrame() {
     FailDisplay("cannot unlock the display surface");
 }
 
-void WaitFrame() { DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN); }
+void WaitFrame() {
+  HandStatusDown();
+  DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN);
+}
 
 void LeaveScreenMode() { DdRestoreDisplayMode(DisplayDevice.draw); }
 

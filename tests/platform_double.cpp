@@ -176,6 +176,8 @@ int OsAskQuestion(const char* text, std::uint32_t type) {
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
 
+void OsShowStatus(const OsStatus& status) { Calls.status = status; }
+
 void OsMessageBox(const char* text) {
   ++Calls.messageBoxes;
   Calls.lastMessageBox = text;

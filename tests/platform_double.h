@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/emulated/emulated.h"
+#include "platform/status.h"
 #include "tests/test_bank.h"
 
 namespace dbl {
@@ -47,6 +48,7 @@ struct Record {
   std::vector<std::string> questions;
   bool cursorVisibleAtDialog;
   bool modeSetAtDialog;
+  OsStatus status;  // as last handed down
 };
 extern Record Calls;
 

@@ -75,7 +75,10 @@ void ArrowRight() {
 
 }  // namespace
 
+bool WordMapOpen = false;
+
 void RunWordMap() {
+  WordMapOpen = true;
   SaveScreen(ScreenStore);
   ClearScreen();
   EnterWordMapHistory();
@@ -86,6 +89,7 @@ void RunWordMap() {
   ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
   LeaveWordMapHistory();
+  WordMapOpen = false;
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn

@@ -133,11 +133,13 @@ start_app() {
   (cd "$dir" && PATH=${APP_PATH:-/nonexistent} exec "$PROGRAM" "$@" </dev/null 2>"$dir/stderr") &
   APP_PID=$!
   app_window() {
-    WINDOW=$(visible_window 'Tesselle v1\.0') && return 0
+    # By its process: the title carries the set's name.
+    WINDOW=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1) &&
+      [[ -n $WINDOW ]] && return 0
     kill -0 "$APP_PID" 2>/dev/null || fail "tesselle ended at start: $(cat "$dir/stderr")"
     return 1
   }
-  until_true 10 app_window || fail "no window titled 'Tesselle v1.0' within 10 s"
+  until_true 10 app_window || fail "no window of tesselle within 10 s"
   xdotool windowfocus --sync "$WINDOW"
 }
 
