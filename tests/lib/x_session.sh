@@ -116,13 +116,7 @@ visible_window() {
 }
 
 # wait_for_window TITLE [SECONDS]: visible_window, polled for up to SECONDS (60).
-wait_for_window() {
-  local deadline=$((SECONDS + ${2:-60}))
-  until visible_window "$1"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+wait_for_window() { until_true "${2:-60}" visible_window "$1"; }
 
 # start_app DIR ARGS...: the desktop program in DIR with $APP_PATH for its
 # PATH (by default none, so the dialogs are the prompt in the window), stderr
