@@ -10,6 +10,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/shown_screen.h"
 
 std::uint32_t AnimationTick;
 
@@ -90,11 +91,18 @@ void PreviewLoop() {
 
 }  // namespace
 
+void RedrawPreview() {
+  ClearScreen();
+  DrawPreviewArea();
+}
+
 void RunAnimationPreview() {
   SaveScreen(ScreenStore);
   ClearScreen();
   TakeSnapshot();
   DrawPreviewArea();
+  ScreenShown = ShownScreen::Preview;
   PreviewLoop();
+  ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
 }

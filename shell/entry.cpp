@@ -6,6 +6,7 @@
 #include "draw/background.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
+#include "files/stored_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
 
@@ -35,12 +36,13 @@ void ProgramEntry() {
       OsCreateWindow(WindowClassName, WindowTitle, 0, 0, 0, 200, 320, ProgramState.instance);
   if (ProgramState.mainWindow == nullptr) FailStartup("display: cannot create the window");
 
-  LoadDataFiles();
+  bool opened = LoadDataFiles();
   OsShowCursor(false);
   InitDisplay(ProgramState.mainWindow);
   EnterScreenMode();
   CreatePrimary();
   BuildIdLayers();
+  RememberStoredSet(opened ? AreaFileName : nullptr);
   ApplyPalette(CellBank + CellBankPaletteOffset);
   DrawBackground();
   DrawSelectorWindow();

@@ -154,4 +154,29 @@ expect_exit 0
 [[ $(area_sets "$bare") -eq 0 ]] || fail "the closed Save As wrote a file: $(ls "$bare")"
 [[ ! -s $bare/stderr ]] || fail "unexpected errors: $(cat "$bare/stderr")"
 
+# --- A dialog program that crashes: the prompt in the window takes over ---------
+# The open prompt refuses a file that is not there and stays up; closing with
+# an unsaved change asks in the window too, where N closes without saving.
+mkdir -p "$WORK/crashbin"
+printf '#!/bin/bash\nkill -SEGV $$\n' >"$WORK/crashbin/zenity"
+chmod +x "$WORK/crashbin/zenity"
+crash=$(new_run_dir crash)
+reference "$crash" $'open cancel\nframes 8'
+APP_PATH="$WORK/crashbin" start_app "$crash" --window
+xdotool windowfocus --sync "$WINDOW"
+wait_for_prompt
+xdotool type --delay 20 "Nothing.out"
+xdotool key Return
+sleep 0.5
+shows_prompt || fail "the open prompt took a file that is not there"
+xdotool key Escape
+compare_window "$crash"
+grep -q "zenity ended by signal" "$crash/stderr" || fail "the crash is not reported: $(cat "$crash/stderr")"
+xdotool key Tab Right space Tab space
+wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
+wait_for_prompt
+xdotool key n
+expect_exit 0
+[[ $(area_sets "$crash") -eq 0 ]] || fail "No to the close question saved: $(ls "$crash")"
+
 echo "desktop smoke test passed"

@@ -25,6 +25,7 @@ struct Input {
 
 std::deque<Input> Inputs;
 std::deque<std::string> OpenAnswers, SaveAnswers;
+std::deque<int> QuestionAnswers;
 bool Waiting;
 std::uint64_t WaitUntil;
 
@@ -52,6 +53,7 @@ void Reset(std::int32_t pitch) {
   Inputs.clear();
   OpenAnswers.clear();
   SaveAnswers.clear();
+  QuestionAnswers.clear();
   Waiting = false;
   Calls = {};
 }
@@ -87,6 +89,7 @@ void Do(std::function<void()> action) {
 
 void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
 void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
+void AnswerQuestion(int answer) { QuestionAnswers.push_back(answer); }
 
 std::uint32_t ExitCodeOf(const std::function<void()>& fn) {
   try {
@@ -156,8 +159,19 @@ bool OsGetOpenFileName(OsFileDialog& dialog) {
 }
 
 bool OsGetSaveFileName(OsFileDialog& dialog) {
-  ++Calls.saveDialogs;
-  return Answer(SaveAnswers, dialog);
+  for (;;) {
+    ++Calls.saveDialogs;
+    if (!Answer(SaveAnswers, dialog)) return false;
+    if (emu::MayReplace(dialog)) return true;
+  }
+}
+
+int OsAskQuestion(const char* text, std::uint32_t type) {
+  Calls.questions.emplace_back(text);
+  if (QuestionAnswers.empty()) return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
+  int answer = QuestionAnswers.front();
+  QuestionAnswers.pop_front();
+  return answer;
 }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }

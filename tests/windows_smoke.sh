@@ -83,10 +83,13 @@ direct_status() {
 }
 
 # refused DIR LINE [FILE]: tesselle.exe in DIR, given FILE in the open dialog,
-# ends with status 1 and reports LINE.
+# shows a message box, which Enter closes, and ends with status 1, reporting LINE.
 refused() {
+  local box
   run_direct "$1"
   [[ -z ${3:-} ]] || answer_dialog Open "$(winpath "$3")"
+  box=$(wait_for_window 'Tesselle v1\.0' 30) || fail "no message box tells why: $(cat "$1/stderr")"
+  xdotool windowfocus --sync "$box" key Return
   direct_status
   [[ $STATUS -eq 1 ]] && grep -qF "tesselle: $2" "$1/stderr" ||
     fail "expected status 1 and '$2'; tesselle.exe exits $STATUS with: $(cat "$1/stderr")"
@@ -173,13 +176,17 @@ unexpected=$(grep '^tesselle:' "$run/stderr" | grep -v '^tesselle: cannot save '
 [[ -z $unexpected ]] || fail "Alt+F4 is reported as a failure: $unexpected"
 echo "Alt+F4: exit status 96 (SC_CLOSE)"
 
-# --- A cancelled open makes a new, empty set, and Alt+F4 ends it too ----------
+# --- A cancelled open makes a new, empty set; Alt+F4 asks before it ends -------
 closing=$(new_run_dir closing "$EXE")
 run_direct "$closing"
 dialog=$(wait_for_window Open) || fail "no open dialog"
 xdotool windowfocus --sync "$dialog" key Escape
 MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || fail "the program's window does not show after a cancelled open"
+# An unsaved change makes Alt+F4 ask first; Enter takes its default, No.
+press TAB RIGHT SPACE TAB SPACE
 press alt+F4
+until_true 20 box_shown || fail "Alt+F4 with an unsaved change asks nothing"
+xdotool windowfocus --sync "$BOX" key Return
 direct_status
 [[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$closing/stderr")"
 

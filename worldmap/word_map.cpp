@@ -10,6 +10,7 @@
 #include "files/data_files.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
@@ -83,7 +84,9 @@ void RunWordMap() {
   EnterWordMapHistory();
   DrawMapWindow();
   DrawAreaPicker();
+  ScreenShown = ShownScreen::WordMap;
   WordMapLoop();
+  ScreenShown = ShownScreen::AreaEditor;
   RestoreScreen(ScreenStore);
   LeaveWordMapHistory();
   WordMapOpen = false;

@@ -72,7 +72,11 @@ OsHandle DdCreatePalette(OsHandle draw, std::uint32_t flags, const OsPaletteEntr
 
 std::int32_t DdWaitForVerticalBlank(OsHandle draw, std::uint32_t flags) {
   if (draw == nullptr) return DDERR_INVALIDOBJECT;
-  return Result(Draw(draw)->WaitForVerticalBlank(flags, nullptr));
+  HRESULT result = Draw(draw)->WaitForVerticalBlank(flags, nullptr);
+  // Without the display (another program has it) the wait returns at once:
+  // sleep a frame instead, so that no loop spins.
+  if (result != DD_OK) Sleep(16);
+  return Result(result);
 }
 
 std::int32_t DdRelease(OsHandle draw) {
