@@ -163,7 +163,6 @@ chmod +x "$WORK/crashbin/zenity"
 crash=$(new_run_dir crash)
 reference "$crash" $'open cancel\nframes 8'
 APP_PATH="$WORK/crashbin" start_app "$crash" --window
-xdotool windowfocus --sync "$WINDOW"
 wait_for_prompt
 xdotool type --delay 20 "Nothing.out"
 xdotool key Return

@@ -1,8 +1,7 @@
 #!/bin/bash
-# A session of the desktop program recorded with --record on a virtual X
-# server, then replayed by the headless front end: the replay must end on the
-# screen the window last showed and write the same files, byte for byte. Also
-# the ends of a recording: Alt+F4, and a program killed mid-session.
+# A desktop session recorded with --record on a virtual X server, then replayed
+# headless: the same screens and the same files, byte for byte. Also the ends
+# of a recording: Alt+F4, and a program killed mid-session.
 # Usage: record_replay.sh TESSELLE TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE (77: skipped)
 set -euo pipefail
 # shellcheck source=lib/x_session.sh
@@ -15,10 +14,9 @@ start_xvfb 1024x768x24
 start_openbox
 cp "$DATA/Areas.out" "$WORK/Start.out" # each run's folder has one
 
-# The sleeps between keys are part of the scenario, not waits for the program
-# (those are polls): the recording keeps the frames between messages and the
-# replay waits them out, so the preview, the Word Map and the cursor's colour
-# at each Save As depend on them.
+# The sleeps between keys are part of the scenario, not waits (those poll): the
+# replay waits out the frames recorded between messages, which the preview, the
+# Word Map and the cursor's colour at each Save As depend on.
 
 # wait_recorded FILE PATTERN COUNT WHAT: within 10 s FILE holds COUNT lines
 # matching PATTERN (grep -E): the program, which writes each line as it takes
@@ -166,9 +164,7 @@ killed=$(new_run_dir killed "$WORK/Start.out")
 start_app "$killed" --window --record rec.txt Start.out
 xdotool key --delay 40 Right Right space
 wait_recorded "$killed/rec.txt" "^key " 3 "the three keys before the kill"
-kill -KILL "$APP_PID"
-wait "$APP_PID" 2>/dev/null || true
-APP_PID=""
+kill -KILL "$APP_PID" && { wait "$APP_PID" 2>/dev/null || APP_PID=""; }
 [[ $(tail -c 1 "$killed/rec.txt" | od -An -c | tr -d ' ') == '\n' ]] || fail "the recording ends inside a line"
 printf 'key F3\n' >>"$killed/rec.txt"
 headless "$killed" rec.txt

@@ -95,10 +95,9 @@ refused() {
     fail "expected status 1 and '$2'; tesselle.exe exits $STATUS with: $(cat "$1/stderr")"
 }
 
-# step NAME KEY...: the keys pressed in the program; the screen comes to show,
-# but for the cursor's blink, the headless picture after opening Areas.out and
-# every step's keys so far, WORK/NAME/expected.png, whose set as then saved
-# is WORK/NAME/Areas.out.
+# step NAME KEY...: the keys pressed; the screen comes to show, but for the
+# blink, the headless picture after opening Areas.out and every step's keys so
+# far, WORK/NAME/expected.png, whose set as then saved is WORK/NAME/Areas.out.
 KEYS=""
 step() {
   local name=$1 key
@@ -174,7 +173,6 @@ direct_status
 [[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$run/stderr")"
 unexpected=$(grep '^tesselle:' "$run/stderr" | grep -v '^tesselle: cannot save ' || true)
 [[ -z $unexpected ]] || fail "Alt+F4 is reported as a failure: $unexpected"
-echo "Alt+F4: exit status 96 (SC_CLOSE)"
 
 # --- A cancelled open makes a new, empty set; Alt+F4 asks before it ends -------
 closing=$(new_run_dir closing "$EXE")

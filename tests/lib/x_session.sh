@@ -123,8 +123,7 @@ reference() {
 # capture FILE: WINDOW as an XWD file.
 capture() { xwd -silent $([[ $WINDOW == root ]] && echo -root || echo -id "$WINDOW") -out "$1" 2>/dev/null; }
 
-# shows CAPTURE EXPECTED [OPTIONS]: picture-compare's verdict (--scaled,
-# --cursor for its blink, --min-colours N), what differs in PICTURE_DIFF.
+# shows CAPTURE EXPECTED [--scaled|--cursor|--min-colours N]: the verdict, and PICTURE_DIFF.
 shows() { PICTURE_DIFF=$("$COMPARE" "${@:3}" "$1" "$2" 2>&1); }
 
 # expect_picture SECONDS EXPECTED [OPTIONS]: WINDOW, captured again and again
@@ -140,8 +139,7 @@ expect_picture() {
   echo "the window shows $(basename "$expected")"
 }
 
-# note_length: the in-window prompt's note line (why a key or Enter did
-# nothing) in characters; false when the window shows no prompt.
+# note_length: the length of the prompt's note (why a key did nothing); false without a prompt.
 note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt "$WORK/prompt.xwd" 2>/dev/null; }
 shows_prompt() { note_length >/dev/null; }
 wait_for_prompt() { until_true 10 shows_prompt || fail "no prompt in the window"; }
