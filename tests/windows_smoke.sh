@@ -181,7 +181,7 @@ dialog=$(wait_for_window Open) || fail "no open dialog"
 xdotool windowfocus --sync "$dialog" key Escape
 MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || fail "the program's window does not show after a cancelled open"
 # An unsaved change makes Alt+F4 ask first; Enter takes its default, No.
-press TAB RIGHT SPACE TAB SPACE
+press Tab Right space Tab space
 press alt+F4
 until_true 20 box_shown || fail "Alt+F4 with an unsaved change asks nothing"
 xdotool windowfocus --sync "$BOX" key Return
