@@ -111,24 +111,31 @@ void CheckDistinct(const Bank& bank) {
 
 // ---- ground ----------------------------------------------------------------------------------
 
-Tile PlainGround() {
-  return Paint([](int x, int y) {
-    const std::uint32_t h = Hash(1, x, y);
-    if (h % 13 == 0) return Earth + 4;
-    if (h % 17 == 0) return Earth + 6;
-    return Earth + 5;
-  });
+// A ground texture: a base shade varied by `spread`, with two kinds of odd pixel taken by the hash,
+// the first every `firstEvery` pixels or so and the second every `secondEvery`.
+struct Speckle {
+  int firstEvery, first, secondEvery, second, base, spread;
+};
+constexpr Speckle PlainSpeckle{13, Earth + 4, 17, Earth + 6, Earth + 5, 1};
+constexpr Speckle GrassSpeckle{11, Green + 9, 23, Green + 19, Green + 13, 3};
+constexpr Speckle DirtSpeckle{9, Earth + 11, 19, Earth + 20, Earth + 14, 3};
+constexpr Speckle SandSpeckle{7, SandShades + 6, 13, SandShades + 13, SandShades + 8, 3};
+constexpr Speckle GravelSpeckle{5, Earth + 12, 11, Stone + 23, Stone + 11, 7};
+constexpr Speckle PathSpeckle{13, Earth + 22, 7, Earth + 13, Earth + 16, 3};
+
+int SpecklePixel(const Speckle& s, std::uint32_t seed, int x, int y) {
+  const std::uint32_t h = Hash(seed, x, y);
+  if (h % s.firstEvery == 0) return s.first;
+  if (h % s.secondEvery == 0) return s.second;
+  return s.base + Pick(h >> 4, s.spread);
 }
 
-int GrassPixel(std::uint32_t seed, int x, int y) {
-  const std::uint32_t h = Hash(seed, x, y);
-  if (h % 11 == 0) return Green + 9;
-  if (h % 23 == 0) return Green + 19;
-  return Green + 13 + Pick(h >> 4, 3);
+Tile Speckled(const Speckle& s, std::uint32_t seed) {
+  return Paint([&](int x, int y) { return SpecklePixel(s, seed, x, y); });
 }
 
 Tile Grass(std::uint32_t seed) {
-  Tile t = Paint([&](int x, int y) { return GrassPixel(seed, x, y); });
+  Tile t = Speckled(GrassSpeckle, seed);
   for (int i = 0; i < 7; ++i) {  // blades: a light stroke with a dark root
     const std::uint32_t h = Hash(seed, 100 + i);
     const int x = Pick(h, 16), y = 1 + Pick(h >> 8, 14);
@@ -153,15 +160,8 @@ Tile Flowers(std::uint32_t seed, int petal, int heart) {
   return t;
 }
 
-int DirtPixel(std::uint32_t seed, int x, int y) {
-  const std::uint32_t h = Hash(seed, x, y);
-  if (h % 9 == 0) return Earth + 11;
-  if (h % 19 == 0) return Earth + 20;
-  return Earth + 14 + Pick(h >> 4, 3);
-}
-
 Tile Dirt(std::uint32_t seed) {
-  Tile t = Paint([&](int x, int y) { return DirtPixel(seed, x, y); });
+  Tile t = Speckled(DirtSpeckle, seed);
   for (int i = 0; i < 3; ++i) {  // pebbles with a shadow
     const std::uint32_t h = Hash(seed, 300 + i);
     const int x = 1 + Pick(h, 13), y = 1 + Pick(h >> 8, 13);
@@ -173,28 +173,12 @@ Tile Dirt(std::uint32_t seed) {
   return t;
 }
 
-int SandPixel(std::uint32_t seed, int x, int y) {
-  const std::uint32_t h = Hash(seed, x, y);
-  if (h % 7 == 0) return SandShades + 6;
-  if (h % 13 == 0) return SandShades + 13;
-  return SandShades + 8 + Pick(h >> 4, 3);
-}
-
 Tile Sand(std::uint32_t seed) {
-  Tile t = Paint([&](int x, int y) { return SandPixel(seed, x, y); });
+  Tile t = Speckled(SandSpeckle, seed);
   const std::uint32_t h = Hash(seed, 400);  // a faint ripple left by the wind
   const int y0 = 3 + Pick(h, 10);
   for (int x = 0; x < Side; ++x) t.Set(x, y0 + Tri(x + Pick(h >> 8, 16), 8) / 3, SandShades + 5);
   return t;
-}
-
-Tile Gravel(std::uint32_t seed) {
-  return Paint([&](int x, int y) {
-    const std::uint32_t h = Hash(seed, x, y);
-    if (h % 5 == 0) return Earth + 12;
-    if (h % 11 == 0) return Stone + 23;
-    return Stone + 11 + Pick(h >> 4, 7);
-  });
 }
 
 // ---- paths -----------------------------------------------------------------------------------
@@ -227,13 +211,10 @@ Tile PathTile(int arms) {
     const bool edgeNear = !on(x - 1, y) || !on(x + 1, y) || !on(x, y - 1) || !on(x, y + 1);
     if (on(x, y)) {
       if (edgeNear) return Earth + 11;
-      const std::uint32_t h = Hash(7002, x, y);
-      if (h % 13 == 0) return Earth + 22;
-      if (h % 7 == 0) return Earth + 13;
-      return Earth + 16 + Pick(h >> 4, 3);
+      return SpecklePixel(PathSpeckle, 7002, x, y);
     }
     const bool touches = on(x - 1, y) || on(x + 1, y) || on(x, y - 1) || on(x, y + 1);
-    return touches ? Green + 8 : GrassPixel(PathGrass, x, y);
+    return touches ? Green + 8 : SpecklePixel(GrassSpeckle, PathGrass, x, y);
   });
 }
 
@@ -265,7 +246,7 @@ Tile LakeTile(int land, int corner, int frame) {
     if (corner & SouthWest) spit(15 - y, x);
     if (corner & NorthWest) spit(y, x);
     const int e = d - Tri(x + y, 16) / 6;
-    if (e < 3) return SandPixel(9001, x, y);
+    if (e < 3) return SpecklePixel(SandSpeckle, 9001, x, y);
     if (e == 3) return SandShades + 3;
     if (e == 4) return Wrap(x + y + 2 * frame, 3) != 0 ? Water + 27 : Water + 19;
     return LakeWater(x, y, frame);
@@ -317,8 +298,8 @@ Tile RiverTile(int arms, int frame) {
       for (int dx = -2; dx <= 2; ++dx)
         if (wet(x + dx, y + dy)) near = std::min(near, std::max(std::abs(dx), std::abs(dy)));
     if (near == 1) return SandShades + 4;
-    if (near == 2) return SandPixel(9002, x, y);
-    return GrassPixel(RiverGrass, x, y);
+    if (near == 2) return SpecklePixel(SandSpeckle, 9002, x, y);
+    return SpecklePixel(GrassSpeckle, RiverGrass, x, y);
   });
 }
 
@@ -347,7 +328,7 @@ Tile Well(int frame) {
       const int c = Pick(Hash(80, (x + 16) / 3, (y + 16) / 3), 5);
       return (x + y) % 5 == 0 ? Stone + 8 : Stone + 15 + c;
     }
-    return GrassPixel(7201, x, y);
+    return SpecklePixel(GrassSpeckle, 7201, x, y);
   });
 }
 
@@ -609,7 +590,7 @@ void Flame(Tile& t, int cx2, int baseY, int halfW, int height, int lean, std::ui
 
 // A ring of stones on trodden earth with two logs in it: the frame of every camp fire.
 Tile FirePit(bool charred) {
-  Tile t = Paint([](int x, int y) { return DirtPixel(7401, x, y); });
+  Tile t = Speckled(DirtSpeckle, 7401);
   for (int y = 0; y < Side; ++y)
     for (int x = 0; x < Side; ++x) {
       // Ellipse centred at (8, 10.5), 7 wide and 3.5 high each way.
@@ -868,7 +849,7 @@ Tile Reeds(int variant) {
 }
 
 Tile LogPile() {
-  Tile t = Paint([](int x, int y) { return DirtPixel(7660, x, y); });
+  Tile t = Speckled(DirtSpeckle, 7660);
   const int rows[3] = {5, 8, 11};
   for (int r = 0; r < 3; ++r)
     for (int y = rows[r]; y < rows[r] + 3; ++y)
@@ -881,7 +862,7 @@ Tile LogPile() {
 }
 
 Tile Tent() {
-  Tile t = Paint([](int x, int y) { return DirtPixel(7670, x, y); });
+  Tile t = Speckled(DirtSpeckle, 7670);
   for (int y = 2; y <= 14; ++y) {
     const int half = (y - 2) * 7 / 12 + 1;
     for (int x = 8 - half; x < 8 + half; ++x) t.Set(x, y, x < 8 ? Canvas : CanvasShade);
@@ -1022,7 +1003,7 @@ void AddAnimation(Bank& bank, std::array<int, N>& at, Playing playing, const std
 }
 
 void DrawGround(Bank& bank, Catalog& cat) {
-  cat.ground = AddCell(bank, PlainGround(), "plain ground");
+  cat.ground = AddCell(bank, Speckled(PlainSpeckle, 1), "plain ground");
   AddVariants(bank, cat.grass, "grass", [](int i) { return Grass(10 + i); });
   const int petal[4] = {Rose, Petal, Lavender, Butter};
   const int heart[4] = {Butter, Butter, Petal, 7};
@@ -1030,7 +1011,7 @@ void DrawGround(Bank& bank, Catalog& cat) {
               [&](int i) { return Flowers(20 + i, petal[i], heart[i]); });
   AddVariants(bank, cat.dirt, "dirt", [](int i) { return Dirt(30 + i); });
   AddVariants(bank, cat.sand, "sand", [](int i) { return Sand(40 + i); });
-  AddVariants(bank, cat.gravel, "gravel", [](int i) { return Gravel(50 + i); });
+  AddVariants(bank, cat.gravel, "gravel", [](int i) { return Speckled(GravelSpeckle, 50 + i); });
   AddVariants(bank, cat.path, "path", PathTile);
 }
 
