@@ -1,5 +1,6 @@
 // The demo's areas, each drawn as ten rows of sixteen characters, and the
 // world map that places them.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -7,20 +8,46 @@
 
 namespace {
 
-// The characters of a plan:
-//
-//   ' ' plain ground  '.' grass   ',' flowers  ':' dirt     's' sand     'g' gravel
-//   '#' path          '~' lake    '*' a drop falling into the lake (open water only)
-//   'r' river         'b' bridge (path over river)
-//   'T' tree  'P' pine  'B' bush  'o' rocks  'u' stump  'i' reeds  'L' logs  'A' tent
-//   'm' mushrooms  '-' '|' fences  'f' flower bed  'w' wood floor  'S' signpost
-//   'W' bricks  'X' stone wall  'M' battlement  'G' 'H' gate halves  'Y' arrow slit
-//   '_' flagstones  'R' broken wall  'x' rubble
-//   '1' '2' roof halves  '3' roof with smoking chimney  '4' hut door  '5' hut window
-//   'F' camp fire  'd' dying fire  't' torch  'z' brazier  'v' burning grass  'l' lava
-//   'k' well  'n' fountain  'p' 'q' plaza tiles
-// Paths, lakes and rivers pick the cell that joins up with their neighbours; at the edge of the
-// area they carry on into the next one.
+// An area is planned as ten rows of sixteen characters. Most characters stand for one cell or a
+// choice of cells (the table below); five join up with their neighbours, and at the edge of the
+// area carry on into the next one:
+//   '#' path   '~' lake   '*' a drop falling into the lake (open water only)
+//   'r' river  'b' bridge (path over river)
+
+// One character of a plan and the cells it may become, one picked by the hash and `salt`.
+struct Kind {
+  char ch;
+  std::span<const int> cells;
+  int salt = 0;
+};
+
+constexpr int KindCount = 44;
+using KindTable = std::array<Kind, KindCount>;
+
+KindTable Kinds(const Catalog& c) {
+  auto one = [](const int& cell) { return std::span<const int>(&cell, 1); };
+  // Fires are started at different points of their flicker (salt 1) so neighbours do not pulse
+  // together; water and smoke always start at the first frame so their waves line up.
+  return {{
+      // clang-format off
+      {' ', one(c.ground)}, {'.', c.grass}, {',', c.flowers}, {':', c.dirt}, {'s', c.sand},
+      {'g', c.gravel},
+      {'T', c.tree}, {'P', c.pine}, {'B', c.bush}, {'o', c.rocks}, {'u', one(c.stump)},
+      {'i', c.reeds}, {'L', one(c.logs)}, {'A', one(c.tent)}, {'m', one(c.mushrooms)},
+      {'-', one(c.fenceH)}, {'|', one(c.fenceV)}, {'f', one(c.flowerBed)},
+      {'w', one(c.woodFloor)}, {'S', one(c.sign)},
+      {'W', c.brick}, {'X', c.stone}, {'M', one(c.battlement)}, {'G', one(c.gateLeft)},
+      {'H', one(c.gateRight)}, {'Y', one(c.slit)}, {'_', c.flag}, {'R', c.broken},
+      {'x', one(c.rubble)},
+      {'1', one(c.roofLeft)}, {'2', one(c.roofRight)}, {'3', one(c.smoke[0])},
+      {'4', one(c.hutDoor)}, {'5', one(c.hutWindow)},
+      {'F', c.campfire, 1}, {'d', one(c.dying[0])}, {'t', c.torch, 1}, {'z', c.brazier, 1},
+      {'v', c.burning, 1}, {'l', one(c.lava[0])},
+      {'k', one(c.well[0])}, {'n', one(c.fountain[0])}, {'p', one(c.plazaA)},
+      {'q', one(c.plazaB)},
+      // clang-format on
+  }};
+}
 
 struct AreaPlan {
   const char* name;
@@ -168,6 +195,7 @@ constexpr int PlannedAreas = static_cast<int>(std::size(AreaPlans));
 // One planned area being turned into cell numbers; `seed` varies the grass, trees and the like.
 struct AreaDrawing {
   const Catalog& cat;
+  const KindTable& kinds;
   const AreaPlan& plan;
   std::uint32_t seed;
 
@@ -233,12 +261,6 @@ struct AreaDrawing {
     const Catalog& c = cat;
     const char ch = At(x, y);
     switch (ch) {
-      case ' ': return c.ground;
-      case '.': return c.grass[Vary(x, y, 8)];
-      case ',': return c.flowers[Vary(x, y, 4)];
-      case ':': return c.dirt[Vary(x, y, 4)];
-      case 's': return c.sand[Vary(x, y, 4)];
-      case 'g': return c.gravel[Vary(x, y, 4)];
       case '#': return c.path[Sides(x, y, IsPath)];
       case '~': return LakeAt(x, y);
       case '*': {
@@ -252,48 +274,11 @@ struct AreaDrawing {
         if (river == c.river[RiverH][0]) return c.bridgeH[0];
         Bad(x, y, "a bridge needs a straight river");
       }
-      case 'T': return c.tree[Vary(x, y, 3)];
-      case 'P': return c.pine[Vary(x, y, 2)];
-      case 'B': return c.bush[Vary(x, y, 2)];
-      case 'o': return c.rocks[Vary(x, y, 2)];
-      case 'u': return c.stump;
-      case 'i': return c.reeds[Vary(x, y, 2)];
-      case 'L': return c.logs;
-      case 'A': return c.tent;
-      case 'm': return c.mushrooms;
-      case '-': return c.fenceH;
-      case '|': return c.fenceV;
-      case 'f': return c.flowerBed;
-      case 'w': return c.woodFloor;
-      case 'S': return c.sign;
-      case 'W': return c.brick[Vary(x, y, 3)];
-      case 'X': return c.stone[Vary(x, y, 3)];
-      case 'M': return c.battlement;
-      case 'G': return c.gateLeft;
-      case 'H': return c.gateRight;
-      case 'Y': return c.slit;
-      case '_': return c.flag[Vary(x, y, 3)];
-      case 'R': return c.broken[Vary(x, y, 2)];
-      case 'x': return c.rubble;
-      case '1': return c.roofLeft;
-      case '2': return c.roofRight;
-      case '3': return c.smoke[0];
-      case '4': return c.hutDoor;
-      case '5': return c.hutWindow;
-      // Fires are started at different points of their flicker so neighbours do not pulse
-      // together; water always starts at the first frame so its waves line up.
-      case 'F': return c.campfire[Vary(x, y, 3, 1)];
-      case 'd': return c.dying[0];
-      case 't': return c.torch[Vary(x, y, 2, 1)];
-      case 'z': return c.brazier[Vary(x, y, 3, 1)];
-      case 'v': return c.burning[Vary(x, y, 2, 1)];
-      case 'l': return c.lava[0];
-      case 'k': return c.well[0];
-      case 'n': return c.fountain[0];
-      case 'p': return c.plazaA;
-      case 'q': return c.plazaB;
-      default: Bad(x, y, std::string("unknown character '") + ch + "'");
+      default: break;
     }
+    for (const Kind& k : kinds)
+      if (k.ch == ch) return k.cells[Vary(x, y, static_cast<int>(k.cells.size()), k.salt)];
+    Bad(x, y, std::string("unknown character '") + ch + "'");
   }
 };
 
@@ -301,12 +286,13 @@ struct AreaDrawing {
 
 std::vector<Byte> MakeAreaRecords(const Bank& bank, const Catalog& catalog) {
   std::vector<Byte> out(std::size_t{AreaCount} * AreaRecordSize);
+  const KindTable kinds = Kinds(catalog);
   for (int a = 0; a < AreaCount; ++a) {
     std::array<int, AreaCells> cells{};
     cells.fill(catalog.ground);
     if (a < PlannedAreas)
-      cells =
-          AreaDrawing{catalog, AreaPlans[a], 0xA4EA0000u + static_cast<std::uint32_t>(a)}.Cells();
+      cells = AreaDrawing{catalog, kinds, AreaPlans[a], 0xA4EA0000u + static_cast<std::uint32_t>(a)}
+                  .Cells();
     Byte* record = out.data() + std::size_t{static_cast<unsigned>(a)} * AreaRecordSize;
     for (std::size_t i = 0; i < AreaCells; ++i) {
       record[i] = static_cast<Byte>(cells[i]);
