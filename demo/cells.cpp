@@ -60,14 +60,19 @@ struct Tile {
   void Set(int x, int y, int c) {
     if (x >= 0 && x < Side && y >= 0 && y < Side) px[y * Side + x] = static_cast<Byte>(c);
   }
-  int Get(int x, int y) const { return px[y * Side + x]; }
 };
+
+// Calls visit(x, y) for every pixel of a cell, row by row.
+template <typename Visit>
+void ForEachPixel(Visit visit) {
+  for (int y = 0; y < Side; ++y)
+    for (int x = 0; x < Side; ++x) visit(x, y);
+}
 
 template <typename F>
 Tile Paint(F colourAt) {
   Tile t;
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) t.Set(x, y, colourAt(x, y));
+  ForEachPixel([&](int x, int y) { t.Set(x, y, colourAt(x, y)); });
   return t;
 }
 
@@ -260,13 +265,12 @@ Tile Splash(int stage) {
     return LakeWater(x, y, 0);
   });
   const int radius = stage == 0 ? 4 : 10;  // in half pixels
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int d2 = Dist2(x, y, 16, 16);
-      if (stage < 2 && d2 >= (radius - 2) * (radius - 2) && d2 <= radius * radius)
-        t.Set(x, y, Water + 28);
-      if (stage == 1 && d2 <= 9) t.Set(x, y, Water + 22);
-    }
+  ForEachPixel([&](int x, int y) {
+    const int d2 = Dist2(x, y, 16, 16);
+    if (stage < 2 && d2 >= (radius - 2) * (radius - 2) && d2 <= radius * radius)
+      t.Set(x, y, Water + 28);
+    if (stage == 1 && d2 <= 9) t.Set(x, y, Water + 22);
+  });
   if (stage == 0)
     for (int i = 0; i < 6; ++i) {  // spray
       const std::uint32_t h = Hash(78, i);
@@ -307,15 +311,14 @@ Tile RiverTile(int arms, int frame) {
 // vertical deck over one running east-west.
 Tile Bridge(bool overVerticalRiver, int frame) {
   Tile t = RiverTile(overVerticalRiver ? (North | South) : (East | West), frame);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int across = overVerticalRiver ? y : x;  // position across the deck
-      const int along = overVerticalRiver ? x : y;
-      if (across < 3 || across > 12) continue;
-      int c = Wrap(along, 3) == 2 ? Wood + 5 : Wood + 10 + Pick(Hash(79, x, y), 2);
-      if (across == 3 || across == 12) c = Wrap(along, 5) == 0 ? Wood + 13 : Wood + 3;
-      t.Set(x, y, c);
-    }
+  ForEachPixel([&](int x, int y) {
+    const int across = overVerticalRiver ? y : x;  // position across the deck
+    const int along = overVerticalRiver ? x : y;
+    if (across < 3 || across > 12) return;
+    int c = Wrap(along, 3) == 2 ? Wood + 5 : Wood + 10 + Pick(Hash(79, x, y), 2);
+    if (across == 3 || across == 12) c = Wrap(along, 5) == 0 ? Wood + 13 : Wood + 3;
+    t.Set(x, y, c);
+  });
   return t;
 }
 
@@ -505,11 +508,10 @@ Tile ChimneyRoof(int smoke) {
   t.Set(10, 6, Night);
   t.Set(11, 6, Night);
   auto puff = [&](int cx2, int cy2, int r2) {
-    for (int y = 0; y < Side; ++y)
-      for (int x = 0; x < Side; ++x) {
-        const int d2 = Dist2(x, y, cx2, cy2);
-        if (d2 <= r2 * r2) t.Set(x, y, 2 * x + 1 < cx2 && 2 * y + 1 < cy2 ? Smoke : SmokeShade);
-      }
+    ForEachPixel([&](int x, int y) {
+      const int d2 = Dist2(x, y, cx2, cy2);
+      if (d2 <= r2 * r2) t.Set(x, y, 2 * x + 1 < cx2 && 2 * y + 1 < cy2 ? Smoke : SmokeShade);
+    });
   };
   if (smoke == 0) {
     puff(21, 9, 3);
@@ -591,18 +593,17 @@ void Flame(Tile& t, int cx2, int baseY, int halfW, int height, int lean, std::ui
 // A ring of stones on trodden earth with two logs in it: the frame of every camp fire.
 Tile FirePit(bool charred) {
   Tile t = Speckled(DirtSpeckle, 7401);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      // Ellipse centred at (8, 10.5), 7 wide and 3.5 high each way.
-      const int dx2 = 2 * x + 1 - 16, dy2 = 2 * y + 1 - 21;
-      const int e = dx2 * dx2 * 49 + dy2 * dy2 * 196;  // 196 * 49 on the rim
-      if (e <= 196 * 49 && e >= 196 * 49 * 55 / 100) {
-        const int stone = Pick(Hash(96, (x + 16) / 3, y / 2), 4);
-        t.Set(x, y, (2 * y + 1 < 21) ? Stone + 20 + stone : Stone + 10 + stone);
-      } else if (e < 196 * 49 * 55 / 100) {
-        t.Set(x, y, charred ? Stone + 7 : Earth + 6);
-      }
+  ForEachPixel([&](int x, int y) {
+    // Ellipse centred at (8, 10.5), 7 wide and 3.5 high each way.
+    const int dx2 = 2 * x + 1 - 16, dy2 = 2 * y + 1 - 21;
+    const int e = dx2 * dx2 * 49 + dy2 * dy2 * 196;  // 196 * 49 on the rim
+    if (e <= 196 * 49 && e >= 196 * 49 * 55 / 100) {
+      const int stone = Pick(Hash(96, (x + 16) / 3, y / 2), 4);
+      t.Set(x, y, (2 * y + 1 < 21) ? Stone + 20 + stone : Stone + 10 + stone);
+    } else if (e < 196 * 49 * 55 / 100) {
+      t.Set(x, y, charred ? Stone + 7 : Earth + 6);
     }
+  });
   for (int x = 4; x <= 11; ++x) {  // logs
     t.Set(x, 10, charred ? Stone + 4 : Wood + 7);
     t.Set(x, 11, charred ? Stone + 3 : Wood + 4);
@@ -671,10 +672,10 @@ Tile Brazier(int frame) {
 // A grass fire: scorched patches with small flames that jump about between the two frames.
 Tile BurningGrass(int frame) {
   Tile t = Grass(7501);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x)
-      if (InDisc(x, y, 8, 26, 6) || InDisc(x, y, 20, 22, 6) || InDisc(x, y, 26, 29, 5))
-        t.Set(x, y, Hash(1400, x, y) % 3 ? Earth + 4 : Stone + 9);
+  ForEachPixel([&](int x, int y) {
+    if (InDisc(x, y, 8, 26, 6) || InDisc(x, y, 20, 22, 6) || InDisc(x, y, 26, 29, 5))
+      t.Set(x, y, Hash(1400, x, y) % 3 ? Earth + 4 : Stone + 9);
+  });
   Flame(t, 8, 13, 2, 5 + frame, frame ? 1 : 0, 1401 + frame);
   Flame(t, 20, 11, 2, 6 - 2 * frame, frame ? 0 : -1, 1403 + frame);
   Flame(t, 26, 14, 1, 3 + 2 * frame, 0, 1405 + frame);
@@ -711,18 +712,17 @@ Tile Lava(int frame) {
 // A stone fountain on the flagstones: ripples run outward and the jet sprays.
 Tile Fountain(int frame) {
   Tile t = Flagstones(1);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int d2 = Dist2(x, y, 16, 16);
-      if (d2 > 15 * 15) continue;
-      if (d2 > 12 * 12) {
-        t.Set(x, y, y < 8 ? Stone + 22 : Stone + 17);
-        continue;
-      }
-      const int ring = Oct(2 * x + 1 - 16, 2 * y + 1 - 16) / 2;
-      t.Set(x, y, Wrap(ring - frame, 3) == 0 ? Water + 22 : Water + 13);
-      if (d2 <= 3 * 3) t.Set(x, y, Stone + 24);
+  ForEachPixel([&](int x, int y) {
+    const int d2 = Dist2(x, y, 16, 16);
+    if (d2 > 15 * 15) return;
+    if (d2 > 12 * 12) {
+      t.Set(x, y, y < 8 ? Stone + 22 : Stone + 17);
+      return;
     }
+    const int ring = Oct(2 * x + 1 - 16, 2 * y + 1 - 16) / 2;
+    t.Set(x, y, Wrap(ring - frame, 3) == 0 ? Water + 22 : Water + 13);
+    if (d2 <= 3 * 3) t.Set(x, y, Stone + 24);
+  });
   for (int i = 0; i < 6; ++i) {
     const std::uint32_t h = Hash(1600, frame, i);
     t.Set(5 + Pick(h, 6), 5 + Pick(h >> 8, 6), Petal);
@@ -736,23 +736,21 @@ Tile Tree(int variant) {
   Tile t = Grass(7600 + variant);
   const int r2 = 11 + variant;  // canopy radius in half pixels
   const int cx2 = 16 + (variant == 2 ? 1 : 0), cy2 = 13;
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      if (Dist2(x, y, 17, 29) <= 7 * 7 && y >= 13) t.Set(x, y, Green + 5);  // shadow
-      if (x >= 7 && x <= 8 && y >= 10 && y <= 14) t.Set(x, y, x == 7 ? Wood + 6 : Wood + 3);
-    }
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int d2 = Dist2(x, y, cx2, cy2);
-      if (d2 > r2 * r2) continue;
-      const int light = (2 * x + 1 - cx2) + (2 * y + 1 - cy2);  // negative towards the top left
-      int c = light < -r2 / 2 ? Green + 18 : light > r2 / 2 ? Green + 7 : Green + 12;
-      const std::uint32_t h = Hash(1700, variant, x, y);
-      if (h % 4 == 0) c += 2;
-      if (h % 5 == 0) c -= 2;
-      if (d2 > (r2 - 2) * (r2 - 2)) c = Green + 5;
-      t.Set(x, y, c);
-    }
+  ForEachPixel([&](int x, int y) {
+    if (Dist2(x, y, 17, 29) <= 7 * 7 && y >= 13) t.Set(x, y, Green + 5);  // shadow
+    if (x >= 7 && x <= 8 && y >= 10 && y <= 14) t.Set(x, y, x == 7 ? Wood + 6 : Wood + 3);
+  });
+  ForEachPixel([&](int x, int y) {
+    const int d2 = Dist2(x, y, cx2, cy2);
+    if (d2 > r2 * r2) return;
+    const int light = (2 * x + 1 - cx2) + (2 * y + 1 - cy2);  // negative towards the top left
+    int c = light < -r2 / 2 ? Green + 18 : light > r2 / 2 ? Green + 7 : Green + 12;
+    const std::uint32_t h = Hash(1700, variant, x, y);
+    if (h % 4 == 0) c += 2;
+    if (h % 5 == 0) c -= 2;
+    if (d2 > (r2 - 2) * (r2 - 2)) c = Green + 5;
+    t.Set(x, y, c);
+  });
   return t;
 }
 
@@ -778,15 +776,14 @@ Tile Pine(int variant) {
 
 Tile Bush(bool berries) {
   Tile t = Grass(7620 + berries);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int d2 = Dist2(x, y, 16, 19);
-      if (d2 > 10 * 10) continue;
-      int c = (2 * x + 2 * y) < 30 ? Green + 15 : Green + 9;
-      if (Hash(1720, x, y) % 4 == 0) c += 2;
-      if (d2 > 8 * 8) c = Green + 6;
-      t.Set(x, y, c);
-    }
+  ForEachPixel([&](int x, int y) {
+    const int d2 = Dist2(x, y, 16, 19);
+    if (d2 > 10 * 10) return;
+    int c = (2 * x + 2 * y) < 30 ? Green + 15 : Green + 9;
+    if (Hash(1720, x, y) % 4 == 0) c += 2;
+    if (d2 > 8 * 8) c = Green + 6;
+    t.Set(x, y, c);
+  });
   if (berries)
     for (int i = 0; i < 6; ++i) {
       const std::uint32_t h = Hash(1721, i);
@@ -800,36 +797,33 @@ Tile Rocks(int variant) {
   const int boulders[2][3][3] = {{{10, 12, 7}, {22, 18, 5}, {12, 24, 4}},
                                  {{18, 14, 9}, {8, 24, 4}, {26, 26, 3}}};
   for (const auto& b : boulders[variant]) {
-    for (int y = 0; y < Side; ++y)
-      for (int x = 0; x < Side; ++x) {
-        if (Dist2(x, y, b[0] + 2, b[1] + 3) <= b[2] * b[2]) t.Set(x, y, Green + 6);
-      }
-    for (int y = 0; y < Side; ++y)
-      for (int x = 0; x < Side; ++x) {
-        const int d2 = Dist2(x, y, b[0], b[1]);
-        if (d2 > b[2] * b[2]) continue;
-        const int light = (2 * x + 1 - b[0]) + (2 * y + 1 - b[1]);
-        t.Set(x, y, light < -b[2] / 2 ? Stone + 23 : light > b[2] / 2 ? Stone + 10 : Stone + 16);
-      }
+    ForEachPixel([&](int x, int y) {
+      if (Dist2(x, y, b[0] + 2, b[1] + 3) <= b[2] * b[2]) t.Set(x, y, Green + 6);
+    });
+    ForEachPixel([&](int x, int y) {
+      const int d2 = Dist2(x, y, b[0], b[1]);
+      if (d2 > b[2] * b[2]) return;
+      const int light = (2 * x + 1 - b[0]) + (2 * y + 1 - b[1]);
+      t.Set(x, y, light < -b[2] / 2 ? Stone + 23 : light > b[2] / 2 ? Stone + 10 : Stone + 16);
+    });
   }
   return t;
 }
 
 Tile Stump() {
   Tile t = Grass(7640);
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x) {
-      const int d2 = Dist2(x, y, 16, 17);
-      if (d2 > 9 * 9) continue;
-      int c = Wood + 11;
-      if (d2 > 7 * 7)
-        c = Wood + 4;  // bark
-      else if (d2 > 4 * 4 && d2 <= 5 * 5)
-        c = Wood + 8;
-      else if (d2 <= 1)
-        c = Wood + 7;
-      t.Set(x, y, c);
-    }
+  ForEachPixel([&](int x, int y) {
+    const int d2 = Dist2(x, y, 16, 17);
+    if (d2 > 9 * 9) return;
+    int c = Wood + 11;
+    if (d2 > 7 * 7)
+      c = Wood + 4;  // bark
+    else if (d2 > 4 * 4 && d2 <= 5 * 5)
+      c = Wood + 8;
+    else if (d2 <= 1)
+      c = Wood + 7;
+    t.Set(x, y, c);
+  });
   return t;
 }
 
