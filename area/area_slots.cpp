@@ -6,6 +6,7 @@
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
 #include "files/area_set.h"
 
 EditGridRecord EditGrid;
@@ -36,6 +37,7 @@ void LoadArea() {
 
 void StoreArea() {
   std::uint8_t* slot = CurrentSlot();
+  NoteSetChange(slot, AreaRecordSize);
   std::memcpy(slot, EditGrid.cellLayer, AreaCells);
   std::memcpy(slot + AreaCells, EditGrid.idLayer, AreaCells);
 }

@@ -8,6 +8,8 @@
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
+#include "area/history_keys.h"
 #include "files/data_files.h"
 #include "shell/help_page.h"
 #include "shell/services.h"
@@ -93,6 +95,8 @@ void FirstGroup(OsWParam key) {
     case KeyG:
       if (EditorActive()) GetCellUnderCursor();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInAreaEditor(key); break;
     default: break;
   }
 }
@@ -122,6 +126,7 @@ void HandleAreaEditorKey(OsWParam wParam) {
     ClearBlockSelection();
   if (EditorActive()) ExtendBlock();
   SecondGroup(key);
+  RecordStep();
 }
 
 void SwitchAreaEditorWindow() {

@@ -2,6 +2,7 @@
 // the first screen, then the main loop.
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
 #include "draw/background.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
@@ -45,6 +46,7 @@ void ProgramEntry() {
   DrawSelectorWindow();
   LoadArea();
   DrawAreaNumber();
+  StartHistory();
   MainLoop();
   ExitProgram();
 }

@@ -3,6 +3,7 @@
 #include "worldmap/word_map.h"
 
 #include "area/area_slots.h"
+#include "area/history.h"
 #include "draw/cursor.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
@@ -10,6 +11,7 @@
 #include "shell/display.h"
 #include "shell/services.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -75,10 +77,12 @@ void ArrowRight() {
 void RunWordMap() {
   SaveScreen(ScreenStore);
   ClearScreen();
+  EnterWordMapHistory();
   DrawMapWindow();
   DrawAreaPicker();
   WordMapLoop();
   RestoreScreen(ScreenStore);
+  LeaveWordMapHistory();
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn
@@ -114,8 +118,11 @@ bool HandleWordMapKey(std::uint32_t key) {
       StoreArea();
       SaveAreaSet();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInWordMap(key); break;
     default: break;
   }
+  RecordStep();
   return false;
 }
 

@@ -33,3 +33,5 @@ void RetakeWordMapBackground();
 // SPACE in the map window and in the area picker.
 void PlaceSelectedArea();
 void SelectPickerArea();
+// The preview of the selected area, top left.
+void DrawSelectedAreaPreview();
