@@ -8,6 +8,7 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
+#include "shell/status_line.h"
 
 EditGridRecord EditGrid;
 
@@ -62,6 +63,7 @@ void DeleteArea() {
   std::memset(EditGrid.idLayer, 0, sizeof EditGrid.idLayer);
   StoreArea();
   LoadArea();
+  ReportEvent("Area %d deleted", AreaEditorState.currentArea);
 }
 
 void InsertArea() {
@@ -70,4 +72,5 @@ void InsertArea() {
   std::memcpy(EditGrid.cellLayer, EditGrid.backupGrid, AreaCells);
   StoreArea();
   LoadArea();
+  ReportEvent("Last deleted area put in area %d", AreaEditorState.currentArea);
 }

@@ -13,6 +13,7 @@
 #include "files/data_files.h"
 #include "shell/help_page.h"
 #include "shell/services.h"
+#include "shell/status_line.h"
 #include "worldmap/word_map.h"
 
 namespace {
@@ -84,7 +85,10 @@ void FirstGroup(OsWParam key) {
     case VK_TAB: SwitchAreaEditorWindow(); break;
     case VK_ADD: NextArea(); break;
     case VK_SUBTRACT: PreviousArea(); break;
-    case VK_F2: StoreArea(); break;
+    case VK_F2:
+      StoreArea();
+      ReportEvent("Area %d stored", AreaEditorState.currentArea);
+      break;
     case VK_F3:
       StoreArea();
       SaveAreaSet();

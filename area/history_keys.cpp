@@ -12,6 +12,7 @@
 #include "area/history.h"
 #include "files/area_set.h"
 #include "shell/services.h"
+#include "shell/status_line.h"
 
 HistoryMove HistoryMoveOf(OsWParam key) {
   if (key != 'Z' && key != 'Y') return HistoryMove::None;
@@ -24,6 +25,7 @@ std::uint32_t MoveThroughHistory(HistoryMove move) {
   if (move == HistoryMove::None || !(undo ? CanUndo() : CanRedo())) return 0;
   ClearBlockSelection();
   std::uint32_t regions = undo ? UndoStep() : RedoStep();
+  ReportEvent(undo ? "Undone" : "Redone");
   if ((regions & HistoryEditGrid) != 0)
     std::memcpy(EditGrid.displayLayer, EditGrid.cellLayer, AreaCells);
   return regions;

@@ -12,6 +12,7 @@
 #include "files/file_io.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/status_line.h"
 
 namespace {
 
@@ -20,12 +21,17 @@ void CopyBankIntoAreaSet() {
   std::memcpy(AreaSetImage + AreaSetIdCopyOffset, CellIdTable, CellIdTableSize);
 }
 
-// Writes the set to AreaFileName; on failure returns the report line.
+// Writes the set to AreaFileName; on failure returns the report line. Either
+// way the status line says what became of it.
 const char* WriteAreaSet() {
-  if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) return nullptr;
+  if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) {
+    ReportEvent("Saved %s", FileNamePart(AreaFileName));
+    return nullptr;
+  }
+  const char* reason = std::strerror(errno);
+  ReportEvent("Save failed: %s", reason);
   static char line[AreaFileNameSize + 128];
-  std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName,
-                std::strerror(errno));
+  std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName, reason);
   OsReportError(line);
   return line;
 }

@@ -35,6 +35,7 @@ constexpr std::uint32_t PM_REMOVE = 1;
 // Virtual-key codes.
 constexpr OsWParam VK_BACK = 0x08;
 constexpr OsWParam VK_TAB = 0x09;
+constexpr OsWParam VK_CLEAR = 0x0C;
 constexpr OsWParam VK_RETURN = 0x0D;
 constexpr OsWParam VK_SHIFT = 0x10;
 constexpr OsWParam VK_CONTROL = 0x11;
@@ -62,6 +63,7 @@ constexpr OsWParam VK_F2 = 0x71;
 constexpr OsWParam VK_F3 = 0x72;
 constexpr OsWParam VK_F4 = 0x73;
 constexpr OsWParam VK_F5 = 0x74;
+constexpr OsWParam VK_F10 = 0x79;
 constexpr OsWParam VK_OEM_PLUS = 0xBB;
 constexpr OsWParam VK_OEM_MINUS = 0xBD;
 

@@ -3,6 +3,7 @@
 #include "shell/display.h"
 
 #include "shell/services.h"
+#include "shell/status_line.h"
 
 DisplayDeviceRecord DisplayDevice;
 
@@ -74,7 +75,10 @@ void UnlockFrame() {
     FailDisplay("cannot unlock the display surface");
 }
 
-void WaitFrame() { DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN); }
+void WaitFrame() {
+  HandStatusDown();
+  DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN);
+}
 
 void LeaveScreenMode() { DdRestoreDisplayMode(DisplayDevice.draw); }
 

@@ -40,7 +40,7 @@ cat >"$WORK/bin/zenity" <<'EOF'
 printf '%s\n' "$@" >>"$FAKE_LOG"
 if [[ -n ${FAKE_FULL_SIZE:-} ]]; then
   for _ in $(seq 30); do
-    size=$(xdotool search --name '^Tesselle v1\.0$' getwindowgeometry %1 | awk '/Geometry:/ { print $2 }')
+    size=$(xdotool search --class '^tesselle$' getwindowgeometry %1 | awk '/Geometry:/ { print $2 }')
     [[ $size != "$FAKE_FULL_SIZE" ]] && break
     sleep 0.1
   done
@@ -71,7 +71,7 @@ windowed=$(new_run_dir windowed)
 reference "$windowed" $'open cancel\nkey right\nkey down\nframes 8'
 export FAKE_LOG="$windowed/dialog.log" FAKE_ANSWER="$windowed/Copy"
 APP_PATH="$WORK/bin:$PATH" start_app "$windowed" --window --new
-wait_for_size 640x480
+wait_for_size 640x496 # the picture and a status line
 xdotool key Right Down
 compare_window "$windowed"
 # A larger window shows the picture twice as large, centred.
@@ -79,12 +79,23 @@ xdotool windowmove "$WINDOW" 0 0 windowsize "$WINDOW" 1300 1000
 wait_for_size 1300x1000
 compare_window "$windowed"
 
+# The title names the set; the status line under the picture tells of a
+# save for a few seconds, and the picture stays the headless one.
+title() { xdotool getwindowname "$WINDOW"; }
+[[ $(title) == "Tesselle v1.0 — Areas.out" ]] || fail "the title of a new set reads '$(title)'"
+status_ink() { capture "$WORK/status.xwd" && "$COMPARE" --status "$WORK/status.xwd"; }
 xdotool key F3
 wait_for_file "$windowed/Areas.out"
 [[ ! -e $FAKE_LOG ]] || fail "a plain save asked for a name"
+ink=$(status_ink) || fail "no status line under the picture"
+faded() { (($(status_ink) < ink)); }
+until_true 10 faded || fail "the status line keeps telling of the save"
+compare_window "$windowed"
 xdotool key shift+F3
 wait_for_file "$windowed/Copy.out" # the dialog adds the default extension
 grep -qx -- "--save" "$FAKE_LOG" || fail "Save As did not ask with --save"
+named() { [[ $(title) == "Tesselle v1.0 — Copy.out" ]]; }
+until_true 10 named || fail "after Save As the title reads '$(title)'"
 grep -qx -- "--filename=$windowed/Areas.out" "$FAKE_LOG" || fail "Save As did not start at Areas.out"
 grep -qx -- "--file-filter=Dane do gry | \*.out" "$FAKE_LOG" || fail "Save As has no *.out filter"
 cmp -s "$windowed/Areas.out" "$windowed/Copy.out" || fail "Save As wrote another set than the save"
@@ -104,7 +115,7 @@ wait_for_size "${SCREEN_W}x${SCREEN_H}"
 compare_window "$full"
 xdotool key shift+F3
 wait_for_file "$full/Saved.out"
-grep -qx "window 640x480" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
+grep -qx "window 640x496" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
 cmp -s "$full/Start.out" "$full/Saved.out" || fail "Save As changed a set that was not edited"
 unset FAKE_FULL_SIZE
 wait_for_size "${SCREEN_W}x${SCREEN_H}"

@@ -162,6 +162,8 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
 
+void OsShowStatus(const OsStatus& status) { Calls.status = status; }
+
 void OsMessageBox(const char* text) {
   ++Calls.messageBoxes;
   Calls.lastMessageBox = text;

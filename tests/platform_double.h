@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/emulated/emulated.h"
+#include "platform/status.h"
 #include "tests/test_bank.h"
 
 namespace dbl {
@@ -43,6 +44,7 @@ struct Record {
   std::string lastMessageBox;
   bool cursorVisibleAtDialog;
   bool modeSetAtDialog;
+  OsStatus status;  // as last handed down
 };
 extern Record Calls;
 

@@ -149,8 +149,12 @@ xdotool key Escape
 wait_recorded "$desk/rec.txt" "^save cancel$" 2 "Esc in the Save As prompt"
 pace 0.3 "frames between the cancel and the last keys"
 keys=$(grep -c "^key " "$desk/rec.txt") || true
-xdotool key --delay 40 Left Up Left
-wait_recorded "$desk/rec.txt" "^key " $((keys + 3)) "the last three keys"
+# A laptop's keys: the main keyboard's minus and equals change the area as
+# the numpad's do, and the numpad without NumLock moves the cursor.
+xdotool key --delay 40 Left Up Left minus equal KP_Down
+wait_recorded "$desk/rec.txt" "^key " $((keys + 6)) "the last six keys"
+laptop=$(grep '^key ' "$desk/rec.txt" | tail -n 3 | tr '\n' ' ')
+[[ $laptop == "key SUBTRACT key ADD key DOWN " ]] || fail "the laptop keys are recorded as $laptop"
 # The window shows what the recording so far replays to, but for the
 # cursor's blink: the program has drawn the last keys.
 now=$(new_session_dir now)
@@ -160,7 +164,7 @@ now=$(new_session_dir now)
   printf 'frames 8\nshot now.png\n'
 } >"$now/so_far.txt"
 headless "$now" so_far.txt
-expect_picture 10 "$now/now.png" --cursor
+expect_picture 10 "$now/now.png" --scaled --cursor
 cp "$WORK/capture.xwd" "$desk/last.xwd"
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
@@ -198,7 +202,7 @@ headless "$play" replay.txt
 [[ -f $play/last.png ]] || fail "the replay ended before the close"
 # The frames held in the dialogs are exact, the last one but for the blink.
 for shot in check.1 check.2 last; do
-  shows "$desk/$shot.xwd" "$play/$shot.png" $([[ $shot != last ]] || echo --cursor) ||
+  shows "$desk/$shot.xwd" "$play/$shot.png" --scaled $([[ $shot != last ]] || echo --cursor) ||
     fail "the replay's $shot differs from the window: $PICTURE_DIFF"
 done
 for file in Start.out Copy.out Typed.out; do

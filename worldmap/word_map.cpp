@@ -74,7 +74,10 @@ void ArrowRight() {
 
 }  // namespace
 
+bool WordMapOpen = false;
+
 void RunWordMap() {
+  WordMapOpen = true;
   SaveScreen(ScreenStore);
   ClearScreen();
   EnterWordMapHistory();
@@ -83,6 +86,7 @@ void RunWordMap() {
   WordMapLoop();
   RestoreScreen(ScreenStore);
   LeaveWordMapHistory();
+  WordMapOpen = false;
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn

@@ -18,4 +18,7 @@ constexpr WordMapStateRecord StartState = {
 
 WordMapStateRecord WordMapState = StartState;
 
-void ResetWordMap() { WordMapState = StartState; }
+void ResetWordMap() {
+  WordMapState = StartState;
+  WordMapOpen = false;
+}

@@ -8,6 +8,7 @@
 
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/status.h"
 #include "tools/png_write.h"
 
 namespace {
@@ -154,6 +155,8 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
 
 void OsMessageBox(const char*) {}  // the report line has gone to stderr already
+
+void OsShowStatus(const OsStatus&) {}  // a script has no status line
 
 void OsExitProcess(std::uint32_t code) {
   std::fflush(nullptr);

@@ -11,26 +11,26 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/status.h"
 
 namespace desktop {
 
 // --- Display (sdl_display.cpp) ---------------------------------------------
-// Opens the window, its renderer and the streaming texture, full screen or in
-// a normal window. On failure returns false and SDL_GetError() says why.
+// Opens the window, full screen or in a normal window. On failure returns
+// false and SDL_GetError() says why.
 bool OpenDisplay(bool fullScreen);
 // Destroys whatever OpenDisplay made; safe to call more than once.
 void CloseDisplay();
 SDL_Window* Window();  // null when no display is open
-// Converts the emulated surface through the palette in force and presents it.
+// Converts what changed on the emulated surface through the palette in force
+// and presents only that; presents nothing when nothing changed.
 void PresentFrame();
-// Shows the last presented picture again, as after an exposure or a resize.
-void RepresentFrame();
 // The window was exposed or resized: show the picture again at the next
 // chance, unless a new frame is presented first.
 void MarkPictureStale();
 void RepresentIfStale();
-// The renderer lost its textures: make the texture again from the last frame.
-void RecoverTexture();
+// Keeps the status the program hands down for the status line and the title.
+void ShowStatus(const OsStatus& status);
 
 // While a dialog is up the window leaves full screen and the pointer shows;
 // both come back when the last scope ends.

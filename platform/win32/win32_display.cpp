@@ -4,6 +4,7 @@
 // of the system's size, is filled from it and read back after each call.
 #include <cstddef>
 
+#include "platform/status.h"
 #include "platform/win32/win32.h"
 
 namespace {
@@ -119,3 +120,6 @@ std::int32_t DdPaletteRelease(OsHandle palette) {
   static_cast<IDirectDrawPalette*>(palette)->Release();
   return DD_OK;
 }
+
+// The display takes the whole screen: there is nowhere to show a status.
+void OsShowStatus(const OsStatus&) {}

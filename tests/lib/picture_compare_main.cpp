@@ -1,7 +1,9 @@
 // picture-compare [--scaled] [--cursor] [--min-colours N] SHOWN EXPECTED:
 // status 0 when SHOWN (PNG or XWD) shows EXPECTED, else 1 with what differs.
 // picture-compare --prompt SHOWN: prints the prompt's note length, status 1
-// when SHOWN is no prompt. Status 2 for a bad call or an unreadable file.
+// when SHOWN is no prompt. picture-compare --status SHOWN: prints how many
+// pixels of the status line are ink, status 1 when SHOWN has none. Status 2
+// for a bad call or an unreadable file.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -10,7 +12,7 @@
 
 int main(int argc, char** argv) {
   CompareRules rules;
-  bool prompt = false;
+  bool prompt = false, status = false;
   int i = 1;
   for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
     std::string option = argv[i];
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
       rules.cursor = true;
     else if (option == "--prompt")
       prompt = true;
+    else if (option == "--status")
+      status = prompt = true;
     else if (option == "--min-colours" && i + 1 < argc)
       rules.minColours = std::atoi(argv[++i]);
     else
@@ -28,7 +32,7 @@ int main(int argc, char** argv) {
   if (argc - i != (prompt ? 1 : 2)) {
     std::fprintf(stderr,
                  "usage: picture-compare [--scaled] [--cursor] [--min-colours N] "
-                 "SHOWN EXPECTED | --prompt SHOWN\n");
+                 "SHOWN EXPECTED | --prompt SHOWN | --status SHOWN\n");
     return 2;
   }
   RgbPicture pictures[2];
@@ -40,7 +44,7 @@ int main(int argc, char** argv) {
     }
   }
   if (prompt) {
-    int length = PromptNoteLength(pictures[0]);
+    int length = status ? StatusLineInk(pictures[0]) : PromptNoteLength(pictures[0]);
     std::printf("%d\n", length);
     return length < 0 ? 1 : 0;
   }

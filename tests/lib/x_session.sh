@@ -116,13 +116,7 @@ visible_window() {
 }
 
 # wait_for_window TITLE [SECONDS]: visible_window, polled for up to SECONDS (60).
-wait_for_window() {
-  local deadline=$((SECONDS + ${2:-60}))
-  until visible_window "$1"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+wait_for_window() { until_true "${2:-60}" visible_window "$1"; }
 
 # start_app DIR ARGS...: the desktop program in DIR with $APP_PATH for its
 # PATH (by default none, so the dialogs are the prompt in the window), stderr
@@ -133,11 +127,13 @@ start_app() {
   (cd "$dir" && PATH=${APP_PATH:-/nonexistent} exec "$PROGRAM" "$@" </dev/null 2>"$dir/stderr") &
   APP_PID=$!
   app_window() {
-    WINDOW=$(visible_window 'Tesselle v1\.0') && return 0
+    # By its process: the title carries the set's name.
+    WINDOW=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1) &&
+      [[ -n $WINDOW ]] && return 0
     kill -0 "$APP_PID" 2>/dev/null || fail "tesselle ended at start: $(cat "$dir/stderr")"
     return 1
   }
-  until_true 10 app_window || fail "no window titled 'Tesselle v1.0' within 10 s"
+  until_true 10 app_window || fail "no window of tesselle within 10 s"
   xdotool windowfocus --sync "$WINDOW"
 }
 
