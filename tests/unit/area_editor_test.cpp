@@ -10,6 +10,7 @@
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "draw/tables.h"
 #include "files/area_set.h"
 #include "shell/program.h"
 #include "tests/unit/program_test.h"
@@ -177,6 +178,15 @@ TEST_F(AreaEditor, AreaNumberIsClampedAndReloadsAtTheEnds) {
     Press(VK_ADD);
     EXPECT_EQ(AreaEditorState.currentArea, 254);
     EXPECT_EQ(EditGrid.cellLayer[0], 0);  // reloaded, the change dropped
+    // Its three digits, with the ground between and after them.
+    std::vector<std::uint8_t> screen = dbl::Screen();
+    for (int x = 0; x < 60; ++x)
+      for (int y = 0; y < 16; ++y)
+        ASSERT_EQ(screen[640 * (360 + y) + 192 + x],
+                  x < 28 && x % 10 < 8
+                      ? DigitGlyphs[32 * ("254"[x / 10] - '0') + 4 * (y / 2) + x % 10 / 2]
+                      : 0)
+            << x << ", " << y;
     AreaEditorState.currentArea = 0;
     EditGrid.cellLayer[0] = 9;
     Press(VK_SUBTRACT);
