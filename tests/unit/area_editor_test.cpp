@@ -25,68 +25,59 @@ class AreaEditor : public ProgramTest {
   }
 };
 
-TEST_F(AreaEditor, CursorClampTreatsNegativeAsTooLarge) {
+// From (x, y) with the selector scrolled to `scroll`, the key (0: a
+// redraw, which clamps, a negative as too large) takes the cursor to (x', y')
+// and the scroll to scroll'. The editor wraps rows and stops at its top and
+// bottom; the selector scrolls the bank within its rows.
+TEST_F(AreaEditor, ArrowsAndClampsInBothWindows) {
   Inside([] {
-    At(16, -1);
-    RedrawCursor();
-    ExpectCursor(0, 0);
-    At(15, 10);
-    RedrawCursor();
-    ExpectCursor(15, 0);
-    Press(VK_TAB);
-    At(19, 3);
-    RedrawCursor();
-    ExpectCursor(19, 0);
-  });
-}
-
-TEST_F(AreaEditor, EditorArrowsWrapRowsAndStopAtTopAndBottom) {
-  Inside([] {
-    // From (x, y), the key takes the cursor to (x', y').
-    const int moves[][5] = {{0, 0, VK_LEFT, 15, 0},  {15, 0, VK_RIGHT, 0, 1},
-                            {15, 9, VK_RIGHT, 0, 9}, {0, 9, VK_DOWN, 0, 9},
-                            {0, 9, VK_LEFT, 15, 8},  {4, 0, VK_UP, 4, 0}};
-    for (const auto& move : moves) {
-      At(move[0], move[1]);
-      Press(static_cast<OsWParam>(move[2]));
-      ExpectCursor(move[3], move[4]);
+    const int moves[][8] = {
+        // window, scroll, x, y, key, x', y', scroll'
+        {0, 0, 16, -1, 0, 0, 0, 0},       {0, 0, 15, 10, 0, 15, 0, 0},
+        {0, 0, 0, 0, VK_LEFT, 15, 0, 0},  {0, 0, 15, 0, VK_RIGHT, 0, 1, 0},
+        {0, 0, 15, 9, VK_RIGHT, 0, 9, 0}, {0, 0, 0, 9, VK_DOWN, 0, 9, 0},
+        {0, 0, 0, 9, VK_LEFT, 15, 8, 0},  {0, 0, 4, 0, VK_UP, 4, 0, 0},
+        {1, 0, 19, 3, 0, 19, 0, 0},       {1, 4, 19, 2, VK_RIGHT, 0, 2, 5},
+        {1, 5, 0, 0, VK_LEFT, 19, 0, 4},  {1, 0, 3, 0, VK_UP, 3, 0, 0},
+        {1, 10, 5, 2, VK_DOWN, 5, 2, 10},
+    };
+    for (const auto& [window, scroll, x, y, key, x2, y2, scroll2] : moves) {
+      SCOPED_TRACE(testing::Message() << "window " << window << " at " << x << ", " << y);
+      if (AreaEditorState.activeWindow != window) Press(VK_TAB);
+      AreaEditorState.selectorScrollRow = scroll;
+      At(x, y);
+      if (key == 0)
+        RedrawCursor();
+      else
+        Press(static_cast<OsWParam>(key));
+      ExpectCursor(x2, y2);
+      EXPECT_EQ(AreaEditorState.selectorScrollRow, scroll2);
     }
   });
 }
 
-TEST_F(AreaEditor, SelectorArrowsScrollTheBankWithinItsRows) {
+TEST_F(AreaEditor, SelectorShowsItsRowsAndPicksCells) {
   Inside([] {
     Press(VK_TAB);
     AreaEditorState.selectorScrollRow = 4;
     At(19, 2);
     Press(VK_RIGHT);
-    ExpectCursor(0, 2);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 5);
     EXPECT_EQ(dbl::Screen()[384 * 640 + 32], dbl::CellPixel(101, 0, 0));  // drawn from row 5
     Press(VK_SPACE);
     EXPECT_EQ(AreaEditorState.selectedCell, 140);
     EXPECT_EQ(dbl::Screen()[32 * 640 + 12], dbl::CellPixel(140, 0, 0));  // the preview
 
-    At(0, 0);
-    Press(VK_LEFT);  // back one cell: the last of the row above
-    ExpectCursor(19, 0);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 4);
-
-    // At the top with scroll 0 the window is drawn again and nothing moves.
+    // At the top with scroll 0 the window is drawn again.
     AreaEditorState.selectorScrollRow = 0;
     At(3, 0);
     emu::Display.surface[384 * emu::Display.pitch] = 0xAB;  // scribble on the window
     Press(VK_UP);
-    ExpectCursor(3, 0);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 0);
-    EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));  // redrawn
+    EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));
 
+    // Cells 200..255, then ground past the last cell, which picks cell 0.
     AreaEditorState.selectorScrollRow = 10;
     At(5, 2);
     Press(VK_DOWN);
-    ExpectCursor(5, 2);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 10);
-    // Cells 200..255, then ground past the last cell.
     std::vector<std::uint8_t> screen = dbl::Screen();
     EXPECT_EQ(screen[384 * 640], dbl::CellPixel(200, 0, 0));
     EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 32 * 15 + 31], dbl::CellPixel(255, 15, 15));
