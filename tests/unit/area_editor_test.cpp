@@ -139,20 +139,16 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
     EXPECT_EQ(BlockState.live.x2, 0);
 
     // Likewise 'C': a wParam of 0x143 copies, but only after the rule has
-    // ended the selection, so the copy is the top left cell alone.
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
-    Press(0x100 | 'C');
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_TRUE(BlockState.stored.x1 == 0 && BlockState.stored.y1 == 0 &&
-                BlockState.stored.x2 == 0 && BlockState.stored.y2 == 0);
-    At(2, 3);  // while a plain 'C' copies the marked block
-    Press(VK_RIGHT, true);
-    Press('C');
-    EXPECT_TRUE(BlockState.stored.x1 == 2 && BlockState.stored.y1 == 3 &&
-                BlockState.stored.x2 == 3 && BlockState.stored.y2 == 3);
-
+    // ended the selection, so the copy is the top left cell alone; a plain
+    // 'C' copies the marked block.
+    for (auto [key, stored] : {std::pair{OsWParam{0x100 | 'C'}, Corners{0, 0, 0, 0}},
+                               {OsWParam{'C'}, Corners{2, 3, 3, 3}}}) {
+      At(2, 3);
+      Press(VK_RIGHT, true);
+      Press(key);
+      EXPECT_EQ(BlockState.code, BlockIdle);
+      EXPECT_EQ(Of(BlockState.stored), stored);
+    }
     // In the selector window the rule does not run.
     BlockState.live = {1, 1, 2, 2};
     Press(VK_TAB);
