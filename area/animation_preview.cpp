@@ -97,12 +97,11 @@ void RedrawPreview() {
 }
 
 void RunAnimationPreview() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  TakeSnapshot();
-  DrawPreviewArea();
-  ScreenShown = ShownScreen::Preview;
-  PreviewLoop();
-  ScreenShown = ShownScreen::AreaEditor;
-  RestoreScreen(ScreenStore);
+  RunScreen(
+      ShownScreen::Preview,
+      [] {
+        TakeSnapshot();
+        DrawPreviewArea();
+      },
+      PreviewLoop);
 }

@@ -59,12 +59,4 @@ void RedrawHelpPage() {
   DrawHelpText();
 }
 
-void ShowHelpPage() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  DrawHelpText();
-  ScreenShown = ShownScreen::HelpPage;
-  HelpPageLoop();
-  ScreenShown = ShownScreen::AreaEditor;
-  RestoreScreen(ScreenStore);
-}
+void ShowHelpPage() { RunScreen(ShownScreen::HelpPage, DrawHelpText, HelpPageLoop); }

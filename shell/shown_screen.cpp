@@ -15,6 +15,16 @@
 
 ShownScreen ScreenShown;
 
+void RunScreen(ShownScreen screen, void (*draw)(), void (*loop)()) {
+  SaveScreen(ScreenStore);
+  ClearScreen();
+  draw();
+  ScreenShown = screen;
+  loop();
+  ScreenShown = ShownScreen::AreaEditor;
+  RestoreScreen(ScreenStore);
+}
+
 void RedrawShownScreen() {
   ApplyPalette(CellBank + CellBankPaletteOffset);
   switch (ScreenShown) {

@@ -12,7 +12,7 @@
 #include "area/unsaved.h"
 #include "files/area_set.h"
 #include "platform/status.h"
-#include "worldmap/word_map.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -54,7 +54,7 @@ void HandStatusDown() {
   Status.row = AreaEditorState.cursorY;
   Status.cell = CellUnderCursor();
   const WordMapStateRecord& map = WordMapState;
-  Status.onWordMap = WordMapOpen;
+  Status.onWordMap = ScreenShown == ShownScreen::WordMap;
   // In the area picker there are no map coordinates.
   bool inMap = map.activeWindow == MapWindow;
   Status.mapColumn = inMap ? static_cast<std::int32_t>(map.mapScrollColumn + map.cursorColumn) : -1;

@@ -35,8 +35,6 @@ void AnswerQuestion(int answer);
 
 // Runs the program from its entry until it ends; returns the exit code.
 std::uint32_t RunProgram();
-// Runs fn (which is expected to end the process) and returns the exit code.
-std::uint32_t ExitCodeOf(const std::function<void()>& fn);
 
 struct Record {
   int peeks;

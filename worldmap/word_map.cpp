@@ -75,21 +75,16 @@ void ArrowRight() {
 
 }  // namespace
 
-bool WordMapOpen = false;
-
 void RunWordMap() {
-  WordMapOpen = true;
-  SaveScreen(ScreenStore);
-  ClearScreen();
   EnterWordMapHistory();
-  DrawMapWindow();
-  DrawAreaPicker();
-  ScreenShown = ShownScreen::WordMap;
-  WordMapLoop();
-  ScreenShown = ShownScreen::AreaEditor;
-  RestoreScreen(ScreenStore);
+  RunScreen(
+      ShownScreen::WordMap,
+      [] {
+        DrawMapWindow();
+        DrawAreaPicker();
+      },
+      WordMapLoop);
   LeaveWordMapHistory();
-  WordMapOpen = false;
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn

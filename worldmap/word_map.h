@@ -7,8 +7,6 @@
 // Saves the area editor's screen, runs the Word Map until Esc or until the
 // running flag is clear, and puts the area editor's screen back.
 void RunWordMap();
-// True while the Word Map is on the screen.
-extern bool WordMapOpen;
 void WordMapLoop();
 // Handles one key, the low byte of a key-down's wParam; true on Esc, when
 // the Word Map is to be left.

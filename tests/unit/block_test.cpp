@@ -15,9 +15,6 @@
 
 namespace {
 
-using Corners = std::array<int, 4>;
-Corners Of(const BlockCorners& b) { return {b.x1, b.y1, b.x2, b.y2}; }
-
 class Block : public ProgramTest {
  protected:
   // From (x, y): Shift+across `across` times, then Shift+down `down` times.

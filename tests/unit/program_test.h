@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
 
+#include "area/block.h"
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "draw/cursor.h"
@@ -51,6 +53,9 @@ class ProgramTest : public ::testing::Test {
       return steps;
     }
   };
+
+  using Corners = std::array<int, 4>;
+  static Corners Of(const BlockCorners& b) { return {b.x1, b.y1, b.x2, b.y2}; }
 
   static void At(int x, int y) {
     AreaEditorState.cursorX = x;

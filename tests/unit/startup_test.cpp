@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "area/editor_state.h"
 #include "draw/cursor.h"
@@ -41,38 +42,40 @@ TEST_F(Startup, StartStateThenIdleTurnsOfTwoBlanksAndKeyTurnsOfOne) {
   EXPECT_EQ(dbl::Calls.openDialogs, 1);
 }
 
+// Each way of ending, from the editor, the help page (F1) and the animation
+// preview (F4): the exit code, and whether the desktop mode is back.
 TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
-  dbl::Message(WM_QUIT, 7);
-  EXPECT_EQ(dbl::RunProgram(), 7u);
-
-  dbl::Reset();
-  dbl::Message(WM_CLOSE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-
-  // Alt+F4: the system command's wParam is the one in the record at the end.
-  dbl::Reset();
-  dbl::Message(WM_SYSKEYDOWN, VK_F4, 0x20000001);
-  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE);
-
-  // F4 without Alt does not close.
-  dbl::Reset();
-  dbl::Message(WM_SYSKEYDOWN, VK_F4, 1);
-  dbl::Message(WM_QUIT, 3);
-  EXPECT_EQ(dbl::RunProgram(), 3u);
-
-  // The end of the input is a quit with 0; so is the quit WM_DESTROY posts.
-  dbl::Reset();
-  dbl::Key('Z');
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_FALSE(emu::Display.modeSet);  // the desktop mode is back
-  EXPECT_TRUE(emu::CursorVisible());
-
-  // A message whose dispatch destroys the window ends the program through
-  // the running flag, with that message's wParam.
-  dbl::Reset();
-  dbl::Message(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
-  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE | 0x3);
-  EXPECT_EQ(ProgramState.running, 0u);
+  const struct {
+    std::vector<OsWParam> keys;
+    std::vector<std::array<std::uint32_t, 3>> messages;  // message, wParam, lParam
+    std::uint32_t code;
+    bool modeSet;
+  } ends[] = {
+      {{}, {{WM_QUIT, 7, 0}}, 7, false},
+      {{}, {{WM_CLOSE, 0, 0}}, 0, false},
+      // Alt+F4: the system command's wParam is the one in the record at the end.
+      {{}, {{WM_SYSKEYDOWN, VK_F4, 0x20000001}}, SC_CLOSE, false},
+      {{}, {{WM_SYSKEYDOWN, VK_F4, 1}, {WM_QUIT, 3, 0}}, 3, false},  // no Alt: no close
+      {{'Z'}, {}, 0, false},  // the end of the input is a quit with 0
+      // A dispatch that destroys the window ends the program through the
+      // running flag, with that message's wParam, not the posted quit's.
+      {{}, {{WM_SYSCOMMAND, SC_CLOSE | 0x3, 0}}, SC_CLOSE | 0x3, false},
+      {{VK_F1}, {{WM_SYSCOMMAND, SC_CLOSE, 0}}, SC_CLOSE, false},
+      {{VK_F1}, {{WM_PALETTECHANGED, 0, 0}, {WM_QUIT, 6, 0}}, 6, false},  // the page goes on
+      {{VK_F4}, {{WM_QUIT, 9, 0}}, 9, false},
+      // The preview ends at once on a destroy, with no orderly shutdown.
+      {{VK_F4}, {{WM_SYSCOMMAND, SC_CLOSE, 0}}, SC_CLOSE, true},
+  };
+  for (const auto& end : ends) {
+    SCOPED_TRACE(testing::Message() << "ending with " << end.code);
+    dbl::Reset();
+    for (OsWParam key : end.keys) dbl::Key(key);
+    for (const auto& [message, wParam, lParam] : end.messages)
+      dbl::Message(message, wParam, lParam);
+    EXPECT_EQ(dbl::RunProgram(), end.code);
+    EXPECT_EQ(emu::Display.modeSet, end.modeSet);
+    EXPECT_EQ(emu::CursorVisible(), !end.modeSet);
+  }
 }
 
 TEST_F(Startup, WindowProcedureTable) {

@@ -219,9 +219,15 @@ TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
   Keys(VK_RIGHT, 17);  // map scrolled by 3
   Keys(VK_DOWN, 2);
   dbl::Key(VK_SPACE);
+  dbl::Key(VK_F3);
   dbl::Do([] {
     EXPECT_EQ(MapEntry(18, 2), 47);
     EXPECT_EQ(MapEntry(17, 2), CraftedEntry(17, 2));
+    // F3 stores the map at its place in the file, and every area with it.
+    Picture saved = dbl::ReadFile("set.out");
+    EXPECT_EQ(saved[0x24400 + 256 * 2 + 18] * 1000 + saved[0x24400 + 256 * 2 + 17],
+              47 * 1000 + CraftedEntry(17, 2));
+    EXPECT_EQ(saved[320 * 255 + 159], CraftedCell(255, 15, 9));
     // The new thumbnail shows at once, under the cursor.
     EXPECT_TRUE(SlotShows(dbl::Screen(), 128 + 32 * 15, 40, 47, DrawnColour()));
   });
