@@ -10,6 +10,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/shown_screen.h"
 
 std::uint32_t AnimationTick;
 
@@ -90,11 +91,17 @@ void PreviewLoop() {
 
 }  // namespace
 
-void RunAnimationPreview() {
-  SaveScreen(ScreenStore);
+void RedrawPreview() {
   ClearScreen();
-  TakeSnapshot();
   DrawPreviewArea();
-  PreviewLoop();
-  RestoreScreen(ScreenStore);
+}
+
+void RunAnimationPreview() {
+  RunScreen(
+      ShownScreen::Preview,
+      [] {
+        TakeSnapshot();
+        DrawPreviewArea();
+      },
+      PreviewLoop);
 }

@@ -13,3 +13,5 @@ constexpr std::uint32_t AnimationPeriod = 6;  // turns (vertical blanks) per ste
 // Saves the screen, animates the stored current area until Esc, and puts
 // the screen back.
 void RunAnimationPreview();
+// Draws the preview again, as far as it has animated, on a cleared screen.
+void RedrawPreview();

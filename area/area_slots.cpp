@@ -6,7 +6,9 @@
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
 #include "files/area_set.h"
+#include "shell/status_line.h"
 
 EditGridRecord EditGrid;
 
@@ -36,6 +38,7 @@ void LoadArea() {
 
 void StoreArea() {
   std::uint8_t* slot = CurrentSlot();
+  NoteSetChange(slot, AreaRecordSize);
   std::memcpy(slot, EditGrid.cellLayer, AreaCells);
   std::memcpy(slot + AreaCells, EditGrid.idLayer, AreaCells);
 }
@@ -60,6 +63,7 @@ void DeleteArea() {
   std::memset(EditGrid.idLayer, 0, sizeof EditGrid.idLayer);
   StoreArea();
   LoadArea();
+  ReportEvent("Area %d deleted", AreaEditorState.currentArea);
 }
 
 void InsertArea() {
@@ -68,4 +72,5 @@ void InsertArea() {
   std::memcpy(EditGrid.cellLayer, EditGrid.backupGrid, AreaCells);
   StoreArea();
   LoadArea();
+  ReportEvent("Last deleted area put in area %d", AreaEditorState.currentArea);
 }

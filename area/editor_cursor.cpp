@@ -69,3 +69,22 @@ void RetakeCursorBackground() {
 }
 
 void ResetEditorCursor() { std::memset(CursorBackground, 0, sizeof CursorBackground); }
+
+namespace {
+
+std::uint8_t KeptBackground[sizeof CursorBackground];
+CursorPosition KeptPosition;
+
+}  // namespace
+
+void KeepCursor() {
+  std::memcpy(KeptBackground, CursorBackground, sizeof KeptBackground);
+  KeptPosition = {AreaEditorState.previousX, AreaEditorState.previousY};
+}
+
+void ShowKeptCursor() {
+  std::memcpy(CursorBackground, KeptBackground, sizeof CursorBackground);
+  AreaEditorState.previousX = KeptPosition.x;
+  AreaEditorState.previousY = KeptPosition.y;
+  DrawCursorMask(CursorMask.data(), 16, 16, PositionX(KeptPosition.x), PositionY(KeptPosition.y));
+}

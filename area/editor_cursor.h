@@ -18,3 +18,8 @@ void RememberCursor();
 void RetakeCursorBackground();
 // Back to the start-up state.
 void ResetEditorCursor();
+// Around a redraw of the whole screen: keeps what lies under the cursor and
+// its remembered position, then puts both back and draws the cursor where it
+// showed, so that the next step finds them as they were.
+void KeepCursor();
+void ShowKeptCursor();

@@ -8,9 +8,12 @@
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
+#include "area/history_keys.h"
 #include "files/data_files.h"
 #include "shell/help_page.h"
 #include "shell/services.h"
+#include "shell/status_line.h"
 #include "worldmap/word_map.h"
 
 namespace {
@@ -82,7 +85,10 @@ void FirstGroup(OsWParam key) {
     case VK_TAB: SwitchAreaEditorWindow(); break;
     case VK_ADD: NextArea(); break;
     case VK_SUBTRACT: PreviousArea(); break;
-    case VK_F2: StoreArea(); break;
+    case VK_F2:
+      StoreArea();
+      ReportEvent("Area %d stored", AreaEditorState.currentArea);
+      break;
     case VK_F3:
       StoreArea();
       SaveAreaSet();
@@ -93,6 +99,8 @@ void FirstGroup(OsWParam key) {
     case KeyG:
       if (EditorActive()) GetCellUnderCursor();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInAreaEditor(key); break;
     default: break;
   }
 }
@@ -122,6 +130,7 @@ void HandleAreaEditorKey(OsWParam wParam) {
     ClearBlockSelection();
   if (EditorActive()) ExtendBlock();
   SecondGroup(key);
+  RecordStep();
 }
 
 void SwitchAreaEditorWindow() {

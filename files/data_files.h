@@ -2,7 +2,11 @@
 // and the save command with its Save As road.
 #pragma once
 
-void LoadDataFiles();
+// True when an area set was read; false for a new, empty one.
+bool LoadDataFiles();
 void BuildIdLayers();
-// The caller stores the edited area into its slot first.
-void SaveAreaSet();
+// F3: true when the set was written. SaveChanges is the same save without
+// the Shift road to Save As, for the question before closing. The caller
+// stores the edited area into its slot first.
+bool SaveAreaSet();
+bool SaveChanges();

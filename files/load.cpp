@@ -22,7 +22,7 @@ void ReadAtLeast(const char* name, std::uint8_t* buffer, std::size_t needed, con
 
 }  // namespace
 
-void LoadDataFiles() {
+bool LoadDataFiles() {
   ReadAtLeast("Cells.dap", CellBank, CellBankUsedSize, "a cell bank");
   ReadAtLeast("Cells.id", CellIdTable, CellIdTableSize, "a cell-id table");
 
@@ -37,7 +37,7 @@ void LoadDataFiles() {
   AreaFileDialog.defExt = nullptr;
 
   std::memset(AreaSetImage, 0, sizeof AreaSetImage);
-  if (!OsGetOpenFileName(AreaFileDialog)) return;  // a new, empty area set
+  if (!OsGetOpenFileName(AreaFileDialog)) return false;  // a new, empty area set
 
   std::size_t size = 0;
   if (!ReadWholeFile(AreaFileName, AreaSetImage, AreaSetSize, size))
@@ -45,6 +45,7 @@ void LoadDataFiles() {
   if (size != AreaSetSize)
     FailStartup("%s is not an area set: %zu bytes, an area set has exactly %zu", AreaFileName, size,
                 AreaSetSize);
+  return true;
 }
 
 void BuildIdLayers() {

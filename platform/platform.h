@@ -21,6 +21,7 @@ constexpr std::uint32_t WM_CLOSE = 0x0010;
 constexpr std::uint32_t WM_PAINT = 0x000F;
 constexpr std::uint32_t WM_QUIT = 0x0012;
 constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
+constexpr std::uint32_t WM_ACTIVATEAPP = 0x001C;
 constexpr std::uint32_t WM_KEYDOWN = 0x0100;
 constexpr std::uint32_t WM_KEYUP = 0x0101;
 constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
@@ -35,6 +36,7 @@ constexpr std::uint32_t PM_REMOVE = 1;
 // Virtual-key codes.
 constexpr OsWParam VK_BACK = 0x08;
 constexpr OsWParam VK_TAB = 0x09;
+constexpr OsWParam VK_CLEAR = 0x0C;
 constexpr OsWParam VK_RETURN = 0x0D;
 constexpr OsWParam VK_SHIFT = 0x10;
 constexpr OsWParam VK_CONTROL = 0x11;
@@ -62,6 +64,7 @@ constexpr OsWParam VK_F2 = 0x71;
 constexpr OsWParam VK_F3 = 0x72;
 constexpr OsWParam VK_F4 = 0x73;
 constexpr OsWParam VK_F5 = 0x74;
+constexpr OsWParam VK_F10 = 0x79;
 constexpr OsWParam VK_OEM_PLUS = 0xBB;
 constexpr OsWParam VK_OEM_MINUS = 0xBD;
 
@@ -75,7 +78,23 @@ constexpr std::uint32_t DDLOCK_WAIT = 0x1;
 constexpr std::uint32_t DDWAITVB_BLOCKBEGIN = 0x1;
 constexpr std::int32_t DD_OK = 0;
 constexpr std::int32_t DDERR_SURFACELOST = static_cast<std::int32_t>(0x887601C2u);
+constexpr std::int32_t DDERR_WRONGMODE = static_cast<std::int32_t>(0x8876024Bu);
+constexpr std::int32_t DDERR_NOEXCLUSIVEMODE = static_cast<std::int32_t>(0x887600E1u);
 constexpr std::int32_t DDERR_GENERIC = static_cast<std::int32_t>(0x80004005u);
+
+// Message-box types and answers, and the Save As flag that asks before a file
+// is replaced.
+constexpr std::uint32_t MB_YESNOCANCEL = 0x3;
+constexpr std::uint32_t MB_YESNO = 0x4;
+constexpr std::uint32_t MB_ICONQUESTION = 0x20;
+constexpr std::uint32_t MB_ICONWARNING = 0x30;
+constexpr std::uint32_t MB_DEFBUTTON2 = 0x100;
+constexpr std::uint32_t MB_TYPEMASK = 0xF;
+constexpr std::uint32_t MB_DEFMASK = 0xF00;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+constexpr std::uint32_t OFN_OVERWRITEPROMPT = 0x2;
 
 // The one message record every loop peeks into.
 struct OsMessage {
@@ -149,6 +168,10 @@ bool OsGetSaveFileName(OsFileDialog& dialog);
 // box that shows a failed save to the user.
 void OsReportError(const char* line);
 void OsMessageBox(const char* text);
+// Asks a question: type is MB_YESNO or MB_YESNOCANCEL with an icon and a
+// default button; the answer is IDYES, IDNO or IDCANCEL (never IDCANCEL for
+// MB_YESNO). Whoever cannot be asked gets the default button's answer.
+int OsAskQuestion(const char* text, std::uint32_t type);
 
 // Files, by the system's own handle (a descriptor or a HANDLE). Every call
 // sets errno on failure; a folder is refused with EISDIR, and anything else

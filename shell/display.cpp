@@ -3,6 +3,8 @@
 #include "shell/display.h"
 
 #include "shell/services.h"
+#include "shell/shown_screen.h"
+#include "shell/status_line.h"
 
 DisplayDeviceRecord DisplayDevice;
 
@@ -46,7 +48,15 @@ void ApplyPalette(const std::uint8_t* table) {
   DisplayDevice.palette = palette;
 }
 
-void LockFrame() {
+namespace {
+
+bool ModeAway(std::int32_t result) {
+  return result == DDERR_WRONGMODE || result == DDERR_NOEXCLUSIVEMODE;
+}
+
+// Locks the frame, restoring a lost surface; DDERR_WRONGMODE while the
+// exclusive mode is away. Other failures end the program.
+std::int32_t TryLockFrame() {
   OsSurfaceDesc& desc = DisplayDevice.surfaceDesc;
   for (;;) {
     desc.size = SurfaceDescSize;
@@ -55,18 +65,65 @@ void LockFrame() {
     if (result == DD_OK) {
       DisplayDevice.FramePitch = desc.pitch;
       DisplayDevice.FramePointer = desc.surface;
-      return;
+      return DD_OK;
     }
     if (result != DDERR_SURFACELOST) FailDisplay("cannot lock the display surface");
-    if (DdSurfaceRestore(DisplayDevice.primary) != DD_OK) {
-      // Destroying the window ends the exclusive mode and loses the surface
-      // for good: that is the close road, not a failure of the display.
-      // (The orderly exit shuts this display down in turn: the one place
-      // where the display and the exits call each other.)
-      if (ProgramState.running == 0) ExitProgram();
-      FailDisplay("cannot restore the lost display surface");
+    std::int32_t restored = DdSurfaceRestore(DisplayDevice.primary);
+    if (restored == DD_OK) {
+      if (DisplayDevice.modeAway) {
+        DisplayDevice.modeAway = false;
+        RedrawShownScreen();
+      }
+      continue;
     }
+    // Destroying the window ends the exclusive mode and loses the surface
+    // for good: that is the close road, not a failure of the display.
+    // (The orderly exit shuts this display down in turn: the one place
+    // where the display and the exits call each other.)
+    if (ProgramState.running == 0) ExitProgram();
+    if (ModeAway(restored)) {
+      DisplayDevice.modeAway = true;
+      return DDERR_WRONGMODE;
+    }
+    FailDisplay("cannot restore the lost display surface");
   }
+}
+
+// One turn of waiting for the exclusive mode: a message is taken (a close
+// still asks its question; keys are dropped), or a vertical blank passes.
+void AwaitDisplay() {
+  if (PeekProgramMessage()) {
+    const OsMessage& message = ProgramState.message;
+    if (message.message == WM_QUIT) ExitProgram();
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) DispatchProgramMessage();
+    if (ProgramState.running == 0) ExitProgram();
+  } else {
+    WaitFrame();
+  }
+}
+
+}  // namespace
+
+// The message being handled when the wait began is put back afterwards: its
+// loop, and an exit code taken from it, must not see the messages of the wait.
+void LockFrame() {
+  if (TryLockFrame() == DD_OK) return;
+  const OsMessage handled = ProgramState.message;
+  do AwaitDisplay();
+  while (TryLockFrame() != DD_OK);
+  ProgramState.message = handled;
+}
+
+void WatchDisplay() {
+  if (!ModeAway(DdSurfaceRestore(DisplayDevice.primary))) return;
+  LockFrame();
+  UnlockFrame();
+}
+
+bool DisplayReady() {
+  if (TryLockFrame() != DD_OK) return false;
+  UnlockFrame();
+  return true;
 }
 
 void UnlockFrame() {
@@ -74,7 +131,10 @@ void UnlockFrame() {
     FailDisplay("cannot unlock the display surface");
 }
 
-void WaitFrame() { DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN); }
+void WaitFrame() {
+  HandStatusDown();
+  DdWaitForVerticalBlank(DisplayDevice.draw, DDWAITVB_BLOCKBEGIN);
+}
 
 void LeaveScreenMode() { DdRestoreDisplayMode(DisplayDevice.draw); }
 

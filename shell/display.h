@@ -20,6 +20,9 @@ struct DisplayDeviceRecord {
   OsPaletteEntry paletteEntries[256];
   std::uint8_t* FramePointer;
   std::int32_t FramePitch;
+  bool modeAway;              // another program holds the exclusive mode; the screen is gone
+  std::int32_t desktopTurns;  // dialogs and boxes up now (see desktop_turn.h)
+  bool screenKept;            // the outer turn saved the screen and left the mode
 };
 
 extern DisplayDeviceRecord DisplayDevice;
@@ -28,7 +31,17 @@ void InitDisplay(OsHandle window);
 void EnterScreenMode();
 void CreatePrimary();
 void ApplyPalette(const std::uint8_t* table);
+// Locks the frame. A lost surface is restored; while another program holds
+// the exclusive mode, messages go on being taken until it comes back, and the
+// whole screen that was showing is then drawn again.
 void LockFrame();
+// For a screen that draws nothing for a while: notices that the exclusive
+// mode is away, waits for it and draws the screen again. Any other state of
+// the surface is left for the next drawing to meet.
+void WatchDisplay();
+// Whether the frame can be drawn now (a lost surface is restored first);
+// false while the exclusive mode is away.
+bool DisplayReady();
 void UnlockFrame();
 void WaitFrame();
 void LeaveScreenMode();

@@ -2,9 +2,11 @@
 // the first screen, then the main loop.
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
+#include "area/history.h"
 #include "draw/background.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
+#include "files/stored_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
 
@@ -34,17 +36,19 @@ void ProgramEntry() {
       OsCreateWindow(WindowClassName, WindowTitle, 0, 0, 0, 200, 320, ProgramState.instance);
   if (ProgramState.mainWindow == nullptr) FailStartup("display: cannot create the window");
 
-  LoadDataFiles();
+  bool opened = LoadDataFiles();
   OsShowCursor(false);
   InitDisplay(ProgramState.mainWindow);
   EnterScreenMode();
   CreatePrimary();
   BuildIdLayers();
+  RememberStoredSet(opened ? AreaFileName : nullptr);
   ApplyPalette(CellBank + CellBankPaletteOffset);
   DrawBackground();
   DrawSelectorWindow();
   LoadArea();
   DrawAreaNumber();
+  StartHistory();
   MainLoop();
   ExitProgram();
 }

@@ -23,6 +23,10 @@ void FailStartup(const char* format, ...) {
   std::vsnprintf(line + used, sizeof line - static_cast<std::size_t>(used), format, args);
   va_end(args);
   OsReportError(line);
+  // Someone who started the program from a desktop sees no error stream.
+  if (DisplayDevice.draw != nullptr) LeaveScreenMode();
+  OsShowCursor(true);
+  OsMessageBox(line + used);
   OsExitProcess(1);
 }
 

@@ -9,6 +9,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/shown_screen.h"
 
 namespace {
 
@@ -46,16 +47,16 @@ void HelpPageLoop() {
       continue;  // other keys are dropped, and the next turn starts at once
     }
     WaitFrame();
+    WatchDisplay();
     if (ProgramState.running == 0) return;
   }
 }
 
 }  // namespace
 
-void ShowHelpPage() {
-  SaveScreen(ScreenStore);
+void RedrawHelpPage() {
   ClearScreen();
   DrawHelpText();
-  HelpPageLoop();
-  RestoreScreen(ScreenStore);
 }
+
+void ShowHelpPage() { RunScreen(ShownScreen::HelpPage, DrawHelpText, HelpPageLoop); }

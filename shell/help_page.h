@@ -7,3 +7,5 @@ extern const char HelpText[];
 
 // Saves the screen, shows the page until Esc, and puts the screen back.
 void ShowHelpPage();
+// Draws the page again on a cleared screen.
+void RedrawHelpPage();

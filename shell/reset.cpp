@@ -9,6 +9,7 @@
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map.h"
 
 void ResetProgram() {
@@ -23,4 +24,5 @@ void ResetProgram() {
   ResetEditorCursor();
   AnimationTick = 0;
   ResetWordMap();
+  ScreenShown = ShownScreen::AreaEditor;
 }

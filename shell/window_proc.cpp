@@ -1,6 +1,7 @@
 // The window procedure of the program's one window, and the message helpers
 // that every loop shares.
 #include "files/area_set.h"
+#include "shell/close_question.h"
 #include "shell/display.h"
 #include "shell/program.h"
 
@@ -10,6 +11,12 @@ OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLPar
       ProgramState.running = 0;
       OsPostQuitMessage(0);
       return 0;
+    case WM_CLOSE:
+      if (!MayClose()) return 0;
+      return OsDefWindowProc(window, message, wParam, lParam);
+    // Coming back from another program: the wait for the display tries again
+    // as soon as this message has been taken.
+    case WM_ACTIVATEAPP: return 0;
     case WM_PAINT:
     case WM_ERASEBKGND: return 0;
     case WM_QUERYNEWPALETTE:

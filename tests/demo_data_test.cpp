@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "files/area_set.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -20,13 +22,9 @@ Bytes ReadDemoFile(const std::string& name) {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-constexpr std::size_t BankBytes = 66304;
-constexpr std::size_t SetBytes = 0x34400;
-constexpr std::size_t SetBankAt = 0x14000;
-constexpr std::size_t SetIdsAt = 0x24300;
-constexpr std::size_t SetMapAt = 0x24400;
-constexpr int RecordBytes = 320;
-constexpr int AreaCells = 160;
+constexpr std::size_t BankBytes = CellBankUsedSize, SetBytes = AreaSetSize;
+constexpr std::size_t SetBankAt = AreaSetBankCopyOffset, SetIdsAt = AreaSetIdCopyOffset;
+constexpr std::size_t SetMapAt = WordMapGridOffset, RecordBytes = AreaRecordSize;
 
 bool Still(int id) { return id == 0 || id == 255; }
 
@@ -39,8 +37,7 @@ int Differences(const Bytes& bank, int a, int b) {
 TEST(DemoData, CellsPaletteAndAnimation) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
-  ASSERT_EQ(bank.size(), BankBytes);
-  ASSERT_EQ(ids.size(), 256u);
+  ASSERT_TRUE(bank.size() == BankBytes && ids.size() == 256);
 
   std::set<Bytes> bitmaps;
   for (int n = 0; n < 256; ++n)
@@ -73,9 +70,7 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
   const Bytes set = ReadDemoFile("Areas.out");
-  ASSERT_EQ(bank.size(), BankBytes);
-  ASSERT_EQ(ids.size(), 256u);
-  ASSERT_EQ(set.size(), SetBytes);
+  ASSERT_TRUE(bank.size() == BankBytes && ids.size() == 256 && set.size() == SetBytes);
 
   EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + SetBankAt));
   EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + SetIdsAt));
@@ -84,7 +79,7 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   for (int a = 0; a < 256; ++a) {
     const std::uint8_t* record = set.data() + a * RecordBytes;
     bool empty = true, animated = false;
-    for (int i = 0; i < AreaCells; ++i) {
+    for (std::size_t i = 0; i < AreaCells; ++i) {
       ASSERT_EQ(record[AreaCells + i], ids[record[i]])
           << "area " << a << " position " << i << " carries a stale id";
       empty = empty && record[i] == 0;

@@ -15,16 +15,18 @@ namespace dbl {
 
 namespace {
 
+// One queued input: an action to run, a wait of some vertical blanks, or a
+// message with the modifiers held while it is handled.
 struct Input {
-  enum Kind { Msg, Wait, Act } kind;
-  OsMessage message;
-  bool shift, control;
-  int vblanks;
   std::function<void()> action;
+  int vblanks = -1;
+  OsMessage message{};
+  bool shift = false, control = false;
 };
 
 std::deque<Input> Inputs;
 std::deque<std::string> OpenAnswers, SaveAnswers;
+std::deque<int> QuestionAnswers;
 bool Waiting;
 std::uint64_t WaitUntil;
 
@@ -53,18 +55,17 @@ void Reset(std::int32_t pitch) {
   Inputs.clear();
   OpenAnswers.clear();
   SaveAnswers.clear();
+  QuestionAnswers.clear();
   Waiting = false;
   Calls = {};
   Faults = {};
 }
 
 void Message(std::uint32_t message, OsWParam wParam, OsLParam lParam) {
-  Input input{};
-  input.kind = Input::Msg;
-  input.message.message = message;
-  input.message.wParam = wParam;
-  input.message.lParam = lParam;
-  Inputs.push_back(input);
+  OsMessage& queued = Inputs.emplace_back().message;
+  queued.message = message;
+  queued.wParam = wParam;
+  queued.lParam = lParam;
 }
 
 void Key(OsWParam key, bool shift, bool control) {
@@ -73,34 +74,20 @@ void Key(OsWParam key, bool shift, bool control) {
   Inputs.back().control = control;
 }
 
-void Idle(int vblanks) {
-  Input input{};
-  input.kind = Input::Wait;
-  input.vblanks = vblanks;
-  Inputs.push_back(input);
-}
-
-void Do(std::function<void()> action) {
-  Input input{};
-  input.kind = Input::Act;
-  input.action = std::move(action);
-  Inputs.push_back(std::move(input));
-}
+void Idle(int vblanks) { Inputs.emplace_back().vblanks = vblanks; }
+void Do(std::function<void()> action) { Inputs.emplace_back().action = std::move(action); }
 
 void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
 void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
+void AnswerQuestion(int answer) { QuestionAnswers.push_back(answer); }
 
-std::uint32_t ExitCodeOf(const std::function<void()>& fn) {
+std::uint32_t RunProgram() {
   try {
-    fn();
+    ProgramEntry();
   } catch (const ExitCalled& exit) {
     return exit.code;
   }
   throw std::runtime_error("the process did not end");
-}
-
-std::uint32_t RunProgram() {
-  return ExitCodeOf([] { ProgramEntry(); });
 }
 
 std::vector<std::uint8_t> Screen() {
@@ -124,27 +111,22 @@ bool OsPeekMessage(OsMessage& message) {
   }
   while (!Inputs.empty()) {
     Input& input = Inputs.front();
-    if (input.kind == Input::Act) {
+    if (input.action) {
       auto action = std::move(input.action);
       Inputs.pop_front();
       action();
-      continue;
-    }
-    if (input.kind == Input::Wait) {
-      if (!Waiting) {
-        Waiting = true;
-        WaitUntil = emu::Display.verticalBlanks + static_cast<std::uint64_t>(input.vblanks);
-      }
-      if (emu::Display.verticalBlanks < WaitUntil) return false;
-      Waiting = false;
+    } else if (input.vblanks >= 0) {
+      if (!Waiting) WaitUntil = emu::Display.verticalBlanks + static_cast<unsigned>(input.vblanks);
+      Waiting = emu::Display.verticalBlanks < WaitUntil;
+      if (Waiting) return false;
       Inputs.pop_front();
-      continue;
+    } else {
+      message = input.message;
+      message.window = message.message == WM_QUIT ? nullptr : emu::MainWindow();
+      emu::SetHeldModifiers(input.shift, input.control);
+      Inputs.pop_front();
+      return true;
     }
-    message = input.message;
-    message.window = message.message == WM_QUIT ? nullptr : emu::MainWindow();
-    emu::SetHeldModifiers(input.shift, input.control);
-    Inputs.pop_front();
-    return true;
   }
   message = {};
   message.message = WM_QUIT;
@@ -158,11 +140,24 @@ bool OsGetOpenFileName(OsFileDialog& dialog) {
 }
 
 bool OsGetSaveFileName(OsFileDialog& dialog) {
-  ++Calls.saveDialogs;
-  return Answer(SaveAnswers, dialog);
+  for (;;) {
+    ++Calls.saveDialogs;
+    if (!Answer(SaveAnswers, dialog)) return false;
+    if (emu::MayReplace(dialog)) return true;
+  }
+}
+
+int OsAskQuestion(const char* text, std::uint32_t type) {
+  Calls.questions.emplace_back(text);
+  if (QuestionAnswers.empty()) return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
+  int answer = QuestionAnswers.front();
+  QuestionAnswers.pop_front();
+  return answer;
 }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
+
+void OsShowStatus(const OsStatus& status) { Calls.status = status; }
 
 void OsMessageBox(const char* text) {
   ++Calls.messageBoxes;

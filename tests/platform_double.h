@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/emulated/emulated.h"
+#include "platform/status.h"
 #include "tests/test_bank.h"
 
 namespace dbl {
@@ -28,11 +29,12 @@ void Do(std::function<void()> action);  // runs inside PeekMessage, then goes on
 // Dialog answers, taken in order; none left means cancel.
 void AnswerOpen(const std::string& path);  // "" cancels
 void AnswerSave(const std::string& path);  // "" cancels
+// Question answers (IDYES, IDNO, IDCANCEL), taken in order; none left means
+// the default button's answer.
+void AnswerQuestion(int answer);
 
 // Runs the program from its entry until it ends; returns the exit code.
 std::uint32_t RunProgram();
-// Runs fn (which is expected to end the process) and returns the exit code.
-std::uint32_t ExitCodeOf(const std::function<void()>& fn);
 
 struct Record {
   int peeks;
@@ -41,8 +43,10 @@ struct Record {
   int messageBoxes;
   std::vector<std::string> errors;  // lines reported
   std::string lastMessageBox;
+  std::vector<std::string> questions;
   bool cursorVisibleAtDialog;
   bool modeSetAtDialog;
+  OsStatus status;  // as last handed down
 };
 extern Record Calls;
 

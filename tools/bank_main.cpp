@@ -18,7 +18,7 @@ const char* const Program = "tesselle-bank";
 
 const char* const Help =
     "Usage:\n"
-    "  tesselle-bank import TILESET.png [--anim ANIM.txt] [--dir DIR]\n"
+    "  tesselle-bank import TILESET.png [--palette FILE] [--anim ANIM.txt] [--dir DIR]\n"
     "  tesselle-bank export -o TILESET.png [--anim ANIM.txt] [--dir DIR]\n"
     "  tesselle-bank info [--dir DIR]\n"
     "\n"
@@ -29,9 +29,12 @@ const char* const Help =
     "import   writes the bank from a 256 x 256 PNG tileset: cell n is the 16 x 16\n"
     "         square at column n mod 16, row n div 16. An indexed PNG keeps its\n"
     "         indices, and each palette component v becomes v >> 2 (a warning names\n"
-    "         the entries that lose bits). An RGB, RGBA or grey PNG may have at most\n"
-    "         256 distinct colours once reduced to 6 bits; they get palette entries\n"
+    "         the entries that lose bits). An RGB, RGBA or grey PNG keeps entries\n"
+    "         0-15 as the 16 VGA text colours the interface draws with; its own\n"
+    "         colours, at most 240 once reduced to 6 bits, get entries from 16 on\n"
     "         in the order they first appear, row by row from the top left.\n"
+    "         --palette FILE (768 bytes, 6 bits a component) gives the whole\n"
+    "         palette instead; an RGB image's colours must all be in it.\n"
     "         ANIM.txt has lines \"CELL NEXT\" (the id of CELL is NEXT, both 0..255)\n"
     "         and # comments; cells it does not name get id 0.\n"
     "export   writes the bank as an indexed PNG tileset, palette component v as 4v,\n"
@@ -54,9 +57,21 @@ int Import(const Arguments& arguments) {
     return Fail(Program,
                 tileset + ": " + error +
                     (image.width != 0 ? " (a tileset is 16 x 16 cells of 16 x 16 pixels)" : ""));
+  std::vector<std::uint8_t> palette;
+  if (arguments.Has("--palette")) {
+    std::string name = arguments.Value("--palette");
+    if (!ReadFileBytes(name, std::size_t{1} << 20, palette, error)) return Fail(Program, error);
+    if (palette.size() != 768)
+      return Fail(Program, name + ": " + std::to_string(palette.size()) +
+                               " bytes; a palette is 768 (256 x red, green, blue)");
+    for (std::size_t i = 0; i < palette.size(); ++i)
+      if (palette[i] > 63)
+        return Fail(Program, name + ": byte " + std::to_string(i) + " is " +
+                                 std::to_string(palette[i]) + "; components have 6 bits (0..63)");
+  }
   Bank bank;
   std::vector<std::string> warnings;
-  if (!TilesetToBank(image, bank.dap, warnings, error))
+  if (!TilesetToBank(image, palette.empty() ? nullptr : palette.data(), bank.dap, warnings, error))
     return Fail(Program, tileset + ": " + error);
 
   if (arguments.Has("--anim")) {
@@ -154,7 +169,7 @@ int Info(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
   return RunSubcommand(argc, argv, Program, Help,
-                       {{"import", {"--anim", "--dir"}, {}, Import},
+                       {{"import", {"--palette", "--anim", "--dir"}, {}, Import},
                         {"export", {"-o", "--anim", "--dir"}, {}, Export},
                         {"info", {"--dir"}, {}, Info}},
                        "import, export or info");

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes draw/help_font.cpp, the help page's 8 x 16 font for code page 852.
+"""Writes draw/help_glyphs.h, the glyphs of the help page's 8 x 16 font for code page 852.
 
 The glyphs come from Terminus Font, 8 x 16 regular, as Debian ships it in the
 console fonts of the console-setup-linux package (PSF1 files with a Unicode
@@ -18,8 +18,8 @@ Run once by hand when the table is to be made again:
     apt-get download console-setup-linux
     dpkg -x console-setup-linux_*.deb /tmp/console-setup
     python3 tools/make_help_font.py /tmp/console-setup/usr/share/consolefonts \
-        > draw/help_font.cpp
-    clang-format -i draw/help_font.cpp
+        > draw/help_glyphs.h
+    clang-format -i draw/help_glyphs.h
 
 With console-setup-linux installed the directory is /usr/share/consolefonts.
 """
@@ -143,10 +143,10 @@ def main():
 def write(rows):
     out = sys.stdout
     out.write("""\
-// The help page's font: 256 glyphs of 8 x 16 pixels for the DOS Latin-2 code
-// page (852), glyph n at byte 128 n, 16 rows of 8 palette indices, ink 25 on
-// ground 0. Codes 1..31 and 127 are the small pictures of the DOS code pages;
-// codes 0, 32 and 255 are blank.
+// The help page's glyphs: 256 of 8 x 16 pixels for the DOS Latin-2 code page
+// (852), as hex rows that draw/help_font.cpp turns into pixels. Codes 1..31
+// and 127 are the small pictures of the DOS code pages; codes 0, 32 and 255
+// are blank.
 //
 // The shapes are Terminus Font 4.48 by Dimitar Toshkov Zhekov, 8 x 16 regular,
 // taken from the console fonts (*-Terminus16.psf.gz) of Debian's
@@ -154,9 +154,7 @@ def write(rows):
 // Terminus Font is licensed under the SIL Open Font License, Version 1.1;
 // draw/FONT-LICENSE.md holds the notice and the licence. Copyright (c) 2010
 // Dimitar Toshkov Zhekov, with Reserved Font Name "Terminus Font".
-#include "draw/tables.h"
-
-namespace {
+#pragma once
 
 // One string per code: the 16 rows top first, two hex digits a row, the high
 // bit the leftmost pixel.
@@ -164,34 +162,7 @@ constexpr const char* GlyphRows[256] = {
 """)
     for hex_rows, code, label in rows:
         out.write(f'    "{hex_rows}",  // 0x{code:02X} {label}\n')
-    out.write("""\
-};
-
-constexpr std::uint8_t Ground = 0;
-constexpr std::uint8_t Ink = 25;
-constexpr int GlyphWidth = 8;
-constexpr int GlyphBytes = GlyphWidth * HelpGlyphHeight;
-using Font = std::array<std::uint8_t, 256 * GlyphBytes>;
-
-constexpr int HexDigit(char c) { return c <= '9' ? c - '0' : c - 'a' + 10; }
-
-constexpr Font MakeHelpFont() {
-  Font font{};
-  for (int code = 0; code < 256; ++code) {
-    for (int row = 0; row < HelpGlyphHeight; ++row) {
-      int bits = 16 * HexDigit(GlyphRows[code][2 * row]) + HexDigit(GlyphRows[code][2 * row + 1]);
-      for (int x = 0; x < GlyphWidth; ++x)
-        font[GlyphBytes * code + GlyphWidth * row + x] =
-            (bits & (0x80 >> x)) != 0 ? Ink : Ground;
-    }
-  }
-  return font;
-}
-
-}  // namespace
-
-const Font HelpFont = MakeHelpFont();
-""")
+    out.write("};\n")
 
 
 if __name__ == "__main__":

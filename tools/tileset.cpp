@@ -2,6 +2,7 @@
 // column n mod 16 and row n div 16, with the 6-bit palette as 8-bit colours.
 #include "tools/tileset.h"
 
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
@@ -52,10 +53,37 @@ bool IndexedToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::st
   return true;
 }
 
-bool RgbToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::string>& warnings,
-               std::string& error) {
+// The 16 colours of the VGA text palette in 6 bits: the interface draws its
+// frames and digits, and cycles the cursor, through entries 0..15.
+constexpr std::uint8_t TextColours[16][3] = {
+    {0, 0, 0},    {0, 0, 42},   {0, 42, 0},   {0, 42, 42},  {42, 0, 0},   {42, 0, 42},
+    {42, 21, 0},  {42, 42, 42}, {21, 21, 21}, {21, 21, 63}, {21, 63, 21}, {21, 63, 63},
+    {63, 21, 21}, {63, 21, 63}, {63, 63, 21}, {63, 63, 63},
+};
+constexpr int FirstImageEntry = 16;
+
+// A reduced colour's entry in a given palette: the first that holds it.
+int EntryOf(const std::uint8_t* palette, std::uint32_t reduced) {
+  for (int i = 0; i < 256; ++i)
+    if (((std::uint32_t{palette[3 * i]} << 16) | (palette[3 * i + 1] << 8) | palette[3 * i + 2]) ==
+        reduced)
+      return i;
+  return -1;
+}
+
+bool RgbToBank(const PngImage& image, const std::uint8_t* givenPalette, std::uint8_t* dap,
+               std::vector<std::string>& warnings, std::string& error) {
   std::uint8_t* palette = dap + CellBankPaletteOffset;
   std::memset(palette, 0, 768);
+  int first = 0;
+  int room = 256;
+  if (givenPalette != nullptr) {
+    std::memcpy(palette, givenPalette, 768);
+  } else {
+    std::memcpy(palette, TextColours, sizeof TextColours);
+    first = FirstImageEntry;
+    room = 256 - FirstImageEntry;
+  }
   // Reduced colour -> entry; full colour -> reduced colour, to see merges.
   std::unordered_map<std::uint32_t, int> entryOf;
   std::unordered_map<std::uint32_t, std::uint32_t> fullColours;
@@ -66,21 +94,39 @@ bool RgbToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::string
     std::uint32_t full = (std::uint32_t{rgb[0]} << 16) | (rgb[1] << 8) | rgb[2];
     std::uint32_t reduced = (full >> 2) & 0x3F3F3F;
     fullColours.emplace(full, reduced);
-    auto [place, added] = entryOf.emplace(reduced, static_cast<int>(entryOf.size()));
-    if (added && place->second < 256) {
-      palette[3 * place->second] = rgb[0] >> 2;
-      palette[3 * place->second + 1] = rgb[1] >> 2;
-      palette[3 * place->second + 2] = rgb[2] >> 2;
+    auto found = entryOf.find(reduced);
+    int entry;
+    if (found != entryOf.end()) {
+      entry = found->second;
+    } else if (givenPalette != nullptr) {
+      entry = EntryOf(palette, reduced);
+      if (entry < 0) {
+        char where[64];
+        std::snprintf(where, sizeof where, "the colour of pixel (%zu, %zu)", i % TilesetSide,
+                      i / TilesetSide);
+        error = std::string(where) + " is not in the palette given with --palette";
+        return false;
+      }
+      entryOf.emplace(reduced, entry);
+    } else {
+      entry = first + static_cast<int>(entryOf.size());
+      entryOf.emplace(reduced, entry);
+      if (entry < 256) {
+        palette[3 * entry] = rgb[0] >> 2;
+        palette[3 * entry + 1] = rgb[1] >> 2;
+        palette[3 * entry + 2] = rgb[2] >> 2;
+      }
     }
-    if (place->second < 256) {
-      indices[i] = static_cast<std::uint8_t>(place->second);
-      if ((full & 0x030303) != 0) lossy[place->second] = true;
+    if (entry < 256) {
+      indices[i] = static_cast<std::uint8_t>(entry);
+      if ((full & 0x030303) != 0) lossy[entry] = true;
     }
   }
-  if (entryOf.size() > 256) {
+  if (static_cast<int>(entryOf.size()) > room) {
     error = std::to_string(entryOf.size()) +
-            " distinct colours after the reduction to 6 bits per component; a palette holds "
-            "at most 256";
+            " distinct colours after the reduction to 6 bits per component; entries 0-15 keep "
+            "the interface's 16 colours, so an image may have at most 240 (or give the whole "
+            "palette with --palette FILE)";
     return false;
   }
   ImageToCells(indices, dap);
@@ -100,15 +146,20 @@ bool RgbToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::string
 
 }  // namespace
 
-bool TilesetToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::string>& warnings,
-                   std::string& error) {
+bool TilesetToBank(const PngImage& image, const std::uint8_t* palette, std::uint8_t* dap,
+                   std::vector<std::string>& warnings, std::string& error) {
   if (image.width != TilesetSide || image.height != TilesetSide) {
     error = std::to_string(image.width) + " x " + std::to_string(image.height) +
             " pixels, not 256 x 256";
     return false;
   }
-  if (image.indexed) return IndexedToBank(image, dap, warnings);
-  return RgbToBank(image, dap, warnings, error);
+  if (image.indexed && palette == nullptr) return IndexedToBank(image, dap, warnings);
+  if (image.indexed) {
+    ImageToCells(image.pixels, dap);
+    std::memcpy(dap + CellBankPaletteOffset, palette, 768);
+    return true;
+  }
+  return RgbToBank(image, palette, dap, warnings, error);
 }
 
 void BankToTileset(const std::uint8_t* dap, std::uint8_t* pixels) {

@@ -15,12 +15,17 @@ constexpr int TilesetColumns = 16;
 // Cells.dap image) from a 256 x 256 image.
 // - Indexed: the indices as they are; palette entry v becomes v >> 2, and
 //   entries past the end of a short palette are 0.
-// - RGB: every colour is reduced to 6 bits per component; the distinct
-//   colours get palette entries in the order in which they first appear,
-//   reading the image row by row from the top left. More than 256 is refused.
-// Losses (bits dropped, colours merged, alpha ignored) come back as warnings.
-bool TilesetToBank(const PngImage& image, std::uint8_t* dap, std::vector<std::string>& warnings,
-                   std::string& error);
+// - RGB: every colour is reduced to 6 bits per component. Entries 0..15 keep
+//   the 16 colours of the VGA text palette, which the interface draws with;
+//   the image's distinct colours get entries from 16 on, in the order in
+//   which they first appear, reading row by row from the top left. More than
+//   240 is refused.
+// A `palette` (768 bytes, 6 bits a component) is the whole palette instead:
+// an RGB image's colours take the first entry that holds them, and a colour
+// it lacks is refused. Losses (bits dropped, colours merged, alpha ignored)
+// come back as warnings.
+bool TilesetToBank(const PngImage& image, const std::uint8_t* palette, std::uint8_t* dap,
+                   std::vector<std::string>& warnings, std::string& error);
 
 // The 256 x 256 tileset image of the bank's cells, one index per pixel.
 void BankToTileset(const std::uint8_t* dap, std::uint8_t* pixels);

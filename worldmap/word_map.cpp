@@ -3,13 +3,16 @@
 #include "worldmap/word_map.h"
 
 #include "area/area_slots.h"
+#include "area/history.h"
 #include "draw/cursor.h"
 #include "draw/screen.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "shell/display.h"
 #include "shell/services.h"
+#include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -73,12 +76,15 @@ void ArrowRight() {
 }  // namespace
 
 void RunWordMap() {
-  SaveScreen(ScreenStore);
-  ClearScreen();
-  DrawMapWindow();
-  DrawAreaPicker();
-  WordMapLoop();
-  RestoreScreen(ScreenStore);
+  EnterWordMapHistory();
+  RunScreen(
+      ShownScreen::WordMap,
+      [] {
+        DrawMapWindow();
+        DrawAreaPicker();
+      },
+      WordMapLoop);
+  LeaveWordMapHistory();
 }
 
 // One turn: a key press is handled within one vertical blank; any other turn
@@ -114,8 +120,11 @@ bool HandleWordMapKey(std::uint32_t key) {
       StoreArea();
       SaveAreaSet();
       break;
+    case 'Z':
+    case 'Y': MoveThroughHistoryInWordMap(key); break;
     default: break;
   }
+  RecordStep();
   return false;
 }
 

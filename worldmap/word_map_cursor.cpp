@@ -1,6 +1,8 @@
 // The Word Map's cursor: corner brackets over one 32 x 20 slot, erased by
 // putting back the pixels it covered, and the cursor preview of the area
 // under it.
+#include <cstring>
+
 #include "draw/cursor.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
@@ -9,7 +11,6 @@
 
 namespace {
 
-constexpr int CursorPreviewX = 0, CursorPreviewY = 100;
 constexpr int MaskWidth = 16, MaskHeight = 10;  // drawn doubled over the slot
 
 // Map window: the grid entry under the cursor. Area picker: the count of the
@@ -63,5 +64,26 @@ void RedrawWordMapCursor() {
   CaptureWordMapBackground(x, y);
   DrawWordMapCursorMask(x, y);
   state.areaUnderCursor = AreaUnderCursor();
+  DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
+}
+
+namespace {
+
+std::uint8_t KeptBackground[sizeof WordMapState.cursorBackground];
+WordMapCursor KeptSlot;
+
+}  // namespace
+
+void KeepWordMapCursor() {
+  std::memcpy(KeptBackground, WordMapState.cursorBackground, sizeof KeptBackground);
+  KeptSlot = {WordMapState.previousColumn, WordMapState.previousRow};
+}
+
+void ShowKeptWordMapCursor() {
+  WordMapStateRecord& state = WordMapState;
+  std::memcpy(state.cursorBackground, KeptBackground, sizeof KeptBackground);
+  state.previousColumn = KeptSlot.column;
+  state.previousRow = KeptSlot.row;
+  DrawWordMapCursorMask(WordMapSlotX(KeptSlot.column), WordMapSlotY(KeptSlot.row));
   DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
 }

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+// Where the preview of the area under the cursor stands.
+constexpr int CursorPreviewX = 0, CursorPreviewY = 100;
+
 // The 32 x 20 thumbnail and the 128 x 80 preview of an area, top left at
 // screen (x, y).
 void DrawAreaThumbnail(std::uint8_t area, int x, int y);
@@ -24,6 +27,11 @@ void RestoreWordMapBackground(int x, int y);
 void DrawWordMapCursorMask(int x, int y);
 // The per-turn cursor step: clamp, erase, capture, draw, cursor preview.
 void RedrawWordMapCursor();
+// Around a redraw of the whole screen: keeps what lies under the cursor and
+// its remembered slot, then puts both back and draws the cursor and the
+// cursor preview as they showed.
+void KeepWordMapCursor();
+void ShowKeptWordMapCursor();
 // The cursor's position becomes the one the next erase works at.
 void RememberWordMapCursor();
 // After a window redraw painted over the cursor: remember it and take its
@@ -33,3 +41,5 @@ void RetakeWordMapBackground();
 // SPACE in the map window and in the area picker.
 void PlaceSelectedArea();
 void SelectPickerArea();
+// The preview of the selected area, top left.
+void DrawSelectedAreaPreview();

@@ -1,7 +1,9 @@
 // SPACE in the Word Map: stamping the selected area into the map entry under
 // the cursor, and choosing the selected area in the area picker.
+#include "area/history.h"
 #include "files/area_set.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -14,7 +16,9 @@ constexpr int SelectedPreviewX = 0, SelectedPreviewY = 0;
 void PlaceSelectedArea() {
   WordMapStateRecord& state = WordMapState;
   auto area = static_cast<std::uint8_t>(state.selectedArea);
-  MapEntry(state.cursorColumn, state.cursorRow) = area;
+  std::uint8_t& entry = MapEntry(state.cursorColumn, state.cursorRow);
+  NoteSetChange(&entry, 1);
+  entry = area;
   int x = WordMapSlotX(state.cursorColumn), y = WordMapSlotY(state.cursorRow);
   DrawAreaThumbnail(area, x, y);
   // The new thumbnail is what erasing the cursor will put back.
@@ -28,6 +32,11 @@ void SelectPickerArea() {
   std::uint32_t area =
       PickerLineLength * (state.pickerScrollRow + state.cursorRow) + state.cursorColumn;
   state.selectedArea = area > 255 ? 255 : area;
-  DrawAreaPreview(static_cast<std::uint8_t>(state.selectedArea), SelectedPreviewX,
+  DrawSelectedAreaPreview();
+}
+
+void DrawSelectedAreaPreview() {
+  DrawAreaPreview(static_cast<std::uint8_t>(WordMapState.selectedArea), SelectedPreviewX,
                   SelectedPreviewY);
+  NoteSelectedPreviewShown();
 }

@@ -2,8 +2,6 @@
 // start, and kept from one visit to the next within a run.
 #include "worldmap/word_map_state.h"
 
-#include "worldmap/word_map.h"
-
 namespace {
 
 constexpr ViewWindow WordMapWindows[2] = {

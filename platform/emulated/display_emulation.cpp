@@ -49,6 +49,13 @@ void LoseSurface(bool restorable) {
   Display.restoreFails = !restorable;
 }
 
+void Deactivate() {
+  LoseSurface(true);
+  Display.inactive = true;
+}
+
+void Activate() { Display.inactive = false; }
+
 void CopyPicture(std::uint8_t* out) {
   for (int y = 0; y < 480; ++y)
     std::memcpy(out + 640 * y, Display.surface + static_cast<std::size_t>(Display.pitch) * y, 640);
@@ -126,7 +133,9 @@ std::int32_t DdSurfaceUnlock(OsHandle surface) {
 }
 
 std::int32_t DdSurfaceRestore(OsHandle surface) {
-  if (!IsSurface(surface) || Display.restoreFails || !Display.modeSet) return DDERR_GENERIC;
+  if (!IsSurface(surface)) return DDERR_GENERIC;
+  if (Display.inactive) return DDERR_WRONGMODE;
+  if (Display.restoreFails || !Display.modeSet) return DDERR_GENERIC;
   Display.lost = false;
   return DD_OK;
 }

@@ -28,6 +28,7 @@ struct DisplayState {
   bool modeSet;
   bool lost;
   bool restoreFails;
+  bool inactive;  // the exclusive mode is away: Restore reports DDERR_WRONGMODE
   bool failNextLock;
   bool locked;
   std::uint64_t verticalBlanks;
@@ -39,8 +40,16 @@ extern DisplayState Display;
 void InitDisplayEmulation(std::int32_t pitch);
 // The surface is lost: its bytes become 0 and the next lock reports it.
 void LoseSurface(bool restorable);
+// The program loses the exclusive mode (the surface with it) or gets it back.
+void Deactivate();
+void Activate();
 // Copies the picture, 640 bytes a row, into out (640 x 480 bytes).
 void CopyPicture(std::uint8_t* out);
+
+// Whether a Save As answer may be taken: true unless the dialog asks before
+// replacing (OFN_OVERWRITEPROMPT), the name is a file that exists and the
+// user answers No to replacing it.
+bool MayReplace(const OsFileDialog& dialog);
 
 }  // namespace emu
 

@@ -11,6 +11,7 @@
 #include "files/png/png_write.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/status.h"
 
 namespace {
 
@@ -132,10 +133,17 @@ bool OsPeekMessage(OsMessage& message) {
       case CommandKind::Palette: WritePalette(command); break;
       case CommandKind::LoseSurface: emu::LoseSurface(command.restorable); break;
       case CommandKind::FailLock: emu::Display.failNextLock = true; break;
+      case CommandKind::Deactivate: emu::Deactivate(); break;
+      case CommandKind::Activate: emu::Activate(); break;
       case CommandKind::Open:
       case CommandKind::Save:
-        std::fprintf(stderr, "tesselle-headless: line %d: no dialog is open; '%s' is ignored\n",
-                     command.line, command.kind == CommandKind::Open ? "open" : "save");
+      case CommandKind::Confirm:
+        std::fprintf(
+            stderr, "tesselle-headless: line %d: %s; '%s' is ignored\n", command.line,
+            command.kind == CommandKind::Confirm ? "no question is asked" : "no dialog is open",
+            command.kind == CommandKind::Open   ? "open"
+            : command.kind == CommandKind::Save ? "save"
+                                                : "confirm");
         break;
     }
     ++Script.next;
@@ -150,13 +158,38 @@ bool OsGetOpenFileName(OsFileDialog& dialog) {
   return AnswerDialog(dialog, CommandKind::Open, "open");
 }
 
+// A Save As answer naming a file that exists is followed by the question
+// about replacing it; No takes the dialog back to the next answer.
 bool OsGetSaveFileName(OsFileDialog& dialog) {
-  return AnswerDialog(dialog, CommandKind::Save, "Save As");
+  for (;;) {
+    if (!AnswerDialog(dialog, CommandKind::Save, "Save As")) return false;
+    if (emu::MayReplace(dialog)) return true;
+  }
+}
+
+// The answer of a question: the next command when it is a confirm, else the
+// default button's answer, with a note.
+int OsAskQuestion(const char* text, std::uint32_t type) {
+  const std::vector<ScriptCommand>& commands = *Script.commands;
+  bool yesNo = (type & MB_TYPEMASK) == MB_YESNO;
+  if (Script.next < commands.size() && commands[Script.next].kind == CommandKind::Confirm) {
+    int answer = commands[Script.next++].answer;
+    return yesNo && answer == IDCANCEL ? IDNO : answer;
+  }
+  bool second = (type & MB_DEFMASK) == MB_DEFBUTTON2;
+  int answer = second ? IDNO : IDYES;
+  std::fprintf(stderr,
+               "tesselle-headless: the question \"%s\" gets its default answer, %s: the script "
+               "does not answer it\n",
+               text, answer == IDYES ? "yes" : "no");
+  return answer;
 }
 
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
 
 void OsMessageBox(const char*) {}  // the report line has gone to stderr already
+
+void OsShowStatus(const OsStatus&) {}  // a script has no status line
 
 void OsExitProcess(std::uint32_t code) {
   std::fflush(nullptr);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 #include "platform/emulated/key_names.h"
 
@@ -153,6 +154,21 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
       return false;
     }
     return true;
+  }
+  if (verb == "deactivate" || verb == "activate") {
+    command.kind = verb == "deactivate" ? CommandKind::Deactivate : CommandKind::Activate;
+    return want(0, 0);
+  }
+  if (verb == "confirm") {
+    command.kind = CommandKind::Confirm;
+    if (!want(1, 1)) return false;
+    constexpr std::pair<const char*, int> Answers[] = {
+        {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
+    for (const auto& [word, answer] : Answers)
+      if (words[1] == word) command.answer = answer;
+    if (command.answer != 0) return true;
+    error = "confirm takes yes, no or cancel";
+    return false;
   }
   if (verb == "fail-lock") {
     command.kind = CommandKind::FailLock;

@@ -17,6 +17,9 @@ enum class CommandKind {
   Palette,
   LoseSurface,
   FailLock,
+  Deactivate,
+  Activate,
+  Confirm,
 };
 
 struct ScriptCommand {
@@ -30,6 +33,7 @@ struct ScriptCommand {
   std::uint64_t frames;
   bool cancel;       // open/save cancel
   bool restorable;   // lose-surface
+  int answer;        // confirm: IDYES, IDNO or IDCANCEL
   std::string path;  // open, save, shot, palette
 };
 

@@ -9,28 +9,29 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
+#include "platform/status.h"
 
 namespace desktop {
 
 // --- Display (sdl_display.cpp) ---------------------------------------------
-// Opens the window, its renderer and the streaming texture, full screen or in
-// a normal window. On failure returns false and SDL_GetError() says why.
+// Opens the window, full screen or in a normal window. On failure returns
+// false and SDL_GetError() says why.
 bool OpenDisplay(bool fullScreen);
 // Destroys whatever OpenDisplay made; safe to call more than once.
 void CloseDisplay();
 SDL_Window* Window();  // null when no display is open
-// Converts the emulated surface through the palette in force and presents it.
+// Converts what changed on the emulated surface through the palette in force
+// and presents only that; presents nothing when nothing changed.
 void PresentFrame();
-// Shows the last presented picture again, as after an exposure or a resize.
-void RepresentFrame();
 // The window was exposed or resized: show the picture again at the next
 // chance, unless a new frame is presented first.
 void MarkPictureStale();
 void RepresentIfStale();
-// The renderer lost its textures: make the texture again from the last frame.
-void RecoverTexture();
+// Keeps the status the program hands down for the status line and the title.
+void ShowStatus(const OsStatus& status);
 
 // While a dialog is up the window leaves full screen and the pointer shows;
 // both come back when the last scope ends.
@@ -105,6 +106,19 @@ using NameCheck = std::function<std::string(const std::string& name)>;
 bool PromptInWindow(const char* title, const std::string& hint, std::string& name,
                     std::size_t maxBytes, const NameCheck& check);
 
+// --- Dialog tools (sdl_dialogs.cpp) ---------------------------------------
+// The path of a program found on PATH, or an empty string.
+std::string FindOnPath(const char* program);
+// Runs a dialog program with its arguments as they are (no shell), keeps the
+// window painted while it runs and collects what it prints. Its exit status,
+// or -1 when it cannot start or ends by a signal.
+int RunTool(const std::vector<std::string>& arguments, std::string& output);
+
+// --- Questions (sdl_question.cpp, sdl_prompt.cpp) ----------------------------
+// Asks in the window: Y, N, Esc (Cancel, or No without one) and Enter (the
+// default button). Answers as OsAskQuestion does.
+int AskQuestionInWindow(const char* text, std::uint32_t type);
+
 // --- Recording (sdl_record.cpp) --------------------------------------------
 // Starts writing the session to `path` as a headless script; false with errno
 // when the file cannot be made.
@@ -116,6 +130,8 @@ void RecordInputPeek();
 void RecordMessage(const OsMessage& message, bool shift, bool control);
 // A dialog's answer: the name the program received, or a cancel.
 void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog);
+// A question's answer (IDYES, IDNO or IDCANCEL).
+void RecordQuestionAnswer(int answer);
 // The process ends with `code`.
 void FinishRecording(std::uint32_t code);
 

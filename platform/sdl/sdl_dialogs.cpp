@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "platform/emulated/dialog_name.h"
+#include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
 
 extern char** environ;
@@ -122,6 +124,10 @@ std::string Replace(std::string text, char from, char to) {
   return text;
 }
 
+}  // namespace
+
+namespace desktop {
+
 std::string FindOnPath(const char* program) {
   const char* path = std::getenv("PATH");
   std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
@@ -137,42 +143,14 @@ std::string FindOnPath(const char* program) {
   }
 }
 
-std::vector<std::string> ZenityArguments(const std::string& tool, Kind kind,
-                                         const OsFileDialog& dialog) {
-  std::vector<std::string> arguments = {tool, "--file-selection"};
-  if (kind == Kind::Save) arguments.emplace_back("--save");
-  arguments.push_back(std::string("--title=") + DialogTitle(kind));
-  arguments.push_back("--filename=" + StartingPath(dialog));
-  for (const auto& [label, patterns] : FilterPairs(dialog.filter))
-    arguments.push_back("--file-filter=" + label + " | " + Replace(patterns, ';', ' '));
-  return arguments;
-}
-
-std::vector<std::string> KdialogArguments(const std::string& tool, Kind kind,
-                                          const OsFileDialog& dialog) {
-  std::string filters;
-  for (const auto& [label, patterns] : FilterPairs(dialog.filter)) {
-    if (!filters.empty()) filters += '\n';
-    filters += Replace(patterns, ';', ' ') + "|" + label;
-  }
-  return {tool,
-          "--title",
-          DialogTitle(kind),
-          kind == Kind::Open ? "--getopenfilename" : "--getsavefilename",
-          StartingPath(dialog),
-          filters};
-}
-
-enum class ToolResult { Chosen, Cancelled, Failed };
-
-// Runs the dialog program with its arguments as they are (no shell), keeps
+// Runs a dialog program with its arguments as they are (no shell), keeps
 // the window painted while it runs, and collects what it prints.
-ToolResult RunTool(const std::vector<std::string>& arguments, std::string& output) {
+int RunTool(const std::vector<std::string>& arguments, std::string& output) {
   const char* tool = arguments[0].c_str();
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
     std::fprintf(stderr, "tesselle: cannot run %s: %s\n", tool, std::strerror(errno));
-    return ToolResult::Failed;
+    return -1;
   }
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -192,7 +170,7 @@ ToolResult RunTool(const std::vector<std::string>& arguments, std::string& outpu
   if (failure != 0) {
     close(pipeEnds[0]);
     std::fprintf(stderr, "tesselle: cannot run %s: %s\n", tool, std::strerror(failure));
-    return ToolResult::Failed;
+    return -1;
   }
 
   output.clear();
@@ -216,19 +194,59 @@ ToolResult RunTool(const std::vector<std::string>& arguments, std::string& outpu
   while (waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) {
       std::fprintf(stderr, "tesselle: lost track of %s: %s\n", tool, std::strerror(errno));
-      return ToolResult::Failed;
+      return -1;
     }
   }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
-    if (!output.empty() && output.back() == '\n') output.pop_back();
-    return output.empty() ? ToolResult::Cancelled : ToolResult::Chosen;
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  std::fprintf(stderr, "tesselle: %s ended by signal %d\n", tool, WTERMSIG(status));
+  return -1;
+}
+
+}  // namespace desktop
+
+namespace {
+
+std::vector<std::string> ZenityArguments(const std::string& tool, Kind kind,
+                                         const OsFileDialog& dialog) {
+  std::vector<std::string> arguments = {tool, "--file-selection"};
+  if (kind == Kind::Save) arguments.emplace_back("--save");
+  if (kind == Kind::Save && (dialog.flags & OFN_OVERWRITEPROMPT) != 0)
+    arguments.emplace_back("--confirm-overwrite");
+  arguments.push_back(std::string("--title=") + DialogTitle(kind));
+  arguments.push_back("--filename=" + StartingPath(dialog));
+  for (const auto& [label, patterns] : FilterPairs(dialog.filter))
+    arguments.push_back("--file-filter=" + label + " | " + Replace(patterns, ';', ' '));
+  return arguments;
+}
+
+std::vector<std::string> KdialogArguments(const std::string& tool, Kind kind,
+                                          const OsFileDialog& dialog) {
+  std::string filters;
+  for (const auto& [label, patterns] : FilterPairs(dialog.filter)) {
+    if (!filters.empty()) filters += '\n';
+    filters += Replace(patterns, ';', ' ') + "|" + label;
   }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 1) return ToolResult::Cancelled;
-  if (WIFEXITED(status))
-    std::fprintf(stderr, "tesselle: %s failed with status %d\n", tool, WEXITSTATUS(status));
-  else
-    std::fprintf(stderr, "tesselle: %s ended by signal %d\n", tool, WTERMSIG(status));
-  return ToolResult::Failed;
+  return {tool,
+          "--title",
+          DialogTitle(kind),
+          kind == Kind::Open ? "--getopenfilename" : "--getsavefilename",
+          StartingPath(dialog),
+          filters};
+}
+
+// Why the in-window prompt cannot take the completed name `name`, as a file
+// chooser would refuse it: an open names a file that is there, and a Save As
+// does not name a folder nor, unless the user says so, a file that exists.
+std::string Refusal(Kind kind, const OsFileDialog& dialog, const std::string& name) {
+  struct stat status;
+  bool exists = stat(name.c_str(), &status) == 0;
+  if (kind == Kind::Open && !exists)
+    return "No such file: " + std::string(std::strerror(errno)) + ".";
+  if (exists && !S_ISREG(status.st_mode)) return "That is not a regular file.";
+  if (kind == Kind::Save && exists && (dialog.flags & OFN_OVERWRITEPROMPT) != 0 &&
+      OsAskQuestion((name + " exists. Replace it?").c_str(), MB_YESNO | MB_ICONWARNING) != IDYES)
+    return "Choose another name.";
+  return {};
 }
 
 // Asks in the window, from the current name, until a name that can be taken
@@ -239,9 +257,10 @@ bool AskInWindow(Kind kind, OsFileDialog& dialog) {
   if (dialog.defExt != nullptr && dialog.defExt[0] != '\0')
     hint = std::string("A name without an extension gets .") + dialog.defExt + ".";
   std::string name = CurrentName(dialog);
-  desktop::NameCheck check = [&dialog](const std::string& typed) {
+  desktop::NameCheck check = [kind, &dialog](const std::string& typed) {
     std::string why;
-    if (!Complete(typed, dialog, why).empty()) return std::string();
+    std::string completed = Complete(typed, dialog, why);
+    if (!completed.empty()) return Refusal(kind, dialog, completed);
     why[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(why[0])));
     return why + ".";
   };
@@ -250,16 +269,35 @@ bool AskInWindow(Kind kind, OsFileDialog& dialog) {
   return Accept(kind, name, dialog);
 }
 
+// zenity or kdialog; a tool that fails (a status other than 0 and 1, a
+// signal, or nothing to start) hands the dialog to the prompt in the window:
+// its failure is never a cancel.
 bool RunDialog(Kind kind, OsFileDialog& dialog) {
-  std::string tool = FindOnPath("zenity");
+  std::string tool = desktop::FindOnPath("zenity");
   bool zenity = !tool.empty();
-  if (!zenity) tool = FindOnPath("kdialog");
+  if (!zenity) tool = desktop::FindOnPath("kdialog");
   if (tool.empty()) return AskInWindow(kind, dialog);
-  desktop::DialogScope scope;
-  std::string chosen;
-  ToolResult result = RunTool(
-      zenity ? ZenityArguments(tool, kind, dialog) : KdialogArguments(tool, kind, dialog), chosen);
-  return result == ToolResult::Chosen && Accept(kind, chosen, dialog);
+  for (;;) {
+    std::string chosen;
+    int status;
+    {
+      desktop::DialogScope scope;
+      status = desktop::RunTool(
+          zenity ? ZenityArguments(tool, kind, dialog) : KdialogArguments(tool, kind, dialog),
+          chosen);
+    }
+    if (status == 0 && !chosen.empty() && chosen.back() == '\n') chosen.pop_back();
+    if (status == 1 || (status == 0 && chosen.empty())) return false;
+    if (status != 0) {
+      std::fprintf(stderr, "tesselle: %s failed; the %s dialog is asked in the window\n",
+                   tool.c_str(), DialogName(kind));
+      return AskInWindow(kind, dialog);
+    }
+    if (!Accept(kind, chosen, dialog)) return false;
+    // kdialog does not ask before a file is replaced: ask here, and on No
+    // show the dialog again.
+    if (zenity || kind == Kind::Open || emu::MayReplace(dialog)) return true;
+  }
 }
 
 bool AnswerFirstOpen(OsFileDialog& dialog) {

@@ -49,7 +49,7 @@ void PushClose(std::uint32_t time) {
   Push({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
 }
 
-// Handles what every pump handles alike (exposure, resize, a lost renderer);
+// Handles what every pump handles alike (exposure, resize);
 // true when the event is input or a close that the caller still has to deal
 // with.
 bool HandleCommonEvent(const SDL_Event& event) {
@@ -63,11 +63,6 @@ bool HandleCommonEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT_CLOSE: return true;
         default: return false;
       }
-    case SDL_RENDER_DEVICE_RESET:
-      desktop::RecoverTexture();
-      desktop::MarkPictureStale();
-      return false;
-    case SDL_RENDER_TARGETS_RESET: desktop::MarkPictureStale(); return false;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
     case SDL_QUIT: return true;

@@ -45,8 +45,19 @@ constexpr KeyRun KeyTable[] = {
     {SDLK_RCTRL, SDLK_RCTRL, VK_CONTROL},
     {SDLK_LALT, SDLK_LALT, VK_MENU},
     {SDLK_RALT, SDLK_RALT, VK_MENU},
-    {SDLK_EQUALS, SDLK_EQUALS, VK_OEM_PLUS},
-    {SDLK_MINUS, SDLK_MINUS, VK_OEM_MINUS},
+    // The main keyboard's minus and plus (or the equals key it shares) stand
+    // in for the numpad's, which many laptops lack. Typed names never come
+    // through here: the prompt takes SDL's text.
+    {SDLK_EQUALS, SDLK_EQUALS, VK_ADD},
+    {SDLK_PLUS, SDLK_PLUS, VK_ADD},
+    {SDLK_MINUS, SDLK_MINUS, VK_SUBTRACT},
+};
+
+// With NumLock off the numpad's digits and point are the keys printed under
+// them, as Windows sends them; its 5 is VK_CLEAR.
+constexpr OsWParam NumpadWithoutNumLock[11] = {
+    VK_INSERT, VK_END, VK_DOWN, VK_NEXT, VK_LEFT, VK_CLEAR, VK_RIGHT, VK_HOME, VK_UP, VK_PRIOR,
+    VK_DELETE,  // the point
 };
 
 static_assert(SDLK_F12 - SDLK_F1 == 11 && SDLK_KP_9 - SDLK_KP_1 == 8,
@@ -70,6 +81,12 @@ constexpr OsLParam Released = OsLParam{1} << 31;
 namespace desktop {
 
 OsWParam VirtualKey(const SDL_Keysym& key) {
+  if ((key.mod & KMOD_NUM) == 0) {
+    if (key.sym >= SDLK_KP_1 && key.sym <= SDLK_KP_9)
+      return NumpadWithoutNumLock[key.sym - SDLK_KP_1 + 1];
+    if (key.sym == SDLK_KP_0) return NumpadWithoutNumLock[0];
+    if (key.sym == SDLK_KP_PERIOD) return NumpadWithoutNumLock[10];
+  }
   if (OsWParam virtualKey = LookUp(key.sym)) return virtualKey;
   // A layout whose letters lie outside Latin still names the letter keys by
   // their place, as Windows does.
@@ -88,7 +105,8 @@ bool TranslateKey(const SDL_KeyboardEvent& event, KeyMessage& out) {
   if (alt) lParam |= AltContext;
   if (!pressed) lParam |= WasDown | Released;
   if (pressed && event.repeat != 0) lParam |= WasDown;
-  if (alt)
+  // F10 is the menu key on Windows: a system key even without Alt.
+  if (alt || virtualKey == VK_F10)
     out.message = pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
   else
     out.message = pressed ? WM_KEYDOWN : WM_KEYUP;

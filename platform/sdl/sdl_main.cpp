@@ -2,6 +2,7 @@
 // display (full screen unless --window), starts the recording that --record
 // asks for and hands over to the program.
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -92,8 +93,14 @@ int main(int argc, char** argv) {
   if (startNew && areaSet != nullptr)
     return UsageError("--new and an area set exclude each other: ", areaSet);
 
+  // Window titles are UTF-8; X converts them only in a UTF-8 character type.
+  const char* characters = std::setlocale(LC_CTYPE, "");
+  if (characters == nullptr || std::strstr(characters, "UTF-8") == nullptr)
+    std::setlocale(LC_CTYPE, "C.UTF-8");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is WM_CLOSE only
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // The picture is drawn on the window's own surface; a GPU renderer behind
+  // it would only add cost to a frame that changes a few spans at a time.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   ChooseVideoDrivers();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "tesselle: cannot open the display: %s\n", SDL_GetError());

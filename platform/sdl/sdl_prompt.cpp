@@ -343,4 +343,46 @@ bool PromptInWindow(const char* title, const std::string& hint, std::string& nam
   return true;
 }
 
+// The question on a cleared screen: its text wrapped at the margins, then
+// the keys that answer it.
+int AskQuestionInWindow(const char* text, std::uint32_t type) {
+  bool cancel = (type & MB_TYPEMASK) == MB_YESNOCANCEL;
+  int byDefault = (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
+  if (emu::Display.surface == nullptr || Window() == nullptr) return byDefault;
+  static const PromptColours Colours;
+  BorrowedScreen screen(Colours.entries);
+  std::memset(emu::Display.surface, Ground, static_cast<std::size_t>(emu::Display.pitch) * 480);
+  std::string_view rest = text;
+  for (int row = TitleRow; !rest.empty() && row < KeysRow - 1; ++row) {
+    std::size_t at = 0;
+    for (int count = 0; at < rest.size() && count < NameColumns; ++count) {
+      char32_t character;
+      at += DecodeAt(rest, at, character);
+    }
+    DrawText(Margin, row, rest.substr(0, at));
+    rest.remove_prefix(at);
+  }
+  std::string keys = std::string("Y: yes   N: no   Esc: ") + (cancel ? "cancel" : "no") +
+                     "   Enter: " + (byDefault == IDYES ? "yes" : "no");
+  DrawText(Margin, KeysRow, keys);
+  PresentFrame();
+  for (;;) {
+    SDL_Event event;
+    switch (NextPromptEvent(event, 100)) {
+      case PromptEvent::Key:
+        switch (event.key.keysym.sym) {
+          case SDLK_y: return IDYES;
+          case SDLK_n: return IDNO;
+          case SDLK_ESCAPE: return cancel ? IDCANCEL : IDNO;
+          case SDLK_RETURN:
+          case SDLK_KP_ENTER: return byDefault;
+          default: break;
+        }
+        break;
+      case PromptEvent::Close: return cancel ? IDCANCEL : IDNO;
+      default: break;
+    }
+  }
+}
+
 }  // namespace desktop

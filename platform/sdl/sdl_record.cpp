@@ -169,6 +169,10 @@ void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog) {
   Line(verb + "cancel");
 }
 
+void RecordQuestionAnswer(int answer) {
+  Line(answer == IDYES ? "confirm yes" : answer == IDNO ? "confirm no" : "confirm cancel");
+}
+
 void FinishRecording(std::uint32_t code) {
   if (Recording.file == nullptr) return;
   // The program ends by itself in the replay as well, before this line; it is

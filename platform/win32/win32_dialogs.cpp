@@ -1,13 +1,14 @@
 // The common file dialogs, with one OPENFILENAMEA record shared by the open
 // and the Save As dialogs (a folder's name asked again, a failed dialog
-// keeping the previous name), and the two failure reports: a line for a
-// debugger (and stderr, when someone has attached one) and the message box.
+// keeping the previous name), the two failure reports (a line for a
+// debugger, and stderr when someone has attached one; the message box) and
+// questions.
+#include <cderr.h>
+
 #include <cstdio>
 #include <cstring>
 
 #include "platform/win32/win32.h"
-
-#include <cderr.h>
 
 namespace {
 
@@ -84,4 +85,11 @@ void OsReportError(const char* line) {
 
 void OsMessageBox(const char* text) {
   MessageBoxA(win32::MainWindow, text, "Tesselle v1.0", MB_OK | MB_ICONERROR);
+}
+
+int OsAskQuestion(const char* text, std::uint32_t type) {
+  int answer = MessageBoxA(win32::MainWindow, text, "Tesselle v1.0", type);
+  if (answer == IDYES || answer == IDNO || answer == IDCANCEL) return answer;
+  // The box could not be shown: nobody was asked, so the default stands.
+  return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
 }

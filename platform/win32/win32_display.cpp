@@ -4,6 +4,7 @@
 // of the system's size, is filled from it and read back after each call.
 #include <cstddef>
 
+#include "platform/status.h"
 #include "platform/win32/win32.h"
 
 namespace {
@@ -71,7 +72,11 @@ OsHandle DdCreatePalette(OsHandle draw, std::uint32_t flags, const OsPaletteEntr
 
 std::int32_t DdWaitForVerticalBlank(OsHandle draw, std::uint32_t flags) {
   if (draw == nullptr) return DDERR_INVALIDOBJECT;
-  return Result(Draw(draw)->WaitForVerticalBlank(flags, nullptr));
+  HRESULT result = Draw(draw)->WaitForVerticalBlank(flags, nullptr);
+  // Without the display (another program has it) the wait returns at once:
+  // sleep a frame instead, so that no loop spins.
+  if (result != DD_OK) Sleep(16);
+  return Result(result);
 }
 
 std::int32_t DdRelease(OsHandle draw) {
@@ -119,3 +124,6 @@ std::int32_t DdPaletteRelease(OsHandle palette) {
   static_cast<IDirectDrawPalette*>(palette)->Release();
   return DD_OK;
 }
+
+// The display takes the whole screen: there is nowhere to show a status.
+void OsShowStatus(const OsStatus&) {}

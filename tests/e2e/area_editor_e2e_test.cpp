@@ -1,5 +1,5 @@
 // The area editor end to end, where the golden images do not reach: when the
-// cursor's move is drawn, and the area number's three digits.
+// cursor's move is drawn.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,23 +30,6 @@ TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurnAndPlacedCellsShowUnderIt) {
   // Cell 2 placed under the cursor shows around the cursor's brackets.
   EXPECT_EQ(placed.at(96 + 16, 32 + 16), e2e::CellPixel(2, 8, 8));
   EXPECT_TRUE(placed.IsCellDoubled(12, 32, 2));  // the preview
-}
-
-TEST(AreaEditorScreen, AreaNumberShowsThreeDigits) {
-  std::string dir = e2e::MakeWorkDir();
-  std::string script = "open cancel\n";
-  for (int i = 0; i < 260; ++i) script += "key ADD\n";  // the last six are held at 254
-  ASSERT_EQ(e2e::RunScript(dir, script + "shot n.raw\n").status, 0);
-  Shot shot = ReadShot(dir + "/n.raw");
-  for (int d = 0; d < 3; ++d)
-    for (int j = 0; j < 16; ++j)
-      for (int i = 0; i < 8; ++i)
-        ASSERT_EQ(shot.at(192 + 10 * d + i, 360 + j),
-                  DigitGlyphs[32 * "254"[d] - 32 * '0' + 4 * (j / 2) + i / 2])
-            << d;
-  EXPECT_TRUE(shot.IsFilled(200, 360, 2, 16, 0));
-  EXPECT_TRUE(shot.IsFilled(210, 360, 2, 16, 0));
-  EXPECT_TRUE(shot.IsFilled(220, 360, 40, 16, 0));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 
+#include "platform/sdl/frame_present.h"
 #include "tools/png_read.h"
 
 namespace {
@@ -40,13 +41,19 @@ std::uint32_t At(const RgbPicture& p, int x, int y) {
   return std::uint32_t{v[0]} << 16 | v[1] << 8 | v[2];
 }
 
-// The whole factor the 640 x 480 picture is shown at, and its top left corner.
+// The whole factor the picture is shown at, its top left corner, and the
+// rows of the status line under it. The desktop's 640 x 480 picture is
+// placed as the desktop places it; any other centred, without one.
 struct Placement {
-  int factor, left, top;
+  int factor, left, top, bandTop, bandHeight;
 };
 Placement Place(const RgbPicture& shown, int width, int height) {
+  if (width == present::Width && height == present::Height) {
+    present::Layout layout = present::LayOut(shown.width, shown.height);
+    return {layout.factor, layout.picture.x, layout.picture.y, layout.band.y, layout.band.h};
+  }
   int f = std::min(shown.width / width, shown.height / height);
-  return {f, (shown.width - width * f) / 2, (shown.height - height * f) / 2};
+  return {f, (shown.width - width * f) / 2, (shown.height - height * f) / 2, 0, 0};
 }
 
 }  // namespace
@@ -69,7 +76,8 @@ std::string ReadPicture(const std::string& path, RgbPicture& picture) {
 
 std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
                             const CompareRules& rules) {
-  Placement at = rules.scaled ? Place(shown, expected.width, expected.height) : Placement{1, 0, 0};
+  Placement at =
+      rules.scaled ? Place(shown, expected.width, expected.height) : Placement{1, 0, 0, 0, 0};
   std::string size = std::to_string(shown.width) + "x" + std::to_string(shown.height);
   if (at.factor < 1 ||
       (!rules.scaled && (shown.width != expected.width || shown.height != expected.height)))
@@ -80,6 +88,7 @@ std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
   for (int y = 0; y < shown.height; ++y)
     for (int x = 0; x < shown.width; ++x) {
       int px = x - at.left, py = y - at.top;
+      if (y >= at.bandTop && y < at.bandTop + at.bandHeight) continue;  // the status line
       if (px < 0 || py < 0 || px >= expected.width * at.factor ||
           py >= expected.height * at.factor) {
         border += At(shown, x, y) != 0;
@@ -116,4 +125,13 @@ int PromptNoteLength(const RgbPicture& shown) {
       if (line == 16) last = std::max(last, cell);
     }
   return ink ? last : -1;
+}
+
+int StatusLineInk(const RgbPicture& shown) {
+  Placement at = Place(shown, present::Width, present::Height);
+  if (at.bandHeight == 0) return -1;
+  int ink = 0;
+  for (int y = at.bandTop; y < at.bandTop + at.bandHeight; ++y)
+    for (int x = 0; x < shown.width; ++x) ink += At(shown, x, y) == 0xE0E0E0;
+  return ink;
 }

@@ -16,7 +16,7 @@ struct RgbPicture {
 std::string ReadPicture(const std::string& path, RgbPicture& picture);
 
 struct CompareRules {
-  bool scaled = false;  // shown a whole number of times larger, centred on black
+  bool scaled = false;  // shown a whole number of times larger on black, as the desktop shows it
   bool cursor = false;  // differences allowed within one 32 x 32 box: the cursor's blink
   int minColours = 0;   // the picture shows at least this many colours
 };
@@ -29,3 +29,7 @@ std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
 // prompt's ink and black; else how many 8-pixel cells long its note line
 // (line 16 of 16-pixel lines, on the 640 x 480 picture scaled to fit) is.
 int PromptNoteLength(const RgbPicture& shown);
+
+// For a capture of the desktop window: how many pixels of the status line
+// under the picture are ink, or -1 when the window has no room for one.
+int StatusLineInk(const RgbPicture& shown);

@@ -65,7 +65,7 @@ TEST(Tileset, IndexedKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
   std::memset(bank.dap, 0x55, sizeof bank.dap);
   std::vector<std::string> warnings;
   std::string error;
-  ASSERT_TRUE(TilesetToBank(image, bank.dap, warnings, error)) << error;
+  ASSERT_TRUE(TilesetToBank(image, nullptr, bank.dap, warnings, error)) << error;
   // Pixel (3, 2) of cell 17 (column 1, row 1) is image pixel (19, 18).
   EXPECT_EQ(bank.Cell(17)[16 * 2 + 3], image.pixels[256 * 18 + 19]);
   EXPECT_EQ(bank.Palette()[3 * 9 + 1], 63);
@@ -78,38 +78,56 @@ TEST(Tileset, IndexedKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
                           "image's 20-entry palette, so black"}));
 }
 
-TEST(Tileset, RgbGetsEntriesInOrderOfFirstAppearanceUpTo256) {
+// Entries 0-15 keep the interface's colours; the image's own come after,
+// in order of first appearance, at most 240 of them. A given palette is
+// taken whole, and an RGB colour it lacks is refused.
+TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
   PngImage image;
   image.width = image.height = 256;
   image.pixels.assign(3 * 65536, 0);
   auto put = [&](int x, int y, std::array<std::uint8_t, 3> rgb) {
     std::memcpy(&image.pixels[3 * (256 * y + x)], rgb.data(), 3);
   };
-  put(0, 0, {8, 8, 8});    // entry 0; black, all around, is entry 1
-  put(5, 3, {252, 4, 0});  // entry 2
+  put(0, 0, {8, 8, 8});    // entry 16; black, all around, is entry 17
+  put(5, 3, {252, 4, 0});  // entry 18
   put(6, 3, {253, 7, 2});  // the same once reduced: merged, bits lost
   put(7, 3, {252, 4, 0});
   image.translucentPixels = 3;
   Bank bank;
   std::vector<std::string> warnings;
   std::string error;
-  ASSERT_TRUE(TilesetToBank(image, bank.dap, warnings, error)) << error;
-  const std::uint8_t palette[12] = {2, 2, 2, 0, 0, 0, 63, 1, 0, 0, 0, 0};
-  EXPECT_EQ(0, std::memcmp(bank.Palette(), palette, 12));
-  const std::uint8_t row3[9] = {1, 1, 1, 1, 1, 2, 2, 2, 1};
+  ASSERT_TRUE(TilesetToBank(image, nullptr, bank.dap, warnings, error)) << error;
+  const std::uint8_t text[6] = {0, 0, 0, 0, 0, 42};  // black, blue
+  EXPECT_EQ(0, std::memcmp(bank.Palette(), text, 6));
+  EXPECT_EQ(0, std::memcmp(bank.Palette() + 3 * 15, "\x3f\x3f\x3f", 3));  // white
+  const std::uint8_t own[12] = {2, 2, 2, 0, 0, 0, 63, 1, 0, 0, 0, 0};
+  EXPECT_EQ(0, std::memcmp(bank.Palette() + 3 * 16, own, 12));
+  const std::uint8_t row3[9] = {17, 17, 17, 17, 17, 18, 18, 18, 17};
   EXPECT_EQ(0, std::memcmp(bank.Cell(0) + 48, row3, 9));
   EXPECT_EQ(warnings, (std::vector<std::string>{
-                          "palette entry 2: made from colours whose low 2 bits are lost",
+                          "palette entry 18: made from colours whose low 2 bits are lost",
                           "4 colours become 3 in the 6-bit palette",
                           "3 pixels are not opaque; their alpha is ignored"}));
-  for (int i = 0; i < 257; ++i) {
+
+  std::uint8_t given[768] = {};
+  given[3 * 200] = 2, given[3 * 200 + 1] = 2, given[3 * 200 + 2] = 2;  // (8, 8, 8)
+  given[3 * 201] = 63, given[3 * 201 + 1] = 1;                         // (252, 4, 0)
+  ASSERT_TRUE(TilesetToBank(image, given, bank.dap, warnings, error)) << error;
+  EXPECT_EQ(0, std::memcmp(bank.Palette(), given, 768));
+  const std::uint8_t givenRow3[9] = {0, 0, 0, 0, 0, 201, 201, 201, 0};
+  EXPECT_EQ(0, std::memcmp(bank.Cell(0) + 48, givenRow3, 9));
+  EXPECT_EQ(bank.Cell(0)[0], 200);
+  given[3 * 201] = 62;
+  EXPECT_FALSE(TilesetToBank(image, given, bank.dap, warnings, error));
+  EXPECT_EQ(error, "the colour of pixel (5, 3) is not in the palette given with --palette");
+
+  for (int i = 0; i < 241; ++i) {
     image.pixels[3 * i] = static_cast<std::uint8_t>(4 * (i % 64));
     image.pixels[3 * i + 1] = static_cast<std::uint8_t>(4 * (i / 64));
   }
-  EXPECT_FALSE(TilesetToBank(image, bank.dap, warnings, error));
-  EXPECT_EQ(error,
-            "258 distinct colours after the reduction to 6 bits per component; a palette "
-            "holds at most 256");
+  EXPECT_FALSE(TilesetToBank(image, nullptr, bank.dap, warnings, error));
+  EXPECT_EQ(error.substr(0, 75),
+            "242 distinct colours after the reduction to 6 bits per component; entries 0");
 }
 
 TEST(BankTool, RoundTripsByteForByte) {
@@ -129,10 +147,10 @@ TEST(BankTool, RoundTripsByteForByte) {
   EXPECT_EQ(ReadBytes(dir + "/back/Cells.dap"), dap);
   EXPECT_EQ(ReadBytes(dir + "/back/Cells.id"), ReadBytes(DemoFile("Cells.id")));
 
-  // An RGB tileset of 256 colours: bank, PNG, the same picture, the same bank.
+  // An RGB tileset of 240 colours: bank, PNG, the same picture, the same bank.
   TestPng rgb{256, 256, PNG_COLOR_TYPE_RGB};
   for (int i = 0; i < 65536; ++i) {
-    int colour = (i / 16 + i / 4096) % 256;
+    int colour = (i / 16 + i / 4096) % 240;
     for (int c : {colour % 64, colour / 64, colour * 7 % 64})
       rgb.samples.push_back(static_cast<std::uint16_t>(4 * c));
   }
@@ -190,7 +208,10 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
        "cells of 16 x 16 pixels)"},
       {"import many.png",
        "many.png: 65536 distinct colours after the reduction to 6 bits per "
-       "component; a palette holds at most 256"},
+       "component; entries 0-15 keep the interface's 16 colours, so an image may have at "
+       "most 240 (or give the whole palette with --palette FILE)"},
+      {"import good.png --palette text.png",
+       "text.png: 5 bytes; a palette is 768 (256 x red, green, blue)"},
       {"import cut.png", "cut.png: broken PNG: a chunk claims more bytes than the file holds"},
       {"import text.png", "text.png: not a PNG file"},
       {"import none.png", "none.png: No such file or directory"},

@@ -10,6 +10,7 @@
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "draw/tables.h"
 #include "files/area_set.h"
 #include "shell/program.h"
 #include "tests/unit/program_test.h"
@@ -24,68 +25,59 @@ class AreaEditor : public ProgramTest {
   }
 };
 
-TEST_F(AreaEditor, CursorClampTreatsNegativeAsTooLarge) {
+// From (x, y) with the selector scrolled to `scroll`, the key (0: a
+// redraw, which clamps, a negative as too large) takes the cursor to (x', y')
+// and the scroll to scroll'. The editor wraps rows and stops at its top and
+// bottom; the selector scrolls the bank within its rows.
+TEST_F(AreaEditor, ArrowsAndClampsInBothWindows) {
   Inside([] {
-    At(16, -1);
-    RedrawCursor();
-    ExpectCursor(0, 0);
-    At(15, 10);
-    RedrawCursor();
-    ExpectCursor(15, 0);
-    Press(VK_TAB);
-    At(19, 3);
-    RedrawCursor();
-    ExpectCursor(19, 0);
-  });
-}
-
-TEST_F(AreaEditor, EditorArrowsWrapRowsAndStopAtTopAndBottom) {
-  Inside([] {
-    // From (x, y), the key takes the cursor to (x', y').
-    const int moves[][5] = {{0, 0, VK_LEFT, 15, 0},  {15, 0, VK_RIGHT, 0, 1},
-                            {15, 9, VK_RIGHT, 0, 9}, {0, 9, VK_DOWN, 0, 9},
-                            {0, 9, VK_LEFT, 15, 8},  {4, 0, VK_UP, 4, 0}};
-    for (const auto& move : moves) {
-      At(move[0], move[1]);
-      Press(static_cast<OsWParam>(move[2]));
-      ExpectCursor(move[3], move[4]);
+    const int moves[][8] = {
+        // window, scroll, x, y, key, x', y', scroll'
+        {0, 0, 16, -1, 0, 0, 0, 0},       {0, 0, 15, 10, 0, 15, 0, 0},
+        {0, 0, 0, 0, VK_LEFT, 15, 0, 0},  {0, 0, 15, 0, VK_RIGHT, 0, 1, 0},
+        {0, 0, 15, 9, VK_RIGHT, 0, 9, 0}, {0, 0, 0, 9, VK_DOWN, 0, 9, 0},
+        {0, 0, 0, 9, VK_LEFT, 15, 8, 0},  {0, 0, 4, 0, VK_UP, 4, 0, 0},
+        {1, 0, 19, 3, 0, 19, 0, 0},       {1, 4, 19, 2, VK_RIGHT, 0, 2, 5},
+        {1, 5, 0, 0, VK_LEFT, 19, 0, 4},  {1, 0, 3, 0, VK_UP, 3, 0, 0},
+        {1, 10, 5, 2, VK_DOWN, 5, 2, 10},
+    };
+    for (const auto& [window, scroll, x, y, key, x2, y2, scroll2] : moves) {
+      SCOPED_TRACE(testing::Message() << "window " << window << " at " << x << ", " << y);
+      if (AreaEditorState.activeWindow != window) Press(VK_TAB);
+      AreaEditorState.selectorScrollRow = scroll;
+      At(x, y);
+      if (key == 0)
+        RedrawCursor();
+      else
+        Press(static_cast<OsWParam>(key));
+      ExpectCursor(x2, y2);
+      EXPECT_EQ(AreaEditorState.selectorScrollRow, scroll2);
     }
   });
 }
 
-TEST_F(AreaEditor, SelectorArrowsScrollTheBankWithinItsRows) {
+TEST_F(AreaEditor, SelectorShowsItsRowsAndPicksCells) {
   Inside([] {
     Press(VK_TAB);
     AreaEditorState.selectorScrollRow = 4;
     At(19, 2);
     Press(VK_RIGHT);
-    ExpectCursor(0, 2);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 5);
     EXPECT_EQ(dbl::Screen()[384 * 640 + 32], dbl::CellPixel(101, 0, 0));  // drawn from row 5
     Press(VK_SPACE);
     EXPECT_EQ(AreaEditorState.selectedCell, 140);
     EXPECT_EQ(dbl::Screen()[32 * 640 + 12], dbl::CellPixel(140, 0, 0));  // the preview
 
-    At(0, 0);
-    Press(VK_LEFT);  // back one cell: the last of the row above
-    ExpectCursor(19, 0);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 4);
-
-    // At the top with scroll 0 the window is drawn again and nothing moves.
+    // At the top with scroll 0 the window is drawn again.
     AreaEditorState.selectorScrollRow = 0;
     At(3, 0);
     emu::Display.surface[384 * emu::Display.pitch] = 0xAB;  // scribble on the window
     Press(VK_UP);
-    ExpectCursor(3, 0);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 0);
-    EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));  // redrawn
+    EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));
 
+    // Cells 200..255, then ground past the last cell, which picks cell 0.
     AreaEditorState.selectorScrollRow = 10;
     At(5, 2);
     Press(VK_DOWN);
-    ExpectCursor(5, 2);
-    EXPECT_EQ(AreaEditorState.selectorScrollRow, 10);
-    // Cells 200..255, then ground past the last cell.
     std::vector<std::uint8_t> screen = dbl::Screen();
     EXPECT_EQ(screen[384 * 640], dbl::CellPixel(200, 0, 0));
     EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 32 * 15 + 31], dbl::CellPixel(255, 15, 15));
@@ -147,20 +139,16 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
     EXPECT_EQ(BlockState.live.x2, 0);
 
     // Likewise 'C': a wParam of 0x143 copies, but only after the rule has
-    // ended the selection, so the copy is the top left cell alone.
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    Press(VK_DOWN, true);
-    Press(0x100 | 'C');
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_TRUE(BlockState.stored.x1 == 0 && BlockState.stored.y1 == 0 &&
-                BlockState.stored.x2 == 0 && BlockState.stored.y2 == 0);
-    At(2, 3);  // while a plain 'C' copies the marked block
-    Press(VK_RIGHT, true);
-    Press('C');
-    EXPECT_TRUE(BlockState.stored.x1 == 2 && BlockState.stored.y1 == 3 &&
-                BlockState.stored.x2 == 3 && BlockState.stored.y2 == 3);
-
+    // ended the selection, so the copy is the top left cell alone; a plain
+    // 'C' copies the marked block.
+    for (auto [key, stored] : {std::pair{OsWParam{0x100 | 'C'}, Corners{0, 0, 0, 0}},
+                               {OsWParam{'C'}, Corners{2, 3, 3, 3}}}) {
+      At(2, 3);
+      Press(VK_RIGHT, true);
+      Press(key);
+      EXPECT_EQ(BlockState.code, BlockIdle);
+      EXPECT_EQ(Of(BlockState.stored), stored);
+    }
     // In the selector window the rule does not run.
     BlockState.live = {1, 1, 2, 2};
     Press(VK_TAB);
@@ -177,6 +165,15 @@ TEST_F(AreaEditor, AreaNumberIsClampedAndReloadsAtTheEnds) {
     Press(VK_ADD);
     EXPECT_EQ(AreaEditorState.currentArea, 254);
     EXPECT_EQ(EditGrid.cellLayer[0], 0);  // reloaded, the change dropped
+    // Its three digits, with the ground between and after them.
+    std::vector<std::uint8_t> screen = dbl::Screen();
+    for (int x = 0; x < 60; ++x)
+      for (int y = 0; y < 16; ++y)
+        ASSERT_EQ(screen[640 * (360 + y) + 192 + x],
+                  x < 28 && x % 10 < 8
+                      ? DigitGlyphs[32 * ("254"[x / 10] - '0') + 4 * (y / 2) + x % 10 / 2]
+                      : 0)
+            << x << ", " << y;
     AreaEditorState.currentArea = 0;
     EditGrid.cellLayer[0] = 9;
     Press(VK_SUBTRACT);

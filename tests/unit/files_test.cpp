@@ -20,9 +20,7 @@ namespace {
 
 using Files = ProgramTest;
 
-std::vector<std::uint8_t> AreaSetOfSize(std::size_t size, std::uint8_t fill) {
-  return std::vector<std::uint8_t>(size, fill);
-}
+using AreaSetOfSize = std::vector<std::uint8_t>;  // (size, fill)
 
 TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
   struct Case {

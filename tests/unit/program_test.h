@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
+#include "area/block.h"
 #include "area/editor_keys.h"
 #include "area/editor_state.h"
+#include "draw/cursor.h"
 #include "tests/platform_double.h"
 
 class ProgramTest : public ::testing::Test {
@@ -32,6 +37,25 @@ class ProgramTest : public ::testing::Test {
     HandleAreaEditorKey(key);
     emu::SetHeldModifiers(false, false);
   }
+
+  // The pace of a loop: Note queues a look at the vertical blanks and the
+  // cursor colour counter; Steps gives what each changed by between looks.
+  struct Pace {
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> seen;
+    void Note() {
+      dbl::Do([this] { seen.emplace_back(emu::Display.verticalBlanks, CursorColourCounter); });
+    }
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> Steps() const {
+      std::vector<std::pair<std::uint64_t, std::uint32_t>> steps;
+      for (std::size_t i = 1; i < seen.size(); ++i)
+        steps.emplace_back(seen[i].first - seen[i - 1].first,
+                           (seen[i].second + 16 - seen[i - 1].second) % 16);
+      return steps;
+    }
+  };
+
+  using Corners = std::array<int, 4>;
+  static Corners Of(const BlockCorners& b) { return {b.x1, b.y1, b.x2, b.y2}; }
 
   static void At(int x, int y) {
     AreaEditorState.cursorX = x;

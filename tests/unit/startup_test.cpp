@@ -2,8 +2,10 @@
 // program ends, run against the platform double.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "area/editor_state.h"
 #include "draw/cursor.h"
@@ -17,13 +19,8 @@ namespace {
 using Startup = ProgramTest;
 
 TEST_F(Startup, StartStateThenIdleTurnsOfTwoBlanksAndKeyTurnsOfOne) {
-  std::vector<std::uint64_t> blanks;
-  std::vector<std::uint32_t> colours;
-  auto note = [&] {
-    blanks.push_back(emu::Display.verticalBlanks);
-    colours.push_back(CursorColourCounter);
-  };
-  dbl::Do(note);  // first PeekMessage: after one WaitFrame
+  Pace pace;
+  pace.Note();  // first PeekMessage: after one WaitFrame
   dbl::Do([] {
     // The start state: area 0 in the editor window, the cursor at (0, 0),
     // the display mode set without a mouse pointer, the bank's palette.
@@ -32,59 +29,53 @@ TEST_F(Startup, StartStateThenIdleTurnsOfTwoBlanksAndKeyTurnsOfOne) {
     EXPECT_FALSE(emu::CursorVisible());
     EXPECT_TRUE(emu::Display.modeSet);
     EXPECT_EQ(emu::Display.inForce[1].red, 4);
+    EXPECT_EQ(emu::Display.verticalBlanks * 10 + CursorColourCounter, 11u);
   });
-  dbl::Idle(4);  // two idle turns
-  dbl::Do(note);
-  dbl::Key('Q');  // a key turn: one blank
-  dbl::Do(note);
+  dbl::Idle(4);  // two idle turns of two blanks each
+  pace.Note();
+  dbl::Key('Q');  // the key comes in the next turn, which has no second blank
+  pace.Note();
   dbl::Idle(32);  // sixteen idle turns: the colour counter comes round
-  dbl::Do(note);
+  pace.Note();
   EXPECT_EQ(dbl::RunProgram(), 0u);
-  ASSERT_EQ(blanks.size(), 4u);
-  EXPECT_EQ(blanks[0], 1u);
-  EXPECT_EQ(colours[0], 1u);
-  // Two idle turns of two blanks each pass before the wait is over.
-  EXPECT_EQ(blanks[1] - blanks[0], 4u);
-  EXPECT_EQ(colours[1] - colours[0], 2u);
-  // The key came in the same turn; its turn had no second blank.
-  EXPECT_EQ(blanks[2] - blanks[1], 1u);
-  EXPECT_EQ(colours[2] - colours[1], 1u);
-  EXPECT_EQ(colours[3], colours[2]);
+  EXPECT_EQ(pace.Steps(), (decltype(pace.Steps()){{4, 2}, {1, 1}, {32, 0}}));
   EXPECT_EQ(dbl::Calls.openDialogs, 1);
 }
 
+// Each way of ending, from the editor, the help page (F1) and the animation
+// preview (F4): the exit code, and whether the desktop mode is back.
 TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
-  dbl::Message(WM_QUIT, 7);
-  EXPECT_EQ(dbl::RunProgram(), 7u);
-
-  dbl::Reset();
-  dbl::Message(WM_CLOSE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-
-  // Alt+F4: the system command's wParam is the one in the record at the end.
-  dbl::Reset();
-  dbl::Message(WM_SYSKEYDOWN, VK_F4, 0x20000001);
-  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE);
-
-  // F4 without Alt does not close.
-  dbl::Reset();
-  dbl::Message(WM_SYSKEYDOWN, VK_F4, 1);
-  dbl::Message(WM_QUIT, 3);
-  EXPECT_EQ(dbl::RunProgram(), 3u);
-
-  // The end of the input is a quit with 0; so is the quit WM_DESTROY posts.
-  dbl::Reset();
-  dbl::Key('Z');
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_FALSE(emu::Display.modeSet);  // the desktop mode is back
-  EXPECT_TRUE(emu::CursorVisible());
-
-  // A message whose dispatch destroys the window ends the program through
-  // the running flag, with that message's wParam.
-  dbl::Reset();
-  dbl::Message(WM_SYSCOMMAND, SC_CLOSE | 0x3, 0);
-  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE | 0x3);
-  EXPECT_EQ(ProgramState.running, 0u);
+  const struct {
+    std::vector<OsWParam> keys;
+    std::vector<std::array<std::uint32_t, 3>> messages;  // message, wParam, lParam
+    std::uint32_t code;
+    bool modeSet;
+  } ends[] = {
+      {{}, {{WM_QUIT, 7, 0}}, 7, false},
+      {{}, {{WM_CLOSE, 0, 0}}, 0, false},
+      // Alt+F4: the system command's wParam is the one in the record at the end.
+      {{}, {{WM_SYSKEYDOWN, VK_F4, 0x20000001}}, SC_CLOSE, false},
+      {{}, {{WM_SYSKEYDOWN, VK_F4, 1}, {WM_QUIT, 3, 0}}, 3, false},  // no Alt: no close
+      {{'Z'}, {}, 0, false},  // the end of the input is a quit with 0
+      // A dispatch that destroys the window ends the program through the
+      // running flag, with that message's wParam, not the posted quit's.
+      {{}, {{WM_SYSCOMMAND, SC_CLOSE | 0x3, 0}}, SC_CLOSE | 0x3, false},
+      {{VK_F1}, {{WM_SYSCOMMAND, SC_CLOSE, 0}}, SC_CLOSE, false},
+      {{VK_F1}, {{WM_PALETTECHANGED, 0, 0}, {WM_QUIT, 6, 0}}, 6, false},  // the page goes on
+      {{VK_F4}, {{WM_QUIT, 9, 0}}, 9, false},
+      // The preview ends at once on a destroy, with no orderly shutdown.
+      {{VK_F4}, {{WM_SYSCOMMAND, SC_CLOSE, 0}}, SC_CLOSE, true},
+  };
+  for (const auto& end : ends) {
+    SCOPED_TRACE(testing::Message() << "ending with " << end.code);
+    dbl::Reset();
+    for (OsWParam key : end.keys) dbl::Key(key);
+    for (const auto& [message, wParam, lParam] : end.messages)
+      dbl::Message(message, wParam, lParam);
+    EXPECT_EQ(dbl::RunProgram(), end.code);
+    EXPECT_EQ(emu::Display.modeSet, end.modeSet);
+    EXPECT_EQ(emu::CursorVisible(), !end.modeSet);
+  }
 }
 
 TEST_F(Startup, WindowProcedureTable) {
@@ -92,17 +83,13 @@ TEST_F(Startup, WindowProcedureTable) {
     OsHandle window = ProgramState.mainWindow;
     EXPECT_EQ(WndProc(window, WM_PAINT, 0, 0), 0);
     EXPECT_EQ(WndProc(window, WM_ERASEBKGND, 0, 0), 0);
-    // Palette messages bring the cell bank's colours back, at 4v: 0 to 63
-    // become 0 to 252.
-    std::memset(emu::Display.inForce, 0x55, sizeof emu::Display.inForce);
+    // Palette messages bring the cell bank's colours back (their values are
+    // checked end to end by the palette dump).
+    auto bank = std::to_array(emu::Display.inForce);
     for (std::uint32_t message : {WM_QUERYNEWPALETTE, WM_PALETTEISCHANGING, WM_PALETTECHANGED}) {
+      std::memset(emu::Display.inForce, 0x55, sizeof emu::Display.inForce);
       EXPECT_EQ(WndProc(window, message, 0, 0), 0);
-      for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(emu::Display.inForce[i].red, 4 * (i % 64));
-        EXPECT_EQ(emu::Display.inForce[i].green, 4 * ((i / 4) % 64));
-        EXPECT_EQ(emu::Display.inForce[i].blue, 4 * (63 - i % 64));
-        EXPECT_EQ(emu::Display.inForce[i].flags, 0);
-      }
+      EXPECT_EQ(std::memcmp(emu::Display.inForce, bank.data(), sizeof bank), 0) << message;
     }
     EXPECT_EQ(WndProc(window, 0x0400, 1, 2), 0);  // others go to the default procedure
     EXPECT_EQ(ProgramState.running, 1u);

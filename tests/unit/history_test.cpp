@@ -1,0 +1,189 @@
+// Undo and redo over the area set: random key sequences on random sets undone
+// and redone whole, then the cases around areas, blocks, the Word Map and the
+// memory bound.
+#include "area/history.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "area/area_slots.h"
+#include "area/block.h"
+#include "area/editor_state.h"
+#include "area/editor_windows.h"
+#include "draw/number.h"
+#include "files/area_set.h"
+#include "tests/platform_double.h"
+#include "tests/unit/program_test.h"
+#include "worldmap/word_map_draw.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Everything undo restores: the image (slots and map), the edited area, the
+// backup and the area number.
+Bytes SetNow() {
+  Bytes set(AreaSetImage, AreaSetImage + AreaSetSize);
+  for (auto [from, size] : {std::pair<const void*, std::size_t>{EditGrid.cellLayer, AreaCells},
+                            {EditGrid.idLayer, AreaCells},
+                            {EditGrid.backupGrid, sizeof EditGrid.backupGrid},
+                            {&AreaEditorState.currentArea, 4}}) {
+    const auto* bytes = static_cast<const std::uint8_t*>(from);
+    set.insert(set.end(), bytes, bytes + size);
+  }
+  return set;
+}
+
+class History : public ProgramTest {
+ protected:
+  static void Keys(std::initializer_list<OsWParam> keys) {
+    for (OsWParam key : keys) dbl::Key(key);
+  }
+  static void Undo(int times = 1, OsWParam key = 'Z') {
+    for (int i = 0; i < times; ++i) dbl::Key(key, false, true);
+  }
+  // The screen shows the edited area and its number as a fresh draw does.
+  static void ExpectEditorFresh() {
+    Bytes before = dbl::Screen();
+    DrawEditorWindow();
+    DrawAreaNumber();
+    EXPECT_EQ(before, dbl::Screen());
+  }
+};
+
+TEST_F(History, UndoingAllGivesTheOpenedSetAndRedoingAllTheEditedOne) {
+  std::mt19937 random(13);
+  const OsWParam editorKeys[] = {VK_LEFT, VK_RIGHT,    VK_UP, VK_DOWN,   VK_SPACE,  VK_TAB,
+                                 VK_ADD,  VK_SUBTRACT, VK_F2, VK_DELETE, VK_INSERT, 'C',
+                                 'V',     'G',         'Z',   VK_F3,     VK_F5};
+  const OsWParam mapKeys[] = {VK_LEFT,  VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE,
+                              VK_SPACE, VK_TAB,   VK_F3, 'Y',     VK_ESCAPE};
+  for (int trial = 0; trial < 12; ++trial) {
+    SetUp();
+    Bytes file(AreaSetSize);
+    for (std::uint8_t& byte : file) byte = static_cast<std::uint8_t>(random() % 6);
+    dbl::WriteFile("set.out", file);
+    dbl::AnswerOpen("set.out");
+    Bytes opened, edited, openedSet, editedSet;
+    dbl::Key(VK_F3);
+    dbl::Do([&] { opened = dbl::ReadFile("set.out"), openedSet = SetNow(); });
+    const int count = 120;
+    bool inMap = false;
+    for (int i = 0; i < count; ++i) {
+      OsWParam key = inMap ? mapKeys[random() % std::size(mapKeys)]
+                           : editorKeys[random() % std::size(editorKeys)];
+      inMap = (inMap || key == VK_F5) && key != VK_ESCAPE;
+      dbl::Key(key, key >= VK_LEFT && key <= VK_DOWN && random() % 3 == 0);  // marks blocks
+    }
+    if (inMap) dbl::Key(VK_ESCAPE);
+    dbl::Key(VK_F3);
+    dbl::Do([&] { edited = dbl::ReadFile("set.out"), editedSet = SetNow(); });
+    // One history for both screens: every other trial undoes in the Word Map.
+    if (trial % 2 == 1) dbl::Key(VK_F5);
+    Undo(count + 2);
+    if (trial % 2 == 1) dbl::Key(VK_ESCAPE);
+    dbl::Key(VK_F3);
+    dbl::Do([&] {
+      EXPECT_EQ(SetNow(), openedSet);
+      EXPECT_EQ(dbl::ReadFile("set.out"), opened);
+    });
+    for (int i = 0; i < count + 2; ++i) dbl::Key(i % 2 ? 'Y' : 'Z', i % 2 == 0, true);
+    dbl::Key(VK_F3);
+    dbl::Do([&] {
+      EXPECT_EQ(SetNow(), editedSet);
+      EXPECT_EQ(dbl::ReadFile("set.out"), edited);
+    });
+    // A change after undoing drops what could have been redone.
+    Undo(3);
+    Keys({VK_ADD, VK_SUBTRACT});
+    dbl::Do([&] { editedSet = SetNow(); });
+    Undo(2, 'Y');
+    dbl::Do([&] { EXPECT_EQ(SetNow(), editedSet) << "trial " << trial; });
+    dbl::RunProgram();
+  }
+}
+
+TEST_F(History, UndoBringsBackAreasWithUnstoredEditsAndTheBackup) {
+  dbl::AnswerOpen("");
+  // Cell 5 placed at (0, 0) of area 0, not stored; then + and -.
+  Keys({VK_TAB, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE,
+        VK_ADD, VK_TAB});
+  Undo();
+  dbl::Do([] {
+    EXPECT_EQ(AreaEditorState.currentArea, 0);
+    EXPECT_EQ(EditGrid.cellLayer[0], 5);
+    ExpectEditorFresh();
+  });
+  Keys({VK_SUBTRACT});  // area 0 reloaded, the edit dropped
+  Undo();
+  dbl::Do([] { EXPECT_EQ(EditGrid.displayLayer[0], 5); });
+  // Delete, then Insert, each undone.
+  Keys({VK_DELETE, VK_INSERT});
+  Undo();
+  dbl::Do([] { EXPECT_EQ(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 5); });
+  Undo();
+  dbl::Do([] {
+    EXPECT_EQ(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 50);
+    ExpectEditorFresh();
+  });
+  dbl::RunProgram();
+}
+
+TEST_F(History, UndoEndsABlinkingBlockAndWorksFromTheWordMap) {
+  dbl::AnswerOpen("");
+  Keys({VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE, VK_RIGHT, VK_SPACE});  // cell 1 twice
+  for (OsWParam key : {VK_RIGHT, VK_LEFT, VK_LEFT}) dbl::Key(key, true);
+  dbl::Idle(20);  // the block shows cell 0
+  dbl::Do([] { EXPECT_EQ(EditGrid.displayLayer[0], 0); });
+  Undo();
+  dbl::Idle(4);
+  dbl::Do([] {
+    EXPECT_FALSE(BlockState.blinking);
+    EXPECT_EQ(Bytes(EditGrid.cellLayer, EditGrid.cellLayer + 2), (Bytes{1, 0}));
+    EXPECT_EQ(EditGrid.displayLayer[0], 1);
+  });
+  // In the Word Map: a map stamp and the area editor's F2 and SPACE undone,
+  // the SPACE redone; both screens show the set as it is.
+  Keys({VK_F2, VK_F5, VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE, VK_TAB});
+  Undo(3);
+  dbl::Do([] {
+    EXPECT_EQ(WordMapGrid()[0] + AreaRecord(0)[0] + EditGrid.cellLayer[0], 0);
+    Bytes before = dbl::Screen();
+    DrawMapWindow();
+    EXPECT_EQ(before, dbl::Screen());
+  });
+  Undo(1, 'Y');
+  Keys({VK_ESCAPE, VK_TAB});
+  dbl::Do([] {
+    EXPECT_EQ(EditGrid.cellLayer[0], 1);
+    ExpectEditorFresh();
+  });
+  dbl::RunProgram();
+}
+
+TEST(HistoryBound, KeepsTheNewestStepsWithinItsMemory) {
+  EditGrid = {};
+  StartHistory();
+  const int steps = 100000;
+  for (int i = 1; i <= steps; ++i) {  // a whole area each
+    std::memset(EditGrid.cellLayer, i % 251 + 1, AreaCells);
+    std::memset(EditGrid.idLayer, i % 251 + 1, AreaCells);
+    RecordStep();
+  }
+  HistoryFigures figures = ReadHistoryFigures();
+  EXPECT_LT(figures.footprint, 64'000'000u);
+  EXPECT_LT(figures.steps, std::uint64_t{steps});
+  while (UndoStep() != 0) continue;
+  EXPECT_EQ(EditGrid.idLayer[0], (steps - figures.steps) % 251 + 1);
+  for (int i = 0; i < steps; ++i) {  // single cells
+    EditGrid.cellLayer[i % 160] ^= 1;
+    RecordStep();
+  }
+  EXPECT_EQ(ReadHistoryFigures().steps, std::uint64_t{steps});
+  EditGrid = {};
+}
+
+}  // namespace
