@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>  // defines __MINGW_PRINTF_FORMAT on mingw-w64
 
 #include "platform/platform.h"
 
