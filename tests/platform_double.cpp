@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <stdexcept>
+#include <tuple>
 
 #include "platform/emulated/dialog_name.h"
 #include "shell/program.h"
@@ -26,7 +27,6 @@ struct Input {
 
 std::deque<Input> Inputs;
 std::deque<std::string> OpenAnswers, SaveAnswers;
-std::deque<int> QuestionAnswers;
 bool Waiting;
 std::uint64_t WaitUntil;
 
@@ -54,22 +54,18 @@ void Reset(std::int32_t pitch) {
   Inputs.clear();
   OpenAnswers.clear();
   SaveAnswers.clear();
-  QuestionAnswers.clear();
   Waiting = false;
   Calls = {};
 }
 
 void Message(std::uint32_t message, OsWParam wParam, OsLParam lParam) {
   OsMessage& queued = Inputs.emplace_back().message;
-  queued.message = message;
-  queued.wParam = wParam;
-  queued.lParam = lParam;
+  std::tie(queued.message, queued.wParam, queued.lParam) = std::tie(message, wParam, lParam);
 }
 
 void Key(OsWParam key, bool shift, bool control) {
   Message(WM_KEYDOWN, key, 1);
-  Inputs.back().shift = shift;
-  Inputs.back().control = control;
+  std::tie(Inputs.back().shift, Inputs.back().control) = std::tie(shift, control);
 }
 
 void Idle(int vblanks) { Inputs.emplace_back().vblanks = vblanks; }
@@ -77,7 +73,6 @@ void Do(std::function<void()> action) { Inputs.emplace_back().action = std::move
 
 void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
 void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
-void AnswerQuestion(int answer) { QuestionAnswers.push_back(answer); }
 
 std::uint32_t RunProgram() {
   try {
@@ -102,7 +97,6 @@ void EnterTempDir() { std::filesystem::current_path(testbank::NewScratchDir("uni
 using namespace dbl;
 
 bool OsPeekMessage(OsMessage& message) {
-  ++Calls.peeks;
   if (emu::TakePostedMessage(message)) {
     emu::SetHeldModifiers(false, false);
     return true;
@@ -145,22 +139,15 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
   }
 }
 
-int OsAskQuestion(const char* text, std::uint32_t type) {
-  Calls.questions.emplace_back(text);
-  if (QuestionAnswers.empty()) return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
-  int answer = QuestionAnswers.front();
-  QuestionAnswers.pop_front();
-  return answer;
+int OsAskQuestion(const char*, std::uint32_t type) {
+  return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
 }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
 
 void OsShowStatus(const OsStatus& status) { Calls.status = status; }
 
-void OsMessageBox(const char* text) {
-  ++Calls.messageBoxes;
-  Calls.lastMessageBox = text;
-}
+void OsMessageBox(const char* text) { ++Calls.messageBoxes, Calls.lastMessageBox = text; }
 
 void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
 
