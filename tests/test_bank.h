@@ -24,7 +24,6 @@ std::string NewScratchDir(const std::string& name);
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);
 
 struct RunResult {
