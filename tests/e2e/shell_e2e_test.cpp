@@ -1,6 +1,6 @@
-// The headless front end end to end: how every way of ending sets the exit
-// status and stderr, in the editor and inside each page; scripts refused
-// before the program starts; palette dumps; Save As; and the pitch.
+// The headless front end end to end: the exit status and stderr of every end,
+// in the editor and inside each page; refused scripts; palette dumps; Save As;
+// and the pitch.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +11,7 @@ namespace {
 
 using e2e::MakeWorkDir;
 using e2e::RunScript;
+using Bytes = std::vector<std::uint8_t>;
 
 TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
   std::string dir = MakeWorkDir();
@@ -36,6 +37,8 @@ TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
       {"frames\n", 2, nullptr},
       {"shot picture.bmp\n", 2, nullptr},
       {"key alt+F4\n", 2, nullptr},
+      {"open cancel\nconfirm maybe\n", 2, nullptr},
+      {"activate now\n", 2, nullptr},
       {"quit 0\n", 2, nullptr, "--pitch 639"},
       // The display: a lost surface is restored; a failed lock ends; closing
       // the window can take the surface with it and is still the orderly end.
@@ -43,6 +46,8 @@ TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
       {"open cancel\nfail-lock\nkey RIGHT\nquit 4\n", 1,
        "tesselle: display: cannot lock the display surface\n"},
       {"open cancel\nlose-surface unrestorable\nclose\n", 0, ""},
+      {"open cancel\nlose-surface unrestorable\nkey RIGHT\nframes 2\nquit 4\n", 1,
+       "tesselle: display: cannot restore the lost display surface\n"},
       // Inside the Word Map, the help page and the preview. A dispatch that
       // destroys the window ends with its message's wParam, not the 0 of the
       // quit that WM_DESTROY posts.
@@ -71,14 +76,10 @@ TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
 TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
   std::string dir = MakeWorkDir();
   ASSERT_EQ(RunScript(dir, "open cancel\npalette p.pal\n").status, 0);
-  std::vector<std::uint8_t> palette = e2e::ReadBytes(dir + "/p.pal");
-  ASSERT_EQ(palette.size(), 768u);
-  for (int i = 0; i < 256; ++i) {
-    std::uint8_t entry[3] = {palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]};
-    EXPECT_TRUE(entry[0] == 4 * (i % 64) && entry[1] == 4 * (i / 4 % 64) &&
-                entry[2] == 4 * (63 - i % 64))
-        << i;
-  }
+  std::vector<std::uint8_t> expected;
+  for (int i = 0; i < 256; ++i)
+    for (int value : {i % 64, i / 4 % 64, 63 - i % 64}) expected.push_back(4 * value);
+  EXPECT_EQ(e2e::ReadBytes(dir + "/p.pal"), expected);
 }
 
 TEST(HeadlessSave, PlacedCellsAndIdsGoToTheNameSaveAsChose) {
@@ -97,11 +98,9 @@ TEST(HeadlessSave, PlacedCellsAndIdsGoToTheNameSaveAsChose) {
   EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));
   std::vector<std::uint8_t> saved = e2e::ReadBytes(dir + "/new.out");
   ASSERT_EQ(saved.size(), 214016u);
-  for (int at : {66, 67, 68, 69}) {
-    int cell = at == 66 ? 0 : 37;
-    EXPECT_EQ(saved[at], cell) << at;
-    EXPECT_EQ(saved[160 + at], e2e::CellId(cell)) << at;
-  }
+  const std::uint8_t id0 = e2e::CellId(0), id37 = e2e::CellId(37);
+  EXPECT_EQ(Bytes(&saved[66], &saved[70]), (Bytes{0, 37, 37, 37}));
+  EXPECT_EQ(Bytes(&saved[226], &saved[230]), (Bytes{id0, id37, id37, id37}));
   EXPECT_TRUE(e2e::ReadShot(dir + "/saved.raw").IsCellDoubled(64 + 32 * 3, 32 + 32 * 4, 37));
 }
 
