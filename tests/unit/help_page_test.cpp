@@ -39,10 +39,7 @@ TEST_F(HelpPage, OtherKeysChangeNothingAndEscRestoresTheScreen) {
   AreaEditorStateRecord state{};
   Pace pace;
   dbl::Do([&] {
-    before = dbl::Screen();
-    state = AreaEditorState;
-    ShowHelpPage();
-    after = dbl::Screen();
+    before = dbl::Screen(), state = AreaEditorState, ShowHelpPage(), after = dbl::Screen();
   });
   dbl::Do([&] { page = dbl::Screen(); });
   pace.Note();
@@ -63,15 +60,10 @@ TEST_F(HelpPage, OtherKeysChangeNothingAndEscRestoresTheScreen) {
   EXPECT_EQ(pace.Steps(), (decltype(pace.Steps()){{6, 0}, {6, 0}}));
 }
 
-// A close returns from the page with the screen restored; the ways of
-// ending from the page are with the others in the start-up tests.
+// The ways of ending from the page are with the others in the start-up tests.
 TEST_F(HelpPage, CloseRestoresTheScreen) {
   std::vector<std::uint8_t> before, after;
-  dbl::Do([&] {
-    before = dbl::Screen();
-    ShowHelpPage();
-    after = dbl::Screen();
-  });
+  dbl::Do([&] { before = dbl::Screen(), ShowHelpPage(), after = dbl::Screen(); });
   dbl::Message(WM_CLOSE);
   EXPECT_EQ(dbl::RunProgram(), 0u);
   EXPECT_TRUE(before == after);
