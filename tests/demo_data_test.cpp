@@ -1,6 +1,6 @@
-// Checks the demo data written by make-demo: file sizes, the copies inside the area set, that the
-// cells and ids are usable by the editor (distinct cells, 6-bit palette, sound animation chains)
-// and that the areas and world map really show something.
+// The demo data make-demo writes: sizes, the bank's copies in the area set,
+// distinct cells, a 6-bit palette, sound animation chains, and areas and a
+// world map that show something.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,10 +22,6 @@ Bytes ReadDemoFile(const std::string& name) {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-constexpr std::size_t BankBytes = CellBankUsedSize, SetBytes = AreaSetSize;
-constexpr std::size_t SetBankAt = AreaSetBankCopyOffset, SetIdsAt = AreaSetIdCopyOffset;
-constexpr std::size_t SetMapAt = WordMapGridOffset, RecordBytes = AreaRecordSize;
-
 bool Still(int id) { return id == 0 || id == 255; }
 
 int Differences(const Bytes& bank, int a, int b) {
@@ -37,19 +33,17 @@ int Differences(const Bytes& bank, int a, int b) {
 TEST(DemoData, CellsPaletteAndAnimation) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
-  ASSERT_TRUE(bank.size() == BankBytes && ids.size() == 256);
+  ASSERT_TRUE(bank.size() == CellBankUsedSize && ids.size() == 256);
 
   std::set<Bytes> bitmaps;
-  for (int n = 0; n < 256; ++n)
-    bitmaps.emplace(bank.begin() + 256 * n, bank.begin() + 256 * n + 256);
+  for (int n = 0; n < 256; ++n) bitmaps.emplace(&bank[256 * n], &bank[256 * n + 256]);
   EXPECT_EQ(bitmaps.size(), 256u) << "some cells are identical";
 
-  for (std::size_t i = 65536; i < BankBytes; ++i)
-    ASSERT_LE(bank[i], 63) << "palette byte " << i - 65536 << " is not 6-bit";
+  EXPECT_LE(*std::max_element(bank.begin() + 65536, bank.end()), 63) << "the palette is not 6-bit";
   // The UI line colour must stand out against the black background.
   EXPECT_GE(bank[65536 + 3 * 15] + bank[65536 + 3 * 15 + 1] + bank[65536 + 3 * 15 + 2], 150);
 
-  bool twoCycle = false, threeCycle = false, stoppingChain = false;
+  bool twoCycle = false, threeCycle = false, stoppingChain = false;  // chains seen
   for (int a = 0; a < 256; ++a) {
     const int b = ids[a];
     if (Still(b)) continue;
@@ -60,24 +54,21 @@ TEST(DemoData, CellsPaletteAndAnimation) {
     if (!Still(c) && c != a && c != b && ids[c] == a) threeCycle = true;
     if (!Still(c) && c != a && ids[c] == 0) stoppingChain = true;
   }
-  EXPECT_TRUE(twoCycle);
-  EXPECT_TRUE(threeCycle);
-  EXPECT_TRUE(stoppingChain);
-  EXPECT_TRUE(Still(ids[0])) << "the empty-area cell must not animate";
+  EXPECT_TRUE(twoCycle && threeCycle && stoppingChain && Still(ids[0]));
 }
 
 TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   const Bytes bank = ReadDemoFile("Cells.dap");
   const Bytes ids = ReadDemoFile("Cells.id");
   const Bytes set = ReadDemoFile("Areas.out");
-  ASSERT_TRUE(bank.size() == BankBytes && ids.size() == 256 && set.size() == SetBytes);
+  ASSERT_TRUE(bank.size() == CellBankUsedSize && ids.size() == 256 && set.size() == AreaSetSize);
 
-  EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + SetBankAt));
-  EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + SetIdsAt));
+  EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + AreaSetBankCopyOffset));
+  EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + AreaSetIdCopyOffset));
 
   std::set<int> shown;  // areas that are not just cell 0 everywhere
   for (int a = 0; a < 256; ++a) {
-    const std::uint8_t* record = set.data() + a * RecordBytes;
+    const std::uint8_t* record = set.data() + a * AreaRecordSize;
     bool empty = true, animated = false;
     for (std::size_t i = 0; i < AreaCells; ++i) {
       ASSERT_EQ(record[AreaCells + i], ids[record[i]])
@@ -91,13 +82,13 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   }
   EXPECT_GE(shown.size(), 12u);
 
-  std::set<int> onMap;
-  for (std::size_t i = SetMapAt; i < SetBytes; ++i) onMap.insert(set[i]);
+  std::set<int> onMap(set.begin() + WordMapGridOffset, set.end());
   for (int a : shown) EXPECT_TRUE(onMap.count(a)) << "area " << a << " is not on the world map";
   // The world starts at the top left corner with a connected block of real areas.
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x)
-      EXPECT_TRUE(shown.count(set[SetMapAt + 256 * y + x])) << "map (" << x << ", " << y << ")";
+      EXPECT_TRUE(shown.count(set[WordMapGridOffset + 256 * y + x]))
+          << "map (" << x << ", " << y << ")";
 }
 
 }  // namespace
