@@ -15,7 +15,6 @@ using e2e::RunScript;
 // A new set and the file Areas.out, each with cell 1 placed at (0, 0) of area 0.
 const std::string Edit = "key TAB\nkey RIGHT\nkey SPACE\nkey TAB\nkey SPACE\n";
 const std::string New = "open cancel\n" + Edit, Opened = "open Areas.out\n" + Edit;
-const std::vector<std::uint8_t> OldSet(214016, 7);
 
 struct Case {
   const char* name;
@@ -26,7 +25,10 @@ struct Case {
   int first;         // its first byte: 1 when written, 7 (or 0) when kept
 };
 
-void Check(const std::string& dir, const Case& c) {
+// Runs the case in a fresh folder whose Areas.out is all `old`.
+void Check(const Case& c, std::uint8_t old) {
+  std::string dir = MakeWorkDir();
+  e2e::WriteBytes(dir + "/Areas.out", std::vector<std::uint8_t>(214016, old));
   e2e::RunResult run = RunScript(dir, c.script);
   EXPECT_EQ(run.status, c.status) << c.name << run.err;
   if (c.note[0] == '\0')
@@ -63,11 +65,7 @@ TEST(Questions, ReplacingAFileThisRunDidNotReadOrWrite) {
       {"Save As new file", New + "key shift+F3\nsave other\nconfirm no\n", 0,
        "no question is asked", "other.out", 1},
   };
-  for (const Case& c : cases) {
-    std::string dir = MakeWorkDir();
-    e2e::WriteBytes(dir + "/Areas.out", OldSet);
-    Check(dir, c);
-  }
+  for (const Case& c : cases) Check(c, 7);
 }
 
 TEST(Questions, ClosingWithUnsavedChanges) {
@@ -98,11 +96,7 @@ TEST(Questions, ClosingWithUnsavedChanges) {
            "key shift+F3\nsave nodir/x\nclose\nconfirm yes\nquit 9\n",
        9, "cannot save nodir/x.out", "Areas.out", 0},
   };
-  for (const Case& c : cases) {
-    std::string dir = MakeWorkDir();
-    ASSERT_EQ(RunScript(dir, "open cancel\nkey F3\n").status, 0);
-    Check(dir, c);
-  }
+  for (const Case& c : cases) Check(c, 0);
 }
 
 TEST(LostDisplay, EachScreenComesBackAsItWas) {
