@@ -44,11 +44,16 @@ class History : public ProgramTest {
   static void Undo(int times = 1, OsWParam key = 'Z') {
     for (int i = 0; i < times; ++i) dbl::Key(key, false, true);
   }
-  // The screen shows the edited area and its number as a fresh draw does.
-  static void ExpectEditorFresh() {
+  // `value` is `expected`, and `redraw` (the edited area and its number by
+  // default) leaves the screen as it is.
+  static void ExpectFresh(
+      int value, int expected, void (*redraw)() = [] {
+        DrawEditorWindow();
+        DrawAreaNumber();
+      }) {
+    EXPECT_EQ(value, expected);
     Bytes before = dbl::Screen();
-    DrawEditorWindow();
-    DrawAreaNumber();
+    redraw();
     EXPECT_EQ(before, dbl::Screen());
   }
 };
@@ -112,23 +117,15 @@ TEST_F(History, UndoBringsBackAreasWithUnstoredEditsAndTheBackup) {
   Keys({VK_TAB, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE,
         VK_ADD, VK_TAB});
   Undo();
-  dbl::Do([] {
-    EXPECT_EQ(AreaEditorState.currentArea, 0);
-    EXPECT_EQ(EditGrid.cellLayer[0], 5);
-    ExpectEditorFresh();
-  });
+  dbl::Do([] { ExpectFresh(10 * AreaEditorState.currentArea + EditGrid.cellLayer[0], 5); });
   Keys({VK_SUBTRACT});  // area 0 reloaded, the edit dropped
   Undo();
   dbl::Do([] { EXPECT_EQ(EditGrid.displayLayer[0], 5); });
-  // Delete, then Insert, each undone.
-  Keys({VK_DELETE, VK_INSERT});
+  Keys({VK_DELETE, VK_INSERT});  // each undone
   Undo();
   dbl::Do([] { EXPECT_EQ(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 5); });
   Undo();
-  dbl::Do([] {
-    EXPECT_EQ(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 50);
-    ExpectEditorFresh();
-  });
+  dbl::Do([] { ExpectFresh(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 50); });
   dbl::RunProgram();
 }
 
@@ -140,27 +137,21 @@ TEST_F(History, UndoEndsABlinkingBlockAndWorksFromTheWordMap) {
   dbl::Do([] { EXPECT_EQ(EditGrid.displayLayer[0], 0); });
   Undo();
   dbl::Idle(4);
-  dbl::Do([] {
-    EXPECT_FALSE(BlockState.blinking);
-    EXPECT_EQ(Bytes(EditGrid.cellLayer, EditGrid.cellLayer + 2), (Bytes{1, 0}));
-    EXPECT_EQ(EditGrid.displayLayer[0], 1);
+  dbl::Do([] {  // not blinking; cells 1 and 0, and 1 shown
+    const EditGridRecord& g = EditGrid;
+    EXPECT_EQ((Bytes{BlockState.blinking, g.cellLayer[0], g.cellLayer[1], g.displayLayer[0]}),
+              (Bytes{0, 1, 0, 1}));
   });
   // In the Word Map: a map stamp and the area editor's F2 and SPACE undone,
   // the SPACE redone; both screens show the set as it is.
   Keys({VK_F2, VK_F5, VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE, VK_TAB});
   Undo(3);
   dbl::Do([] {
-    EXPECT_EQ(WordMapGrid()[0] + AreaRecord(0)[0] + EditGrid.cellLayer[0], 0);
-    Bytes before = dbl::Screen();
-    DrawMapWindow();
-    EXPECT_EQ(before, dbl::Screen());
+    ExpectFresh(WordMapGrid()[0] + AreaRecord(0)[0] + EditGrid.cellLayer[0], 0, DrawMapWindow);
   });
   Undo(1, 'Y');
   Keys({VK_ESCAPE, VK_TAB});
-  dbl::Do([] {
-    EXPECT_EQ(EditGrid.cellLayer[0], 1);
-    ExpectEditorFresh();
-  });
+  dbl::Do([] { ExpectFresh(EditGrid.cellLayer[0], 1); });
   dbl::RunProgram();
 }
 
