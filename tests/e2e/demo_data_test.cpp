@@ -5,22 +5,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "files/area_set.h"
+#include "tests/e2e/harness.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadDemoFile(const std::string& name) {
-  std::ifstream in(std::string(DEMO_DIR) + "/" + name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+Bytes ReadDemoFile(const std::string& name) { return e2e::ReadBytes(DEMO_DIR "/" + name); }
 
 bool Still(int id) { return id == 0 || id == 255; }
 
