@@ -2,7 +2,6 @@
 // and dialog answers queued by the test and exits raised as exceptions.
 #include "tests/platform_double.h"
 
-#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <filesystem>
@@ -33,9 +32,8 @@ std::uint64_t WaitUntil;
 bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
   Calls.cursorVisibleAtDialog = emu::CursorVisible();
   Calls.modeSetAtDialog = emu::Display.modeSet;
-  if (answers.empty()) return false;
-  std::string path = answers.front();
-  answers.pop_front();
+  std::string path = answers.empty() ? "" : answers.front();
+  if (!answers.empty()) answers.pop_front();
   if (path.empty()) return false;
   path = emu::CompleteDialogName(path, dialog.defExt);
   if (path.size() + 1 > dialog.maxFile) return false;
@@ -90,17 +88,14 @@ std::vector<std::uint8_t> Screen() {
 }
 
 void WriteTestBank() { testbank::WriteTestBank("."); }
-
 void EnterTempDir() { std::filesystem::current_path(testbank::NewScratchDir("unit")); }
 }  // namespace dbl
 
 using namespace dbl;
 
 bool OsPeekMessage(OsMessage& message) {
-  if (emu::TakePostedMessage(message)) {
-    emu::SetHeldModifiers(false, false);
-    return true;
-  }
+  emu::SetHeldModifiers(false, false);
+  if (emu::TakePostedMessage(message)) return true;
   while (!Inputs.empty()) {
     Input& input = Inputs.front();
     if (input.action) {
@@ -120,9 +115,8 @@ bool OsPeekMessage(OsMessage& message) {
       return true;
     }
   }
-  message = {};
+  message = {};  // the end of the input
   message.message = WM_QUIT;
-  emu::SetHeldModifiers(false, false);
   return true;
 }
 
@@ -144,12 +138,8 @@ int OsAskQuestion(const char*, std::uint32_t type) {
 }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
-
 void OsShowStatus(const OsStatus& status) { Calls.status = status; }
-
 void OsMessageBox(const char* text) { ++Calls.messageBoxes, Calls.lastMessageBox = text; }
-
 void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
-
 void BackendWaitFrame() {}
 void BackendCursorVisibility(bool) {}
