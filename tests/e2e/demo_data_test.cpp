@@ -16,61 +16,58 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadDemoFile(const std::string& name) { return e2e::ReadBytes(DEMO_DIR "/" + name); }
+// The demo files as make-demo wrote them.
+const Bytes Bank = e2e::ReadBytes(DEMO_DIR "/Cells.dap"),
+            Ids = e2e::ReadBytes(DEMO_DIR "/Cells.id"), Set = e2e::ReadBytes(DEMO_DIR "/Areas.out");
 
 bool Still(int id) { return id == 0 || id == 255; }
 
-int Differences(const Bytes& bank, int a, int b) {
+int Differences(int a, int b) {
   int n = 0;
-  for (int i = 0; i < 256; ++i) n += bank[256 * a + i] != bank[256 * b + i];
+  for (int i = 0; i < 256; ++i) n += Bank[256 * a + i] != Bank[256 * b + i];
   return n;
 }
 
 TEST(DemoData, CellsPaletteAndAnimation) {
-  const Bytes bank = ReadDemoFile("Cells.dap");
-  const Bytes ids = ReadDemoFile("Cells.id");
-  ASSERT_TRUE(bank.size() == CellBankUsedSize && ids.size() == 256);
+  ASSERT_TRUE(Bank.size() == CellBankUsedSize && Ids.size() == 256);
 
   std::set<Bytes> bitmaps;
-  for (int n = 0; n < 256; ++n) bitmaps.emplace(&bank[256 * n], &bank[256 * n + 256]);
+  for (int n = 0; n < 256; ++n) bitmaps.emplace(&Bank[256 * n], &Bank[256 * n + 256]);
   EXPECT_EQ(bitmaps.size(), 256u) << "some cells are identical";
 
-  EXPECT_LE(*std::max_element(bank.begin() + 65536, bank.end()), 63) << "the palette is not 6-bit";
+  EXPECT_LE(*std::max_element(Bank.begin() + 65536, Bank.end()), 63) << "the palette is not 6-bit";
   // The UI line colour must stand out against the black background.
-  EXPECT_GE(bank[65536 + 3 * 15] + bank[65536 + 3 * 15 + 1] + bank[65536 + 3 * 15 + 2], 150);
+  EXPECT_GE(Bank[65536 + 3 * 15] + Bank[65536 + 3 * 15 + 1] + Bank[65536 + 3 * 15 + 2], 150);
 
   bool twoCycle = false, threeCycle = false, stoppingChain = false;  // chains seen
   for (int a = 0; a < 256; ++a) {
-    const int b = ids[a];
+    const int b = Ids[a];
     if (Still(b)) continue;
     EXPECT_NE(b, a) << "cell " << a << " animates into itself";
-    EXPECT_GE(Differences(bank, a, b), 8) << "frames " << a << " and " << b << " look the same";
-    const int c = ids[b];
+    EXPECT_GE(Differences(a, b), 8) << "frames " << a << " and " << b << " look the same";
+    const int c = Ids[b];
     if (c == a) twoCycle = true;
-    if (!Still(c) && c != a && c != b && ids[c] == a) threeCycle = true;
-    if (!Still(c) && c != a && ids[c] == 0) stoppingChain = true;
+    if (!Still(c) && c != a && c != b && Ids[c] == a) threeCycle = true;
+    if (!Still(c) && c != a && Ids[c] == 0) stoppingChain = true;
   }
-  EXPECT_TRUE(twoCycle && threeCycle && stoppingChain && Still(ids[0]));
+  EXPECT_TRUE(twoCycle && threeCycle && stoppingChain && Still(Ids[0]));
 }
 
 TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
-  const Bytes bank = ReadDemoFile("Cells.dap");
-  const Bytes ids = ReadDemoFile("Cells.id");
-  const Bytes set = ReadDemoFile("Areas.out");
-  ASSERT_TRUE(bank.size() == CellBankUsedSize && ids.size() == 256 && set.size() == AreaSetSize);
+  ASSERT_TRUE(Bank.size() == CellBankUsedSize && Ids.size() == 256 && Set.size() == AreaSetSize);
 
-  EXPECT_TRUE(std::equal(bank.begin(), bank.end(), set.begin() + AreaSetBankCopyOffset));
-  EXPECT_TRUE(std::equal(ids.begin(), ids.end(), set.begin() + AreaSetIdCopyOffset));
+  EXPECT_TRUE(std::equal(Bank.begin(), Bank.end(), Set.begin() + AreaSetBankCopyOffset));
+  EXPECT_TRUE(std::equal(Ids.begin(), Ids.end(), Set.begin() + AreaSetIdCopyOffset));
 
   std::set<int> shown;  // areas that are not just cell 0 everywhere
   for (int a = 0; a < 256; ++a) {
-    const std::uint8_t* record = set.data() + a * AreaRecordSize;
+    const std::uint8_t* record = Set.data() + a * AreaRecordSize;
     bool empty = true, animated = false;
     for (std::size_t i = 0; i < AreaCells; ++i) {
-      ASSERT_EQ(record[AreaCells + i], ids[record[i]])
+      ASSERT_EQ(record[AreaCells + i], Ids[record[i]])
           << "area " << a << " position " << i << " carries a stale id";
       empty = empty && record[i] == 0;
-      animated = animated || !Still(ids[record[i]]);
+      animated = animated || !Still(Ids[record[i]]);
     }
     if (empty) continue;
     shown.insert(a);
@@ -78,12 +75,12 @@ TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
   }
   EXPECT_GE(shown.size(), 12u);
 
-  std::set<int> onMap(set.begin() + WordMapGridOffset, set.end());
+  std::set<int> onMap(Set.begin() + WordMapGridOffset, Set.end());
   for (int a : shown) EXPECT_TRUE(onMap.count(a)) << "area " << a << " is not on the world map";
   // The world starts at the top left corner with a connected block of real areas.
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x)
-      EXPECT_TRUE(shown.count(set[WordMapGridOffset + 256 * y + x]))
+      EXPECT_TRUE(shown.count(Set[WordMapGridOffset + 256 * y + x]))
           << "map (" << x << ", " << y << ")";
 }
 
