@@ -32,7 +32,7 @@ void WriteTestBank(const std::string& dir) {
   WriteBytes(dir + "/Cells.id", ids);
 }
 
-std::string ScratchRoot() {
+static std::string ScratchRoot() {
   static const std::string root = [] {
     fs::path path = fs::temp_directory_path() / ("tesselle-tests-" + std::to_string(getpid()));
     fs::remove_all(path);

@@ -79,10 +79,8 @@ TEST(Questions, ClosingWithUnsavedChanges) {
       {"no changes", "open Areas.out\nclose\nquit 9\n", 0, "", nullptr, 0},
       {"changed back", undone + "close\nquit 9\n", 0, "", nullptr, 0},
       {"after a save", Opened + "key F3\nclose\nquit 9\n", 0, "", "Areas.out", 1},
-      {"the Word Map",
-       "open Areas.out\nkey F5\nkey TAB\nkey RIGHT\nkey SPACE\nkey TAB\nkey SPACE\nclose\nconfirm "
-       "cancel\nquit 9\n",
-       9, "", nullptr, 0},
+      {"the Word Map", "open Areas.out\nkey F5\n" + Edit + "close\nconfirm cancel\nquit 9\n", 9, "",
+       nullptr, 0},
       // Yes on a new set asks about the file in the way; No saves nothing,
       // and so the program does not close.
       {"yes, then no to replacing", New + "close\nconfirm yes\nconfirm no\nquit 9\n", 9,
@@ -95,9 +93,8 @@ TEST(Questions, ClosingWithUnsavedChanges) {
       {"away, no", away + "close\nconfirm no\n", 0, "", "Areas.out", 0},
       // A save that fails keeps the program running.
       {"yes, and the save fails",
-       std::string("open Areas.out\n") + Edit +
-           "key shift+F3\nsave nodir/x\nclose\nconfirm yes\nquit 9\n",
-       9, "cannot save nodir/x.out", "Areas.out", 0},
+       Opened + "key shift+F3\nsave nodir/x\nclose\nconfirm yes\nquit 9\n", 9,
+       "cannot save nodir/x.out", "Areas.out", 0},
   };
   for (const Case& c : cases) Check(c, 0);
 }
@@ -112,10 +109,8 @@ TEST(LostDisplay, EachScreenComesBackAsItWas) {
   for (const char* screen : screens) {
     std::string before = start + screen + "frames 2\n";
     ASSERT_EQ(RunScript(dir, before + "frames 3\nshot plain.raw\nquit 5\n").status, 5);
-    e2e::RunResult run =
-        RunScript(dir, before +
-                           "deactivate\nframes 30\nshot away.raw\nkey RIGHT\nactivate\n"
-                           "frames 3\nshot back.raw\nquit 5\n");
+    std::string away = "deactivate\nframes 30\nshot away.raw\nkey RIGHT\nactivate\nframes 3\n";
+    e2e::RunResult run = RunScript(dir, before + away + "shot back.raw\nquit 5\n");
     EXPECT_EQ(run.status, 5) << screen << run.err;
     EXPECT_EQ(e2e::ReadBytes(dir + "/away.raw"), std::vector<std::uint8_t>(640 * 480)) << screen;
     EXPECT_EQ(e2e::ReadBytes(dir + "/back.raw"), e2e::ReadBytes(dir + "/plain.raw")) << screen;
