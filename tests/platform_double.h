@@ -47,8 +47,7 @@ extern Record Calls;
 std::vector<std::uint8_t> Screen();
 
 // The test bank (see test_bank.h) written into the current directory.
-using testbank::CellId;
-using testbank::CellPixel;
+using testbank::CellId, testbank::CellPixel;
 void WriteTestBank();
 inline constexpr auto ReadFile = &testbank::ReadBytes;
 inline constexpr auto WriteFile = &testbank::WriteBytes;

@@ -3,14 +3,11 @@
 // exclusive mode lost and given back in each screen.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "tests/e2e/harness.h"
 
 namespace {
 
-using e2e::MakeWorkDir;
-using e2e::RunScript;
+using e2e::MakeWorkDir, e2e::RunScript;
 
 // A new set and the file Areas.out, each with cell 1 placed at (0, 0) of area 0.
 const std::string Edit = "key TAB\nkey RIGHT\nkey SPACE\nkey TAB\nkey SPACE\n";

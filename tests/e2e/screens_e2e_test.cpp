@@ -10,8 +10,7 @@
 
 namespace {
 
-using e2e::ReadShot;
-using e2e::Shot;
+using e2e::ReadShot, e2e::Shot;
 
 TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurnAndPlacedCellsShowUnderIt) {
   std::string dir = e2e::MakeWorkDir();

@@ -9,8 +9,7 @@
 
 namespace {
 
-using e2e::MakeWorkDir;
-using e2e::RunScript;
+using e2e::MakeWorkDir, e2e::RunScript;
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {

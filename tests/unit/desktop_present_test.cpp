@@ -15,8 +15,7 @@
 
 namespace {
 
-using present::Height;
-using present::Width;
+using present::Height, present::Width;
 
 struct Window {
   static constexpr int Factor = 2;

@@ -165,8 +165,7 @@ TEST(HistoryBound, KeepsTheNewestStepsWithinItsMemory) {
     RecordStep();
   }
   HistoryFigures figures = ReadHistoryFigures();
-  EXPECT_LT(figures.footprint, 64'000'000u);
-  EXPECT_LT(figures.steps, std::uint64_t{steps});
+  EXPECT_TRUE(figures.footprint < 64'000'000u && figures.steps < std::uint64_t{steps});
   while (UndoStep() != 0) continue;
   EXPECT_EQ(EditGrid.idLayer[0], (steps - figures.steps) % 251 + 1);
   for (int i = 0; i < steps; ++i) {  // single cells
