@@ -2,11 +2,11 @@
 // and dialog answers queued by the test and exits raised as exceptions.
 #include "tests/platform_double.h"
 
-#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <filesystem>
 #include <stdexcept>
+#include <tuple>
 
 #include "platform/emulated/dialog_name.h"
 #include "shell/program.h"
@@ -26,16 +26,14 @@ struct Input {
 
 std::deque<Input> Inputs;
 std::deque<std::string> OpenAnswers, SaveAnswers;
-std::deque<int> QuestionAnswers;
 bool Waiting;
 std::uint64_t WaitUntil;
 
 bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
   Calls.cursorVisibleAtDialog = emu::CursorVisible();
   Calls.modeSetAtDialog = emu::Display.modeSet;
-  if (answers.empty()) return false;
-  std::string path = answers.front();
-  answers.pop_front();
+  std::string path = answers.empty() ? "" : answers.front();
+  if (!answers.empty()) answers.pop_front();
   if (path.empty()) return false;
   path = emu::CompleteDialogName(path, dialog.defExt);
   if (path.size() + 1 > dialog.maxFile) return false;
@@ -55,7 +53,6 @@ void Reset(std::int32_t pitch) {
   Inputs.clear();
   OpenAnswers.clear();
   SaveAnswers.clear();
-  QuestionAnswers.clear();
   Waiting = false;
   Calls = {};
   Faults = {};
@@ -63,15 +60,12 @@ void Reset(std::int32_t pitch) {
 
 void Message(std::uint32_t message, OsWParam wParam, OsLParam lParam) {
   OsMessage& queued = Inputs.emplace_back().message;
-  queued.message = message;
-  queued.wParam = wParam;
-  queued.lParam = lParam;
+  std::tie(queued.message, queued.wParam, queued.lParam) = std::tie(message, wParam, lParam);
 }
 
 void Key(OsWParam key, bool shift, bool control) {
   Message(WM_KEYDOWN, key, 1);
-  Inputs.back().shift = shift;
-  Inputs.back().control = control;
+  std::tie(Inputs.back().shift, Inputs.back().control) = std::tie(shift, control);
 }
 
 void Idle(int vblanks) { Inputs.emplace_back().vblanks = vblanks; }
@@ -79,7 +73,6 @@ void Do(std::function<void()> action) { Inputs.emplace_back().action = std::move
 
 void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
 void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
-void AnswerQuestion(int answer) { QuestionAnswers.push_back(answer); }
 
 std::uint32_t RunProgram() {
   try {
@@ -97,18 +90,14 @@ std::vector<std::uint8_t> Screen() {
 }
 
 void WriteTestBank() { testbank::WriteTestBank("."); }
-
 void EnterTempDir() { std::filesystem::current_path(testbank::NewScratchDir("unit")); }
 }  // namespace dbl
 
 using namespace dbl;
 
 bool OsPeekMessage(OsMessage& message) {
-  ++Calls.peeks;
-  if (emu::TakePostedMessage(message)) {
-    emu::SetHeldModifiers(false, false);
-    return true;
-  }
+  emu::SetHeldModifiers(false, false);
+  if (emu::TakePostedMessage(message)) return true;
   while (!Inputs.empty()) {
     Input& input = Inputs.front();
     if (input.action) {
@@ -128,9 +117,8 @@ bool OsPeekMessage(OsMessage& message) {
       return true;
     }
   }
-  message = {};
+  message = {};  // the end of the input
   message.message = WM_QUIT;
-  emu::SetHeldModifiers(false, false);
   return true;
 }
 
@@ -147,24 +135,13 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
   }
 }
 
-int OsAskQuestion(const char* text, std::uint32_t type) {
-  Calls.questions.emplace_back(text);
-  if (QuestionAnswers.empty()) return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
-  int answer = QuestionAnswers.front();
-  QuestionAnswers.pop_front();
-  return answer;
+int OsAskQuestion(const char*, std::uint32_t type) {
+  return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
 }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
-
 void OsShowStatus(const OsStatus& status) { Calls.status = status; }
-
-void OsMessageBox(const char* text) {
-  ++Calls.messageBoxes;
-  Calls.lastMessageBox = text;
-}
-
+void OsMessageBox(const char* text) { ++Calls.messageBoxes, Calls.lastMessageBox = text; }
 void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
-
 void BackendWaitFrame() {}
 void BackendCursorVisibility(bool) {}

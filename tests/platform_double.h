@@ -26,26 +26,19 @@ void Message(std::uint32_t message, OsWParam wParam = 0, OsLParam lParam = 0);
 void Key(OsWParam key, bool shift = false, bool control = false);
 void Idle(int vblanks);                 // no message until this many vertical blanks pass
 void Do(std::function<void()> action);  // runs inside PeekMessage, then goes on
-// Dialog answers, taken in order; none left means cancel.
-void AnswerOpen(const std::string& path);  // "" cancels
-void AnswerSave(const std::string& path);  // "" cancels
-// Question answers (IDYES, IDNO, IDCANCEL), taken in order; none left means
-// the default button's answer.
-void AnswerQuestion(int answer);
+// Dialog answers, taken in order; "" or none left cancels. Questions get
+// their default button's answer.
+void AnswerOpen(const std::string& path);
+void AnswerSave(const std::string& path);
 
 // Runs the program from its entry until it ends; returns the exit code.
 std::uint32_t RunProgram();
 
 struct Record {
-  int peeks;
-  int openDialogs;
-  int saveDialogs;
-  int messageBoxes;
+  int openDialogs, saveDialogs, messageBoxes;
   std::vector<std::string> errors;  // lines reported
   std::string lastMessageBox;
-  std::vector<std::string> questions;
-  bool cursorVisibleAtDialog;
-  bool modeSetAtDialog;
+  bool cursorVisibleAtDialog, modeSetAtDialog;
   OsStatus status;  // as last handed down
 };
 extern Record Calls;
@@ -53,18 +46,11 @@ extern Record Calls;
 // The screen as displayed: 640 x 480 bytes.
 std::vector<std::uint8_t> Screen();
 
-// Test data in the current directory: a cell bank whose 256 cells are all
-// different (cell n pixel (i, j) = CellPixel(n, i, j)), its palette entry i =
-// (i % 64, (i / 4) % 64, 63 - i % 64), and ids CellId(n).
-using testbank::CellId;
-using testbank::CellPixel;
+// The test bank (see test_bank.h) written into the current directory.
+using testbank::CellId, testbank::CellPixel;
 void WriteTestBank();
-inline std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  return testbank::ReadBytes(path);
-}
-inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  testbank::WriteBytes(path, bytes);
-}
+inline constexpr auto ReadFile = &testbank::ReadBytes;
+inline constexpr auto WriteFile = &testbank::WriteBytes;
 
 // A fresh, empty working directory for one test; the previous one is left.
 void EnterTempDir();

@@ -23,16 +23,16 @@ void WriteTestBank(const std::string& dir) {
   std::vector<std::uint8_t> bank(66304), ids(256);
   for (int n = 0; n < 256; ++n) {
     for (int k = 0; k < 256; ++k) bank[256 * n + k] = CellPixel(n, k % 16, k / 16);
-    bank[0x10000 + 3 * n] = static_cast<std::uint8_t>(n % 64);
-    bank[0x10000 + 3 * n + 1] = static_cast<std::uint8_t>((n / 4) % 64);
-    bank[0x10000 + 3 * n + 2] = static_cast<std::uint8_t>(63 - n % 64);
+    for (int c = 0; c < 3; ++c)
+      bank[0x10000 + 3 * n + c] =
+          static_cast<std::uint8_t>(c == 2 ? 63 - n % 64 : n / (c * 3 + 1) % 64);
     ids[n] = CellId(n);
   }
   WriteBytes(dir + "/Cells.dap", bank);
   WriteBytes(dir + "/Cells.id", ids);
 }
 
-std::string ScratchRoot() {
+static std::string ScratchRoot() {
   static const std::string root = [] {
     fs::path path = fs::temp_directory_path() / ("tesselle-tests-" + std::to_string(getpid()));
     fs::remove_all(path);
@@ -65,19 +65,17 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
   WriteText(path, std::string(bytes.begin(), bytes.end()));
 }
 
-std::string ReadText(const std::string& path) {
-  std::vector<std::uint8_t> bytes = ReadBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 RunResult RunIn(const std::string& dir, const std::string& commandLine) {
   int raw = std::system(("cd '" + dir + "' && " + commandLine + " >.stdout 2>.stderr").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(dir + "/.stdout"),
-          ReadText(dir + "/.stderr")};
+  auto text = [&](const char* name) {
+    std::vector<std::uint8_t> bytes = ReadBytes(dir + name);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("/.stdout"), text("/.stderr")};
 }
 
 }  // namespace testbank

@@ -15,16 +15,13 @@ std::uint8_t CellId(int cell);
 // Writes Cells.dap and Cells.id into dir.
 void WriteTestBank(const std::string& dir);
 
-// This process's own folder for scratch directories, made on first use.
-std::string ScratchRoot();
-// Removes it with everything in it.
-void RemoveScratchRoot();
-// A fresh, empty folder in it, named after name.
+// A fresh, empty folder named after name in this process's scratch folder,
+// which RemoveScratchRoot removes with everything in it.
 std::string NewScratchDir(const std::string& name);
+void RemoveScratchRoot();
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);
 
 struct RunResult {

@@ -14,33 +14,22 @@ namespace fs = std::filesystem;
 namespace e2e {
 
 std::string MakeWorkDir(bool demo) {
-  std::string dir =
-      testbank::NewScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
-  if (!demo) {
-    testbank::WriteTestBank(dir);
-    return dir;
-  }
+  std::string dir = NewScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  if (!demo) WriteTestBank(dir);
   for (const char* name : {"Cells.dap", "Cells.id", "Areas.out"})
-    fs::copy_file(fs::path(DEMO_DIR) / name, fs::path(dir) / name);
+    if (demo) fs::copy_file(fs::path(DEMO_DIR) / name, fs::path(dir) / name);
   return dir;
 }
 
 RunResult RunScript(const std::string& dir, const std::string& script, const std::string& options) {
-  testbank::WriteText(dir + "/script.txt", script);
-  return testbank::RunIn(dir, "'" HEADLESS_EXE "' " + options + " script.txt");
+  WriteText(dir + "/script.txt", script);
+  return RunIn(dir, "'" HEADLESS_EXE "' " + options + " script.txt");
 }
 
 bool Shot::IsCellDoubled(int x, int y, int cell) const {
   for (int j = 0; j < 32; ++j)
     for (int i = 0; i < 32; ++i)
       if (at(x + i, y + j) != CellPixel(cell, i / 2, j / 2)) return false;
-  return true;
-}
-
-bool Shot::IsFilled(int x, int y, int w, int h, std::uint8_t value) const {
-  for (int j = 0; j < h; ++j)
-    for (int i = 0; i < w; ++i)
-      if (at(x + i, y + j) != value) return false;
   return true;
 }
 

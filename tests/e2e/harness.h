@@ -10,11 +10,7 @@
 
 namespace e2e {
 
-using testbank::CellId;
-using testbank::CellPixel;
-using testbank::ReadBytes;
-using testbank::RunResult;
-using testbank::WriteBytes;
+using namespace testbank;
 
 // A fresh directory holding the test bank (see test_bank.h), or the demo
 // bank and area set when demo is true.
@@ -29,8 +25,6 @@ struct Shot {
   std::uint8_t at(int x, int y) const { return pixels[640 * y + x]; }
   // True when the 32 x 32 block at (x, y) is the given cell drawn doubled.
   bool IsCellDoubled(int x, int y, int cell) const;
-  // True when the w x h block at (x, y) is all of one value.
-  bool IsFilled(int x, int y, int w, int h, std::uint8_t value) const;
 };
 Shot ReadShot(const std::string& path);
 

@@ -1,18 +1,41 @@
-// The Word Map through tesselle-headless: the screens it gives back after Esc
-// and after a Save As inside it. Its screens and saved edits are checked in
-// the unit tests, its ends with the other ends.
+// The area editor and the Word Map through tesselle-headless, where the
+// golden images do not reach: when the cursor's move is drawn, and the
+// screens given back after Esc and after a Save As inside the Word Map.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "draw/tables.h"
 #include "tests/e2e/harness.h"
 
 namespace {
 
+using e2e::ReadShot, e2e::Shot;
+
+TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurnAndPlacedCellsShowUnderIt) {
+  std::string dir = e2e::MakeWorkDir();
+  ASSERT_EQ(e2e::RunScript(dir,
+                           "open cancel\nkey TAB\nkey RIGHT\nkey RIGHT\nkey SPACE\nkey TAB\n"
+                           "key RIGHT\nshot 1.raw\nframes 2\nshot 2.raw\n"
+                           "key SPACE\nframes 2\nshot 3.raw\n")
+                .status,
+            0);
+  Shot movedOnly = ReadShot(dir + "/1.raw"), moved = ReadShot(dir + "/2.raw"),
+       placed = ReadShot(dir + "/3.raw");
+  // The key's move is not drawn until the next turn's cursor step.
+  EXPECT_TRUE(movedOnly.IsCellDoubled(96, 32, 0));
+  EXPECT_FALSE(moved.IsCellDoubled(96, 32, 0));
+  EXPECT_TRUE(moved.IsCellDoubled(64, 32, 0));
+  // Cell 2 placed under the cursor shows around the cursor's brackets.
+  EXPECT_EQ(placed.at(96 + 16, 32 + 16), e2e::CellPixel(2, 8, 8));
+  EXPECT_TRUE(placed.IsCellDoubled(12, 32, 2));  // the preview
+}
+
 // The two shots differ only under the cursor mask at (left, top), and there
 // the later one shows the cursor's colour drawn that many turns later.
 void ExpectSameButTheCursor(const std::string& dir, const char* before, const char* after, int left,
                             int top, bool editor, int turns = 1) {
-  e2e::Shot first = e2e::ReadShot(dir + "/" + before), later = e2e::ReadShot(dir + "/" + after);
+  Shot first = ReadShot(dir + "/" + before), later = ReadShot(dir + "/" + after);
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) {
       int u = (x - left) / 2, v = (y - top) / 2;
