@@ -61,4 +61,21 @@ class ProgramTest : public ::testing::Test {
     AreaEditorState.cursorX = x;
     AreaEditorState.cursorY = y;
   }
+
+  // From (x, y): Shift+across `across` times, then Shift+down `down` times.
+  static void Mark(int x, int y, int across, int down, OsWParam h = VK_RIGHT,
+                   OsWParam v = VK_DOWN) {
+    At(x, y);
+    for (int i = 0; i < across; ++i) Press(h, true);
+    for (int i = 0; i < down; ++i) Press(v, true);
+  }
+
+  // Block mode at a glance: its code, whether it blinks, the live corners and
+  // the stored ones.
+  using BlockView = std::array<int, 10>;
+  static BlockView BlockNow() {
+    const BlockStateRecord& b = BlockState;
+    return {b.code,    b.blinking,  b.live.x1,   b.live.y1,   b.live.x2,
+            b.live.y2, b.stored.x1, b.stored.y1, b.stored.x2, b.stored.y2};
+  }
 };
