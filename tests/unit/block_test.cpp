@@ -39,7 +39,7 @@ class Block : public ProgramTest {
   static bool Redrawn() { return dbl::Screen()[640 * MarkY + MarkX] == Drawn(); }
 };
 
-TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
+TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlockAndPastesCutAtTheEdges) {
   Inside([] {
     FillEditGrid();
     At(3, 3);
@@ -47,53 +47,36 @@ TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlock) {
     Press('V');  // before any copy: nothing, not even a redraw
     EXPECT_EQ(CellAt(3, 3), GridIndex(3, 3));
     EXPECT_FALSE(Redrawn());
+    // Ids the cell-id table would not give: the paste must not look them up.
+    ASSERT_NE(EditGrid.idLayer[GridIndex(2, 2)], dbl::CellId(CellAt(2, 2)));
 
-    // From each corner of (2, 2)-(6, 4) towards the opposite one, pasted at
-    // (8, 5) of an empty grid.
-    const std::array<int, 4> starts[] = {{2, 2, VK_RIGHT, VK_DOWN},
-                                         {6, 4, VK_LEFT, VK_UP},
-                                         {2, 4, VK_RIGHT, VK_UP},
-                                         {6, 2, VK_LEFT, VK_DOWN}};
-    for (const auto& [x, y, across, down] : starts) {
+    // (2, 2)-(6, 4) marked from each corner towards the opposite one, then
+    // pasted at (px, py), cut at the right and bottom edges.
+    const std::array<int, 6> runs[] = {{2, 2, VK_RIGHT, VK_DOWN, 8, 5},
+                                       {6, 4, VK_LEFT, VK_UP, 8, 5},
+                                       {2, 4, VK_RIGHT, VK_UP, 0, 0},
+                                       {6, 2, VK_LEFT, VK_DOWN, 13, 8}};
+    for (const auto& [x, y, across, down, px, py] : runs) {
       SCOPED_TRACE(testing::Message() << "from " << x << ", " << y);
       FillEditGrid();
       Mark(x, y, 4, 2, static_cast<OsWParam>(across), static_cast<OsWParam>(down));
-      EXPECT_EQ((std::array{BlockState.live.x1, BlockState.live.y1}), (std::array{x, y}));
       Press('C');
-      std::memset(EditGrid.cellLayer, 0, 160);
-      At(8, 5);
+      EXPECT_EQ(Of(BlockState.stored), (Corners{x, y, 8 - x, 6 - y}));  // as marked
+      At(px, py);
       Press('V');
-      EXPECT_EQ(Of(BlockState.stored), (Corners{2, 2, 6, 4}));  // put in order by the paste
+      EXPECT_EQ(BlockNow(), (BlockView{BlockIdle, 0, 0, 0, 0, 0, 2, 2, 6, 4}));  // now in order
       for (int t = 0; t < 160; ++t) {
         int u = t % 16, v = t / 16;
-        bool inside = u >= 8 && u <= 12 && v >= 5 && v <= 7;
-        ASSERT_EQ(EditGrid.cellLayer[t], inside ? GridIndex(u - 6, v - 3) : 0) << u << ", " << v;
+        bool inside = u >= px && u <= px + 4 && v >= py && v <= py + 2;
+        int s = inside ? GridIndex(u - px + 2, v - py + 2) : t;
+        ASSERT_EQ((std::array<int, 3>{EditGrid.cellLayer[t], EditGrid.displayLayer[t],
+                                      EditGrid.idLayer[t]}),
+                  (std::array{s, s, (s + 100) % 256}))
+            << u << ", " << v;
       }
+      EXPECT_EQ(dbl::Screen()[640 * (32 + 32 * py) + 64 + 32 * px],
+                dbl::CellPixel(GridIndex(2, 2), 0, 0));  // on the screen at once
     }
-  });
-}
-
-TEST_F(Block, PasteIsCutAtTheRightAndBottomEdgesAndBringsTheSnapshotsIds) {
-  Inside([] {
-    FillEditGrid();
-    // Ids the cell-id table would not give: the paste must not look them up.
-    ASSERT_NE(EditGrid.idLayer[GridIndex(2, 2)], dbl::CellId(CellAt(2, 2)));
-    Mark(6, 4, 4, 2, VK_LEFT, VK_UP);
-    Press('C');
-    EXPECT_EQ(Of(BlockState.stored), (Corners{6, 4, 2, 2}));  // as marked, until a paste
-    At(13, 8);
-    Press('V');
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    for (int t = 0; t < 160; ++t) {
-      int x = t % 16, y = t / 16;
-      int s = x >= 13 && y >= 8 ? GridIndex(x - 11, y - 6) : t;  // columns 2..4 of rows 2..3
-      EXPECT_EQ((std::array<int, 3>{EditGrid.cellLayer[t], EditGrid.displayLayer[t],
-                                    EditGrid.idLayer[t]}),
-                (std::array{s, s, (s + 100) % 256}))
-          << x << ", " << y;
-    }
-    EXPECT_EQ(dbl::Screen()[640 * (32 + 32 * 9) + 64 + 32 * 15],
-              dbl::CellPixel(GridIndex(4, 3), 0, 0));  // on the screen at once
   });
 }
 
