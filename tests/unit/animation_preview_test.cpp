@@ -166,17 +166,4 @@ TEST_F(Preview, EscapeRestoresTheScreenByteForByte) {
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
-// A destroy ends the program without another turn: the preview stays shown.
-TEST_F(Preview, DestroyEndsTheProgramAtOnce) {
-  dbl::Do([] { StoreTestArea(); });
-  dbl::Key(VK_F4);
-  dbl::Idle(3);
-  std::uint64_t blanks = 0;
-  dbl::Do([&] { blanks = emu::Display.verticalBlanks; });
-  dbl::Message(WM_SYSCOMMAND, SC_CLOSE);
-  EXPECT_EQ(dbl::RunProgram(), SC_CLOSE);
-  EXPECT_EQ(emu::Display.verticalBlanks, blanks + 1);
-  EXPECT_EQ(Showing(dbl::Screen(), Pair, {10}), 10);
-}
-
 }  // namespace
