@@ -3,23 +3,16 @@
 // slot and the bank's own files as its source, and the ways it ends.
 #include "area/animation_preview.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <vector>
 
 #include "area/area_slots.h"
-#include "area/editor_state.h"
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "shell/program.h"
 #include "tests/unit/program_test.h"
 
 namespace {
-
-using Picture = std::vector<std::uint8_t>;
 
 // Positions of the test area, and what they hold.
 constexpr int Pair = 0, Triple = 17, Chain = 34, Marked = 51, Self = 159, Plain = 80;

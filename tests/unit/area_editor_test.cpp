@@ -1,15 +1,7 @@
 // The area editor's dispatcher, cursor, windows and area slots, run inside
 // the program on the platform double.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
-
 #include "area/area_slots.h"
-#include "area/block.h"
 #include "area/editor_cursor.h"
-#include "area/editor_keys.h"
-#include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
@@ -77,7 +69,7 @@ TEST_F(AreaEditor, SelectorShowsItsRowsAndPicksCells) {
     AreaEditorState.selectorScrollRow = 10;
     At(5, 2);
     Press(VK_DOWN);
-    std::vector<std::uint8_t> screen = dbl::Screen();
+    Picture screen = dbl::Screen();
     EXPECT_EQ(
         (std::array<int, 4>{screen[384 * 640], screen[(384 + 64 + 31) * 640 + 32 * 15 + 31],
                             screen[(384 + 64) * 640 + 32 * 16], screen[(384 + 95) * 640 + 639]}),
@@ -150,7 +142,7 @@ TEST_F(AreaEditor, AreaNumberIsClampedAndReloadsAtTheEnds) {
     EditGrid.cellLayer[0] = 9;  // unstored
     Press(VK_ADD);
     EXPECT_EQ(AreaEditorState.currentArea * 10 + EditGrid.cellLayer[0], 2540);  // reloaded
-    std::vector<std::uint8_t> screen = dbl::Screen();
+    Picture screen = dbl::Screen();
     for (int x = 0; x < 60; ++x)
       for (int y = 0; y < 16; ++y)
         ASSERT_EQ(screen[640 * (360 + y) + 192 + x],  // three digits, ground between and after

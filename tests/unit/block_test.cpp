@@ -2,11 +2,7 @@
 // through the key dispatcher inside the running program.
 #include "area/block.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cstring>
-#include <vector>
 
 #include "area/area_slots.h"
 #include "files/area_set.h"

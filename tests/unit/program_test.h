@@ -16,6 +16,8 @@
 #include "draw/cursor.h"
 #include "tests/platform_double.h"
 
+using Picture = std::vector<std::uint8_t>;
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {

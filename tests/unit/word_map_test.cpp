@@ -1,22 +1,14 @@
 // The Word Map against the platform double: thumbnails and previews sampled
 // from their areas, how the cursor and the two windows scroll and wrap, SPACE
 // and TAB, its state across visits, and the pace of its loop.
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cstring>
-#include <vector>
 
-#include "area/editor_state.h"
-#include "draw/cursor.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
-
-using Picture = std::vector<std::uint8_t>;
 
 // A set in which every area and every map entry differs from its neighbours.
 int CraftedCell(int area, int i, int j) { return (area * 5 + i + 16 * j) % 256; }
