@@ -124,15 +124,14 @@ TEST_F(Preview, ShowsTheStoredSlotAndOnlyEscEndsIt) {
   dbl::Key(VK_TAB);    // F4 works from the selector too, Shift or not
   dbl::Key(VK_F4, true);
   // Other keys, F1 included, and characters are dropped.
-  for (OsWParam key : {OsWParam{'G'}, VK_F1, VK_RIGHT}) dbl::Key(key);
+  Keys({'G', VK_F1, VK_RIGHT});
   dbl::Message(0x0102, 'a');  // WM_CHAR
   dbl::Do([] {
     EXPECT_EQ(Showing(dbl::Screen(), Pair, {10}) + Showing(dbl::Screen(), Plain, {7}), 17);
   });
   dbl::Message(WM_KEYUP, VK_ESCAPE);  // a key release of Esc ends it too
   dbl::Do([] { EXPECT_EQ(AreaEditorState.cursorX, 0); });
-  dbl::Key(VK_F2);  // the area editor has the keys again
-  dbl::Key(VK_F4);
+  Keys({VK_F2, VK_F4});  // the area editor has the keys again
   dbl::Do([] { EXPECT_EQ(Showing(dbl::Screen(), Pair, {99}), 99); });
   dbl::Key(VK_ESCAPE);
   EXPECT_EQ(dbl::RunProgram(), 0u);

@@ -23,8 +23,7 @@ class Block : public ProgramTest {
   }
   static int CellAt(int x, int y) { return EditGrid.cellLayer[GridIndex(x, y)]; }
 
-  // A scribble on the editor window's cell (15, 9), which a whole-window
-  // redraw paints over.
+  // A scribble on window cell (15, 9), which a whole-window redraw paints over.
   static constexpr int MarkX = 64 + 32 * 15 + 5, MarkY = 32 + 32 * 9 + 5;
   static std::uint8_t Drawn() { return dbl::CellPixel(EditGrid.displayLayer[159], 2, 2); }
   static void Scribble() {
@@ -99,8 +98,7 @@ TEST_F(Block, WhatCopyTakesDependsOnHowTheMarkingEnded) {
     Press('C');
     EXPECT_EQ(BlockNow(), (BlockView{BlockIdle, 0, 0, 0, 0, 0, 2, 3, 4, 4}));
 
-    // Shift+C while marking copies and ends the marking: the next
-    // Shift+arrow starts a fresh block at the cursor.
+    // Shift+C copies and ends the marking; the next Shift+arrow starts afresh.
     Mark(2, 3, 2, 0);
     Press('C', true);
     EXPECT_EQ(BlockNow(), (BlockView{BlockIdle, 0, 0, 0, 0, 0, 2, 3, 4, 3}));
@@ -197,8 +195,7 @@ TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
       int turns = 0;
       for (; BlockState.blinkPhase == 0 && turns < 20; ++turns) BlinkBlock();
       EXPECT_EQ(turns, 8 - left) << "counter " << left;
-      // Ended when blank: the cells come back with a redraw on the next turn
-      // and the counter starts afresh.
+      // Ended when blank: cells back with a redraw next turn, counter afresh.
       Press(VK_ESCAPE);
       Scribble();
       BlinkBlock();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,14 @@ class ProgramTest : public ::testing::Test {
   static void Inside(const std::function<void()>& body) {
     dbl::Do(body);
     dbl::RunProgram();
+  }
+
+  // Keys given through the main loop.
+  static void Keys(OsWParam key, int times) {
+    for (int i = 0; i < times; ++i) dbl::Key(key);
+  }
+  static void Keys(std::initializer_list<OsWParam> keys) {
+    for (OsWParam key : keys) dbl::Key(key);
   }
 
   static void Press(OsWParam key, bool shift = false) {

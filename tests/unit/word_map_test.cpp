@@ -1,6 +1,5 @@
-// The Word Map against the platform double: thumbnails and previews sampled
-// from their areas, how the cursor and the two windows scroll and wrap, SPACE
-// and TAB, its state across visits, and the pace of its loop.
+// The Word Map on the platform double: thumbnails and previews, how cursor and
+// windows scroll and wrap, SPACE and TAB, its state across visits, its pace.
 #include <cstring>
 
 #include "draw/tables.h"
@@ -62,8 +61,7 @@ template <typename Pixel>
 
 int MapEntry(std::uint32_t x, std::uint32_t y) { return WordMapGrid()[256 * y + x]; }
 
-// Every slot of both windows shows its own area, the active one's cursor slot
-// with the cursor over it.
+// Every slot shows its own area, the active window's cursor slot the cursor.
 void ExpectWindows(const Picture& screen) {
   const WordMapStateRecord& s = WordMapState;
   const int originX[2] = {128, 0}, originY[2] = {0, 400};
@@ -79,10 +77,6 @@ void ExpectWindows(const Picture& screen) {
                               cursor ? DrawnColour() : -1))
             << "window " << w << ", slot " << p << ", " << q;
       }
-}
-
-void Keys(OsWParam key, int times) {
-  for (int i = 0; i < times; ++i) dbl::Key(key);
 }
 
 // Active window, cursor column and row, map scroll column and row, picker scroll row.
@@ -102,8 +96,7 @@ class WordMap : public ProgramTest {
 
 TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
   StartOnCraftedSet();
-  dbl::Key(VK_F5);
-  dbl::Key(VK_TAB);
+  Keys({VK_F5, VK_TAB});
   // Key and presses, then column, row, scroll, whether the picker was drawn
   // again (which leaves the previous cursor on the cursor) and a look at it.
   const std::uint32_t walk[][7] = {
@@ -176,8 +169,7 @@ TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
   dbl::Key(VK_F5);
   dbl::Key(VK_SPACE);  // nothing selected yet: area 0
   dbl::Do([] { EXPECT_EQ(MapEntry(0, 0), 0); });
-  dbl::Key(VK_RIGHT);
-  dbl::Key(VK_TAB);  // each window has a cursor of its own
+  Keys({VK_RIGHT, VK_TAB});  // each window has a cursor of its own
   dbl::Do([] { EXPECT_EQ(Where(), (std::array{AreaPicker, 0u, 0u, 0u, 0u, 0u})); });
   Keys(VK_RIGHT, 7);
   Keys(VK_DOWN, 2);
@@ -185,8 +177,7 @@ TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
   dbl::Key(VK_TAB);    // back at map (1, 0)
   Keys(VK_RIGHT, 17);  // map scrolled by 3
   Keys(VK_DOWN, 2);
-  dbl::Key(VK_SPACE);
-  dbl::Key(VK_F3);
+  Keys({VK_SPACE, VK_F3});
   dbl::Do([] {
     // F3 stores the map at its place in the file, and every area with it.
     Picture saved = dbl::ReadFile("set.out");
@@ -195,17 +186,14 @@ TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
     EXPECT_EQ(saved[320 * 255 + 159], CraftedCell(255, 15, 9));
     EXPECT_TRUE(SlotShows(dbl::Screen(), 128 + 32 * 15, 40, 47, DrawnColour()));
   });
-  dbl::Key(VK_LEFT);
-  dbl::Key(VK_TAB);
-  dbl::Key(VK_TAB);
+  Keys({VK_LEFT, VK_TAB, VK_TAB});
   dbl::Idle(2);
   dbl::Do([] {
     // The cursor shows only in the active window, each left clean.
     EXPECT_EQ(Where(), (std::array{MapWindow, 14u, 2u, 3u, 0u, 0u}));
     ExpectWindows(dbl::Screen());
   });
-  dbl::Key(VK_TAB);
-  dbl::Key(VK_ESCAPE);
+  Keys({VK_TAB, VK_ESCAPE});
   dbl::Do([&] { EXPECT_EQ(std::memcmp(&editor, &AreaEditorState, sizeof editor), 0); });
   dbl::Idle(2);
   dbl::Key(VK_F5);
@@ -227,7 +215,7 @@ TEST_F(WordMap, TurnsAndKeysThatDoNothing) {
   pace.Note();
   dbl::Idle(4);  // two idle turns of two blanks each
   pace.Note();
-  for (OsWParam key : {VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, OsWParam{'G'}}) dbl::Key(key);
+  Keys({VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, 'G'});
   pace.Note();  // one blank per key turn
   dbl::Do([] {
     EXPECT_EQ(Where(), (std::array{MapWindow, 0u, 0u, 0u, 0u, 0u}));
