@@ -1,78 +1,105 @@
-// Whole-file reads and atomic whole-file writes over the standard library,
-// with the per-system sync and rename from the platform layer.
+// Whole-file reads and atomic whole-file writes, over the platform's file
+// calls: the order of the steps and the cleaning up after a failure.
 #include "files/file_io.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
-namespace fs = std::filesystem;
+namespace {
 
-bool ReadWholeFile(const char* name, std::uint8_t* buffer, std::size_t capacity,
-                   std::size_t& fileSize) {
-  std::error_code error;
-  if (fs::is_directory(name, error)) {
-    errno = EISDIR;
-    return false;
+struct Pending {
+  std::string target;
+  std::string temporary;
+};
+
+// Writes one content into a new temporary beside its target.
+bool WriteTemporary(const FileContent& file, Pending& pending) {
+  static char target[OsPathSize];
+  static char temporary[OsPathSize];
+  if (!OsFindTarget(file.name, target, sizeof target)) return false;
+  OsFile handle = OsCreateTemporary(target, temporary, sizeof temporary);
+  if (handle == OsNoFile) return false;
+  pending.target = target;
+  pending.temporary = temporary;
+  bool ok = OsWriteFile(handle, file.bytes, file.size);
+  if (!ok) {
+    int saved = errno;
+    OsCloseFile(handle);
+    errno = saved;
+  } else {
+    ok = OsFinishTemporary(handle, temporary, target);
   }
-  std::FILE* file = std::fopen(name, "rb");
-  if (file == nullptr) return false;
-  bool ok = std::fseek(file, 0, SEEK_END) == 0;
-  long size = ok ? std::ftell(file) : -1;
-  ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (ok) {
-    fileSize = static_cast<std::size_t>(size);
-    std::size_t wanted = fileSize < capacity ? fileSize : capacity;
-    ok = std::fread(buffer, 1, wanted, file) == wanted;
-    if (!ok && errno == 0) errno = EIO;
+  if (!ok) {
+    int saved = errno;
+    OsRemoveFile(temporary);
+    pending.temporary.clear();
+    errno = saved != 0 ? saved : EIO;
   }
-  int savedErrno = errno;
-  std::fclose(file);
-  errno = savedErrno;
   return ok;
 }
 
-bool WriteWholeFile(const char* name, const std::uint8_t* block, std::size_t count) {
-  std::error_code error;
-  fs::file_status status = fs::status(name, error);
-  bool exists = fs::exists(status);
-  if (exists && !fs::is_regular_file(status)) {
-    errno = fs::is_directory(status) ? EISDIR : EINVAL;
-    return false;
-  }
-  // A file its owner has made read-only stays as it is.
-  if (exists && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-    errno = EACCES;
-    return false;
-  }
+}  // namespace
 
-  static char temporary[1024];
-  if (std::snprintf(temporary, sizeof temporary, "%s.tesselle-new", name) >=
-      static_cast<int>(sizeof temporary)) {
-    errno = ENAMETOOLONG;
-    return false;
+bool ReadWholeFile(const char* name, std::uint8_t* buffer, std::size_t capacity,
+                   std::size_t& fileSize) {
+  std::uint64_t size = 0;
+  OsFile file = OsOpenRegularFile(name, size);
+  if (file == OsNoFile) return false;
+  std::size_t wanted = size < capacity ? static_cast<std::size_t>(size) : capacity;
+  std::size_t got = 0;
+  bool ok = true;
+  while (got < wanted) {
+    long long count = OsReadFile(file, buffer + got, wanted - got);
+    if (count <= 0) {
+      ok = count == 0;  // the file got shorter meanwhile
+      break;
+    }
+    got += static_cast<std::size_t>(count);
   }
-  std::FILE* file = std::fopen(temporary, "wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(block, 1, count, file) == count;
-  ok = ok && std::fflush(file) == 0;
-  ok = ok && OsSyncFile(file);
-  int savedErrno = errno;
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (ok && exists) fs::permissions(temporary, status.permissions(), error);
-  if (ok && !OsReplaceFile(temporary, name)) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (!ok) {
-    std::remove(temporary);
-    errno = savedErrno != 0 ? savedErrno : EIO;
-  }
+  int saved = errno;
+  OsCloseFile(file);
+  errno = saved;
+  fileSize = got < wanted ? got : static_cast<std::size_t>(size);
   return ok;
+}
+
+bool ReplaceFiles(const FileContent* files, std::size_t count, std::size_t& placed,
+                  std::size_t& failed) {
+  placed = 0;
+  static char target[OsPathSize];
+  // Refuse before anything is written when a target cannot be replaced.
+  for (failed = 0; failed < count; ++failed)
+    if (!OsFindTarget(files[failed].name, target, sizeof target)) return false;
+
+  std::vector<Pending> pending(count);
+  std::size_t i = 0;
+  bool ok = true;
+  for (; i < count; ++i)
+    if (!(ok = WriteTemporary(files[i], pending[i]))) break;
+  for (i = ok ? 0 : i; ok && i < count; ++i) {
+    if (!(ok = OsReplaceFile(pending[i].temporary.c_str(), pending[i].target.c_str()))) break;
+    pending[i].temporary.clear();
+    ++placed;
+  }
+  failed = i;
+  if (ok) return true;
+  int saved = errno;
+  for (const Pending& left : pending)
+    if (!left.temporary.empty()) OsRemoveFile(left.temporary.c_str());
+  errno = saved != 0 ? saved : EIO;
+  return false;
+}
+
+bool WriteWholeFile(const char* name, const std::uint8_t* block, std::size_t count) {
+  FileContent file{name, block, count};
+  std::size_t placed = 0, failed = 0;
+  return ReplaceFiles(&file, 1, placed, failed);
+}
+
+const char* FileErrorText(int code) {
+  return code == ENODEV ? "not a regular file" : std::strerror(code);
 }

@@ -15,7 +15,7 @@ constexpr char AreaFileFilter[] = "Dane do gry\0*.out\0";  // the literal adds t
 void ReadAtLeast(const char* name, std::uint8_t* buffer, std::size_t needed, const char* what) {
   std::size_t size = 0;
   if (!ReadWholeFile(name, buffer, needed, size))
-    FailStartup("cannot read %s: %s", name, std::strerror(errno));
+    FailStartup("cannot read %s: %s", name, FileErrorText(errno));
   if (size < needed)
     FailStartup("%s is too short for %s: %zu bytes, at least %zu needed", name, what, size, needed);
 }
@@ -41,7 +41,7 @@ bool LoadDataFiles() {
 
   std::size_t size = 0;
   if (!ReadWholeFile(AreaFileName, AreaSetImage, AreaSetSize, size))
-    FailStartup("cannot read %s: %s", AreaFileName, std::strerror(errno));
+    FailStartup("cannot read %s: %s", AreaFileName, FileErrorText(errno));
   if (size != AreaSetSize)
     FailStartup("%s is not an area set: %zu bytes, an area set has exactly %zu", AreaFileName, size,
                 AreaSetSize);

@@ -33,7 +33,7 @@ const char* WriteAreaSet() {
     ReportEvent("Saved %s", FileNamePart(AreaFileName));
     return nullptr;
   }
-  const char* reason = std::strerror(errno);
+  const char* reason = FileErrorText(errno);
   ReportEvent("Save failed: %s", reason);
   static char line[LineSize];
   std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName, reason);

@@ -5,8 +5,8 @@
 // the desktop and headless backends emulate exactly what the program needs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
 using OsHandle = void*;
 using OsWParam = std::uintptr_t;
@@ -173,10 +173,34 @@ void OsMessageBox(const char* text);
 // MB_YESNO). Whoever cannot be asked gets the default button's answer.
 int OsAskQuestion(const char* text, std::uint32_t type);
 
-// Files: make a written file durable, and put it in place of another in one
-// step. Both set errno on failure.
-bool OsSyncFile(std::FILE* file);
+// Files, by the system's own handle (a descriptor or a HANDLE). Every call
+// sets errno on failure; a folder is refused with EISDIR, and anything else
+// that is not a regular file (a FIFO, a device) with ENODEV.
+using OsFile = std::intptr_t;
+constexpr OsFile OsNoFile = -1;
+constexpr std::size_t OsPathSize = 4096;
+
+// Opens a regular file for reading without ever waiting on it, and gives its
+// size.
+OsFile OsOpenRegularFile(const char* name, std::uint64_t& size);
+// Reads up to count bytes: the count read, 0 at the end, -1 on failure.
+long long OsReadFile(OsFile file, void* buffer, std::size_t count);
+void OsCloseFile(OsFile file);
+
+// Replacing a file. OsFindTarget gives the file that name finally names, with
+// symbolic links followed, and checks that it may be replaced: it does not
+// exist yet, or it is a regular file that may be written.
+bool OsFindTarget(const char* name, char* target, std::size_t size);
+// Creates a new, empty file exclusively in target's folder; its name, which
+// does not grow with target's, goes to temporary.
+OsFile OsCreateTemporary(const char* target, char* temporary, std::size_t size);
+bool OsWriteFile(OsFile file, const void* bytes, std::size_t count);  // all of them
+// Makes the written file durable, gives it target's mode (and owner where
+// the process may), or a new file's mode, and closes it, also on failure.
+bool OsFinishTemporary(OsFile file, const char* temporary, const char* target);
+// Puts from in place of to in one step, durably.
 bool OsReplaceFile(const char* from, const char* to);
+void OsRemoveFile(const char* name);
 
 // DirectDraw.
 OsHandle DdCreate();

@@ -46,6 +46,7 @@ bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
 }  // namespace
 
 Record Calls;
+FileFaults Faults;
 
 void Reset(std::int32_t pitch) {
   ResetProgram();
@@ -57,6 +58,7 @@ void Reset(std::int32_t pitch) {
   QuestionAnswers.clear();
   Waiting = false;
   Calls = {};
+  Faults = {};
 }
 
 void Message(std::uint32_t message, OsWParam wParam, OsLParam lParam) {

@@ -69,4 +69,12 @@ inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& 
 // A fresh, empty working directory for one test; the previous one is left.
 void EnterTempDir();
 
+// System faults for the file calls, linked in place of write and rename: the
+// disk takes this many more bytes (-1: no limit), and the next renames fail.
+struct FileFaults {
+  long long diskBytesLeft = -1;
+  int failingRenames = 0;
+};
+extern FileFaults Faults;
+
 }  // namespace dbl

@@ -4,7 +4,6 @@
 #include "tools/bank_files.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -12,7 +11,7 @@
 
 namespace {
 
-std::string Reason(const std::string& path) { return path + ": " + std::strerror(errno); }
+std::string Reason(const std::string& path) { return path + ": " + FileErrorText(errno); }
 
 // Reads the first size bytes of the file into buffer; the file may be longer.
 bool ReadAtLeast(const std::string& path, std::uint8_t* buffer, std::size_t size, const char* what,
@@ -55,8 +54,10 @@ bool WriteBank(const std::string& dir, const Bank& bank, std::string& error) {
       return false;
     }
   }
-  return WriteFileBytes(InDirectory(dir, "Cells.dap"), bank.dap, sizeof bank.dap, error) &&
-         WriteFileBytes(InDirectory(dir, "Cells.id"), bank.ids, sizeof bank.ids, error);
+  std::string dap = InDirectory(dir, "Cells.dap");
+  std::string ids = InDirectory(dir, "Cells.id");
+  return ReplaceAll(
+      {{dap.c_str(), bank.dap, sizeof bank.dap}, {ids.c_str(), bank.ids, sizeof bank.ids}}, error);
 }
 
 bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std::string& error) {
@@ -106,12 +107,17 @@ bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::vector<std
   return true;
 }
 
-bool WriteFileBytes(const std::string& path, const void* bytes, std::size_t size,
-                    std::string& error) {
+bool ReplaceAll(const std::vector<FileContent>& files, std::string& error) {
+  std::size_t placed = 0, failed = 0;
   errno = 0;
-  if (!WriteWholeFile(path.c_str(), static_cast<const std::uint8_t*>(bytes), size)) {
-    error = Reason(path);
+  if (ReplaceFiles(files.data(), files.size(), placed, failed)) return true;
+  error = Reason(files[failed].name);
+  if (placed == 0) {
+    if (files.size() > 1) error += "; no file was replaced";
     return false;
   }
-  return true;
+  error += "; already replaced: ";
+  for (std::size_t i = 0; i < placed; ++i)
+    error += (i == 0 ? "" : ", ") + std::string(files[i].name);
+  return false;
 }

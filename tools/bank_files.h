@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/area_set.h"
+#include "files/file_io.h"
 
 struct Bank {
   std::uint8_t dap[CellBankUsedSize] = {};  // 256 cell bitmaps, then the 6-bit palette
@@ -24,8 +25,9 @@ std::string InDirectory(const std::string& dir, const char* name);
 // DIR/Cells.id (its first 256 bytes). On failure, error holds one line.
 bool ReadBank(const std::string& dir, Bank& bank, std::string& error);
 
-// Writes DIR/Cells.dap (66304 bytes) and DIR/Cells.id (256 bytes), each
-// replaced whole; DIR is made when it does not exist.
+// Writes DIR/Cells.dap (66304 bytes) and DIR/Cells.id (256 bytes), both
+// written whole before either is put in place; DIR is made when it does not
+// exist.
 bool WriteBank(const std::string& dir, const Bank& bank, std::string& error);
 
 // Reads an area-set file, refused unless it is exactly 214016 bytes.
@@ -35,6 +37,7 @@ bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std:
 bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes,
                    std::string& error);
 
-// Replaces a file whole with the bytes given.
-bool WriteFileBytes(const std::string& path, const void* bytes, std::size_t size,
-                    std::string& error);
+// Replaces the files whole, all written before any is put in place. On
+// failure error names the file and the reason, and which files (if any) were
+// already replaced.
+bool ReplaceAll(const std::vector<FileContent>& files, std::string& error);

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "files/png/png_write.h"
 #include "tools/anim_chains.h"
 #include "tools/anim_list.h"
 #include "tools/bank_files.h"
 #include "tools/cli.h"
 #include "tools/png_read.h"
-#include "tools/png_write.h"
 #include "tools/tileset.h"
 
 namespace {
@@ -108,21 +108,24 @@ int Export(const Arguments& arguments) {
   std::vector<std::uint8_t> pixels(TilesetSide * TilesetSide);
   BankToTileset(bank.dap, pixels.data());
   std::string output = arguments.Value("-o");
+  std::vector<std::uint8_t> png;
   char reason[200] = {};
-  if (!WriteIndexedPng(output.c_str(), TilesetSide, TilesetSide, pixels.data(), TilesetSide, rgb,
-                       reason, sizeof reason))
+  if (!EncodeIndexedPng(TilesetSide, TilesetSide, pixels.data(), TilesetSide, rgb, png, reason,
+                        sizeof reason))
     return Fail(Program, output + ": " + reason);
+  std::vector<FileContent> files = {{output.c_str(), png.data(), png.size()}};
 
   int named = 0;
   for (std::uint8_t id : bank.ids) named += id != 0;
+  std::string anim = arguments.Value("--anim");
+  std::string list = FormatAnimList(bank.ids);
   if (arguments.Has("--anim")) {
-    std::string list = FormatAnimList(bank.ids);
-    if (!WriteFileBytes(arguments.Value("--anim"), list.data(), list.size(), error))
-      return Fail(Program, error);
+    files.push_back({anim.c_str(), list.data(), list.size()});
   } else if (named != 0) {
     Warn(Program, std::to_string(named) +
                       " cells have ids that the tileset does not carry; --anim FILE keeps them");
   }
+  if (!ReplaceAll(files, error)) return Fail(Program, error);
   return 0;
 }
 

@@ -7,7 +7,7 @@
 #include "tools/area_render.h"
 #include "tools/bank_files.h"
 #include "tools/cli.h"
-#include "tools/png_write.h"
+#include "files/png/png_write.h"
 #include "tools/tiled_export.h"
 #include "tools/tileset.h"
 #include "worldmap/thumbnail.h"

@@ -6,11 +6,33 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 
 #include "tools/bank_files.h"
 
 namespace {
+
+// The most libpng may allocate at once: far more than any row or chunk of a
+// picture this project reads needs, whatever length a chunk claims.
+constexpr png_alloc_size_t MaxAllocation = png_alloc_size_t{4} << 20;
+
+png_voidp Allocate(png_structp, png_alloc_size_t size) {
+  return size > MaxAllocation ? nullptr : std::malloc(size);
+}
+
+void Release(png_structp, png_voidp block) { std::free(block); }
+
+// True when every chunk's claimed length fits in what is left of the file.
+bool ChunksFit(const std::uint8_t* data, std::size_t size) {
+  for (std::size_t at = 8; at + 8 <= size;) {
+    std::size_t length = std::size_t{data[at]} << 24 | std::size_t{data[at + 1]} << 16 |
+                         std::size_t{data[at + 2]} << 8 | data[at + 3];
+    if (length > size - at - 8) return false;
+    at += length + 12;
+  }
+  return true;
+}
 
 struct Source {
   const std::uint8_t* data;
@@ -64,8 +86,13 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PngImage& image, std:
     error = "not a PNG file";
     return false;
   }
+  if (!ChunksFit(data, size)) {
+    error = "broken PNG: a chunk claims more bytes than the file holds";
+    return false;
+  }
   Source source{data, size, 0, {}};
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnError, OnWarning);
+  png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &source, OnError, OnWarning,
+                                             nullptr, Allocate, Release);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (info == nullptr) {
     png_destroy_read_struct(&png, nullptr, nullptr);
@@ -82,6 +109,9 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PngImage& image, std:
     return false;
   }
   png_set_read_fn(png, &source, OnRead);
+  // The image's own size is checked below, against the caller's limits.
+  png_set_user_limits(png, 65535, 65535);
+  png_set_chunk_malloc_max(png, MaxAllocation);
   png_read_info(png, info);
 
   png_uint_32 width = png_get_image_width(png, info);
@@ -105,6 +135,10 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PngImage& image, std:
   ChooseLayout(png, info, indexed);
   std::size_t channels = indexed ? 1 : 4;
   if (png_get_rowbytes(png, info) != channels * width) png_error(png, "unexpected row layout");
+  // Deflate packs at most about 1032 bytes into one, so a small file cannot
+  // hold a large image: refuse it before its pixels are allocated.
+  if ((channels * width + 1) * height > 1100 * size)
+    png_error(png, "too little image data for its size");
 
   if (indexed) {
     png_colorp entries = nullptr;

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/png/png_write.h"
 #include "tools/anim_chains.h"
 #include "tools/area_render.h"
-#include "tools/png_write.h"
 #include "tools/tileset.h"
 #include "worldmap/thumbnail.h"
 
@@ -102,35 +102,50 @@ std::string WorldTmx(const std::uint8_t* areaSet) {
              areaSet + WordMapGridOffset, "");
 }
 
-class Writer {
+// The project's files, gathered whole in memory before any is written.
+class Project {
  public:
-  Writer(const std::string& dir, std::vector<std::string>& written, std::string& error)
+  Project(const std::string& dir, std::vector<std::string>& written, std::string& error)
       : dir_(dir), written_(written), error_(error) {}
 
-  bool Text(const std::string& name, const std::string& text) {
-    if (!WriteFileBytes(InDirectory(dir_, name.c_str()), text.data(), text.size(), error_))
-      return false;
-    written_.push_back(name);
-    return true;
+  void Text(const std::string& name, std::string text) {
+    Add(name, std::vector<std::uint8_t>(text.begin(), text.end()));
   }
 
   bool Image(const char* name, int width, int height, const std::uint8_t* pixels,
              const std::uint8_t* rgb) {
-    std::string path = InDirectory(dir_, name);
+    std::vector<std::uint8_t> bytes;
     char reason[200] = {};
-    if (!WriteIndexedPng(path.c_str(), width, height, pixels, static_cast<std::size_t>(width), rgb,
-                         reason, sizeof reason)) {
-      error_ = path + ": " + reason;
+    if (!EncodeIndexedPng(width, height, pixels, static_cast<std::size_t>(width), rgb, bytes,
+                          reason, sizeof reason)) {
+      error_ = InDirectory(dir_, name) + ": " + reason;
       return false;
     }
-    written_.push_back(name);
+    Add(name, std::move(bytes));
+    return true;
+  }
+
+  bool Write() {
+    std::vector<FileContent> files;
+    for (std::size_t i = 0; i < names_.size(); ++i)
+      files.push_back({paths_[i].c_str(), contents_[i].data(), contents_[i].size()});
+    if (!ReplaceAll(files, error_)) return false;
+    written_ = names_;
     return true;
   }
 
  private:
+  void Add(const std::string& name, std::vector<std::uint8_t> bytes) {
+    names_.push_back(name);
+    paths_.push_back(InDirectory(dir_, name.c_str()));
+    contents_.push_back(std::move(bytes));
+  }
+
   const std::string& dir_;
   std::vector<std::string>& written_;
   std::string& error_;
+  std::vector<std::string> names_, paths_;
+  std::vector<std::vector<std::uint8_t>> contents_;
 };
 
 }  // namespace
@@ -162,22 +177,21 @@ bool ExportTiled(const Bank& bank, const std::uint8_t* areaSet, const std::strin
     error = dir + ": " + code.message();
     return false;
   }
-  Writer writer(dir, written, error);
+  Project project(dir, written, error);
   std::uint8_t rgb[768];
   BankPaletteToRgb(bank.dap, rgb);
   std::vector<std::uint8_t> cells(TilesetSide * TilesetSide);
   BankToTileset(bank.dap, cells.data());
-  if (!writer.Image("cells.png", TilesetSide, TilesetSide, cells.data(), rgb) ||
-      !writer.Text("cells.tsx", CellsTsx(bank.ids)))
-    return false;
+  if (!project.Image("cells.png", TilesetSide, TilesetSide, cells.data(), rgb)) return false;
+  project.Text("cells.tsx", CellsTsx(bank.ids));
 
   std::vector<int> areas = AreasToExport(areaSet);
   std::vector<std::uint8_t> sheet = RenderThumbnailSheet(bank.dap, areaSet);
-  if (!writer.Image("areas.png", ThumbnailWidth * ThumbnailSheetColumns,
-                    ThumbnailHeight * (256 / ThumbnailSheetColumns), sheet.data(), rgb) ||
-      !writer.Text("areas.tsx", AreasTsx(areas)))
+  if (!project.Image("areas.png", ThumbnailWidth * ThumbnailSheetColumns,
+                     ThumbnailHeight * (256 / ThumbnailSheetColumns), sheet.data(), rgb))
     return false;
-  for (int area : areas)
-    if (!writer.Text(AreaMapName(area), AreaTmx(areaSet, area))) return false;
-  return writer.Text("world.tmx", WorldTmx(areaSet));
+  project.Text("areas.tsx", AreasTsx(areas));
+  for (int area : areas) project.Text(AreaMapName(area), AreaTmx(areaSet, area));
+  project.Text("world.tmx", WorldTmx(areaSet));
+  return project.Write();
 }

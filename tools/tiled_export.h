@@ -19,6 +19,7 @@ std::string AreaMapName(int area);
 
 // Writes into dir (made when missing): cells.png and cells.tsx, areas.png and
 // areas.tsx, area-NNN.tmx for each area of AreasToExport, and world.tmx. The
-// names of the files written go to written, in that order.
+// names of the files written go to written, in that order. Every file is
+// written whole before any is put in place.
 bool ExportTiled(const Bank& bank, const std::uint8_t* areaSet, const std::string& dir,
                  std::vector<std::string>& written, std::string& error);

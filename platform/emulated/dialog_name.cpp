@@ -1,7 +1,9 @@
-// The default extension goes onto a name whose last part has none. Folder
-// separators are '/' on POSIX systems, where '\' is an ordinary character of a
-// file name, and both '/' and '\' on Windows.
+// The default extension goes onto a name whose last part has none, and a
+// Save As answer that names a folder is no file name. Folder separators are '/' on POSIX systems,
+// where '\' is an ordinary character of a file name, and both '/' and '\' on Windows.
 #include "platform/emulated/dialog_name.h"
+
+#include <sys/stat.h>
 
 namespace emu {
 
@@ -21,6 +23,13 @@ std::string CompleteDialogName(const std::string& name, const char* defaultExten
   std::size_t lastPart = separator == std::string::npos ? 0 : separator + 1;
   if (name.find('.', lastPart) != std::string::npos) return name;
   return name + "." + defaultExtension;
+}
+
+bool NamesFolder(const std::string& name) {
+  if (!name.empty() && std::string(FolderSeparators).find(name.back()) != std::string::npos)
+    return true;
+  struct stat info {};
+  return stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace emu

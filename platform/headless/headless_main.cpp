@@ -1,11 +1,13 @@
 // tesselle-headless: runs the program on a script instead of a keyboard and a
 // screen. Usage: tesselle-headless [--pitch BYTES] SCRIPT (or - for stdin).
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <sstream>
+#include <string>
 
+#include "files/file_io.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/program.h"
 
@@ -19,6 +21,28 @@ constexpr const char* Usage =
 int UsageError(const char* reason) {
   std::fprintf(stderr, "tesselle-headless: %s\n%s", reason, Usage);
   return 2;
+}
+
+// Reads the script, one byte past the longest accepted so that a longer one
+// shows; "-" is standard input, anything else a regular file.
+bool ReadScript(const char* path, std::string& text) {
+  text.assign(MaxScriptBytes + 1, '\0');
+  auto* buffer = reinterpret_cast<std::uint8_t*>(text.data());
+  std::size_t size = 0;
+  if (std::strcmp(path, "-") != 0) {
+    if (!ReadWholeFile(path, buffer, text.size(), size)) return false;
+    text.resize(size < text.size() ? size : text.size());
+    return true;
+  }
+  for (;;) {
+    ssize_t got = read(STDIN_FILENO, buffer + size, text.size() - size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    size += static_cast<std::size_t>(got);
+    if (got == 0 || size == text.size()) break;
+  }
+  text.resize(size);
+  return true;
 }
 
 }  // namespace
@@ -36,7 +60,7 @@ int main(int argc, char** argv) {
       char* end = nullptr;
       pitch = std::strtol(argv[++i], &end, 10);
       if (*end != '\0' || pitch < 640 || pitch > 65536)
-        return UsageError("--pitch takes a number of bytes from 640 up");
+        return UsageError("--pitch takes a number of bytes from 640 to 65536");
     } else if (scriptPath == nullptr) {
       scriptPath = argv[i];
     } else {
@@ -45,22 +69,22 @@ int main(int argc, char** argv) {
   }
   if (scriptPath == nullptr) return UsageError("no script given");
 
-  std::stringstream text;
-  if (std::strcmp(scriptPath, "-") == 0) {
-    text << std::cin.rdbuf();
-  } else {
-    std::ifstream file(scriptPath, std::ios::binary);
-    if (!file) {
-      std::fprintf(stderr, "tesselle-headless: cannot read %s: %s\n", scriptPath,
-                   std::strerror(errno));
-      return 2;
-    }
-    text << file.rdbuf();
+  static std::string text;
+  std::string name = std::strcmp(scriptPath, "-") == 0 ? "standard input" : scriptPath;
+  if (!ReadScript(scriptPath, text)) {
+    std::fprintf(stderr, "tesselle-headless: cannot read %s: %s\n", Printable(name).c_str(),
+                 FileErrorText(errno));
+    return 2;
+  }
+  if (text.size() > MaxScriptBytes) {
+    std::fprintf(stderr, "tesselle-headless: %s: the script is over 16 MiB\n",
+                 Printable(name).c_str());
+    return 2;
   }
   static std::vector<ScriptCommand> commands;
   std::string error;
-  if (!ParseScript(text.str(), commands, error)) {
-    std::fprintf(stderr, "tesselle-headless: %s: %s\n", scriptPath, error.c_str());
+  if (!ParseScript(text, commands, error)) {
+    std::fprintf(stderr, "tesselle-headless: %s: %s\n", Printable(name).c_str(), error.c_str());
     return 2;
   }
   StartHeadless(commands, static_cast<std::int32_t>(pitch));

@@ -2,14 +2,16 @@
 // come from the script; a vertical blank is a counter; failures go to stderr.
 #include "platform/headless/headless_platform.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "files/file_io.h"
+#include "files/png/png_write.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/status.h"
-#include "tools/png_write.h"
 
 namespace {
 
@@ -41,33 +43,29 @@ bool EndsWith(const std::string& text, const char* ending) {
   return true;
 }
 
+void ReportWriteFailure(const ScriptCommand& command, const char* reason) {
+  std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
+               Printable(command.path).c_str(), reason);
+}
+
 void WriteShot(const ScriptCommand& command) {
   emu::CopyPicture(Picture);
-  char error[256] = "";
-  bool ok;
   if (EndsWith(command.path, ".raw")) {
-    std::FILE* file = std::fopen(command.path.c_str(), "wb");
-    ok = file != nullptr && std::fwrite(Picture, 1, sizeof Picture, file) == sizeof Picture;
-    if (file != nullptr && std::fclose(file) != 0) ok = false;
-    if (!ok) std::snprintf(error, sizeof error, "%s", std::strerror(errno));
-  } else {
-    FillPaletteBytes();
-    ok = WriteIndexedPng(command.path.c_str(), 640, 480, Picture, 640, PaletteBytes, error,
-                         sizeof error);
+    if (!WriteWholeFile(command.path.c_str(), Picture, sizeof Picture))
+      ReportWriteFailure(command, FileErrorText(errno));
+    return;
   }
-  if (!ok)
-    std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
-                 command.path.c_str(), error);
+  FillPaletteBytes();
+  char error[256] = "";
+  if (!WriteIndexedPng(command.path.c_str(), 640, 480, Picture, 640, PaletteBytes, error,
+                       sizeof error))
+    ReportWriteFailure(command, error);
 }
 
 void WritePalette(const ScriptCommand& command) {
   FillPaletteBytes();
-  std::FILE* file = std::fopen(command.path.c_str(), "wb");
-  bool ok = file != nullptr && std::fwrite(PaletteBytes, 1, sizeof PaletteBytes, file) == 768;
-  if (file != nullptr && std::fclose(file) != 0) ok = false;
-  if (!ok)
-    std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
-                 command.path.c_str(), std::strerror(errno));
+  if (!WriteWholeFile(command.path.c_str(), PaletteBytes, sizeof PaletteBytes))
+    ReportWriteFailure(command, FileErrorText(errno));
 }
 
 void TakeScriptMessage(const ScriptCommand& command, OsMessage& message) {
@@ -92,6 +90,11 @@ bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
   const ScriptCommand& answer = commands[Script.next++];
   if (answer.cancel) return false;
   std::string path = emu::CompleteDialogName(answer.path, dialog.defExt);
+  if (kind == CommandKind::Save && (emu::NamesFolder(answer.path) || emu::NamesFolder(path))) {
+    std::fprintf(stderr, "tesselle-headless: line %d: the Save As dialog fails: %s is a folder\n",
+                 answer.line, Printable(answer.path).c_str());
+    return false;
+  }
   if (dialog.file == nullptr || path.size() + 1 > dialog.maxFile) return false;
   std::memcpy(dialog.file, path.c_str(), path.size() + 1);
   return true;
@@ -182,7 +185,7 @@ int OsAskQuestion(const char* text, std::uint32_t type) {
   return answer;
 }
 
-void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
+void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
 
 void OsMessageBox(const char*) {}  // the report line has gone to stderr already
 

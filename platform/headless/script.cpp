@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <utility>
@@ -118,7 +119,10 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
   }
   if (verb == "frames") {
     command.kind = CommandKind::Frames;
-    return want(1, 1) && number(words[1], command.frames);
+    if (!want(1, 1) || !number(words[1], command.frames)) return false;
+    if (command.frames <= MaxFrames) return true;
+    error = "frames takes at most " + std::to_string(MaxFrames);
+    return false;
   }
   if (verb == "open" || verb == "save") {
     command.kind = verb == "open" ? CommandKind::Open : CommandKind::Save;
@@ -176,6 +180,21 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
 
 }  // namespace
 
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      out += c;
+      continue;
+    }
+    char escaped[5];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+    out += escaped;
+  }
+  return out;
+}
+
 long KeyCodeOfName(const std::string& name) {
   if (long code = emu::KeyCodeOfName(name); code >= 0) return code;
   std::uint64_t code = 0;
@@ -191,6 +210,10 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
   while (std::getline(lines, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\0') != std::string::npos) {
+      error = "line " + std::to_string(number) + ": a NUL byte: " + Printable(line);
+      return false;
+    }
     std::istringstream split(line);
     std::vector<std::string> words;
     for (std::string word; split >> word;) words.push_back(word);
@@ -199,7 +222,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
     command.line = number;
     std::string reason;
     if (!ParseLine(words, command, reason)) {
-      error = "line " + std::to_string(number) + ": " + reason + ": " + line;
+      error = "line " + std::to_string(number) + ": " + Printable(reason + ": " + line);
       return false;
     }
     commands.push_back(command);

@@ -37,6 +37,13 @@ struct ScriptCommand {
   std::string path;  // open, save, shot, palette
 };
 
+// The longest script accepted, and the longest wait of one frames command.
+constexpr std::size_t MaxScriptBytes = std::size_t{16} << 20;
+constexpr std::uint64_t MaxFrames = 100000000;
+
+// text with its control bytes written as \xNN, for messages that quote input.
+std::string Printable(const std::string& text);
+
 // Parses the whole script; on failure returns false with a message naming
 // the line in error.
 bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);

@@ -57,11 +57,15 @@ std::string Complete(std::string name, const OsFileDialog& dialog, std::string& 
   }
   std::size_t slash = name.rfind('/');
   std::string_view last = std::string_view(name).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (last.empty()) {
+  if (last.empty() || emu::NamesFolder(name)) {
     why = "that names a folder, not a file";
     return {};
   }
   name = emu::CompleteDialogName(name, dialog.defExt);
+  if (emu::NamesFolder(name)) {
+    why = "that names a folder, not a file";
+    return {};
+  }
   if (dialog.file == nullptr || name.size() + 1 > dialog.maxFile) {
     why = "the name is too long: " + std::to_string(name.size()) + " bytes, at most " +
           std::to_string(dialog.maxFile > 0 ? dialog.maxFile - 1 : 0);

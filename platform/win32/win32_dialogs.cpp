@@ -1,7 +1,12 @@
 // The common file dialogs, with one OPENFILENAMEA record shared by the open
-// and the Save As dialogs, the two failure reports (a line for a debugger,
-// and stderr when someone has attached one; the message box) and questions.
+// and the Save As dialogs (a folder's name asked again, a failed dialog
+// keeping the previous name), the two failure reports (a line for a
+// debugger, and stderr when someone has attached one; the message box) and
+// questions.
+#include <cderr.h>
+
 #include <cstdio>
+#include <cstring>
 
 #include "platform/win32/win32.h"
 
@@ -11,28 +16,55 @@ OPENFILENAMEA AreaFileRecord;
 
 using DialogCall = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
+// A Save As answer that is no file name: it ends in a separator or names a
+// folder.
+bool NamesFolder(const char* name) {
+  std::size_t length = std::strlen(name);
+  if (length > 0 && (name[length - 1] == '\\' || name[length - 1] == '/')) return true;
+  DWORD attributes = GetFileAttributesA(name);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool RunDialog(OsFileDialog& dialog, DialogCall call, const char* name) {
-  AreaFileRecord = {};
-  AreaFileRecord.lStructSize = sizeof AreaFileRecord;
-  AreaFileRecord.hwndOwner = static_cast<HWND>(dialog.owner);
-  AreaFileRecord.hInstance = static_cast<HINSTANCE>(dialog.instance);
-  AreaFileRecord.lpstrFilter = dialog.filter;
-  AreaFileRecord.lpstrFile = dialog.file;
-  AreaFileRecord.nMaxFile = dialog.maxFile;
-  AreaFileRecord.Flags = dialog.flags;
-  AreaFileRecord.lpstrDefExt = dialog.defExt;
-  bool chosen = call(&AreaFileRecord) != 0;
-  dialog.flags = AreaFileRecord.Flags;
-  if (!chosen) {
-    // Zero is a cancel, anything else a failure the program also takes as one.
-    if (DWORD error = CommDlgExtendedError(); error != 0) {
-      char line[96];
-      std::snprintf(line, sizeof line, "tesselle: the %s dialog failed (error 0x%lx)", name,
-                    static_cast<unsigned long>(error));
-      OsReportError(line);
+  // The system writes over the name buffer also when it fails.
+  static char previous[4096];
+  std::snprintf(previous, sizeof previous, "%s", dialog.file != nullptr ? dialog.file : "");
+  for (;;) {
+    AreaFileRecord = {};
+    AreaFileRecord.lStructSize = sizeof AreaFileRecord;
+    AreaFileRecord.hwndOwner = static_cast<HWND>(dialog.owner);
+    AreaFileRecord.hInstance = static_cast<HINSTANCE>(dialog.instance);
+    AreaFileRecord.lpstrFilter = dialog.filter;
+    AreaFileRecord.lpstrFile = dialog.file;
+    AreaFileRecord.nMaxFile = dialog.maxFile;
+    AreaFileRecord.Flags = dialog.flags;
+    AreaFileRecord.lpstrDefExt = dialog.defExt;
+    bool chosen = call(&AreaFileRecord) != 0;
+    dialog.flags = AreaFileRecord.Flags;
+    if (chosen && call == GetSaveFileNameA && NamesFolder(dialog.file)) {
+      char text[4200];
+      std::snprintf(text, sizeof text, "%s is a folder. Choose a file name.", dialog.file);
+      OsMessageBox(text);
+      continue;  // the dialog again
     }
+    if (chosen) return true;
+    // Zero is a cancel, anything else a failure the program also takes as one.
+    DWORD error = CommDlgExtendedError();
+    if (error == 0) return false;
+    char line[160];
+    std::snprintf(line, sizeof line, "tesselle: the %s dialog failed (error 0x%lx)", name,
+                  static_cast<unsigned long>(error));
+    OsReportError(line);
+    if (error == FNERR_BUFFERTOOSMALL && dialog.file != nullptr) {
+      std::snprintf(dialog.file, dialog.maxFile, "%s", previous);
+      std::snprintf(line, sizeof line,
+                    "The name chosen is too long: at most %u characters. The previous name is "
+                    "kept.",
+                    dialog.maxFile > 0 ? dialog.maxFile - 1 : 0);
+      OsMessageBox(line);
+    }
+    return false;
   }
-  return chosen;
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // before the program starts; palette dumps; Save As; and the pitch.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include "tests/e2e/harness.h"
 
@@ -11,6 +14,8 @@ namespace {
 
 using e2e::MakeWorkDir;
 using e2e::RunScript;
+
+const std::string Headless = "'" HEADLESS_EXE "' ";
 
 TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
   std::string dir = MakeWorkDir();
@@ -68,6 +73,32 @@ TEST(HeadlessExit, EveryEndGivesItsStatusAndLine) {
   EXPECT_FALSE(std::filesystem::exists(dir + "/Areas.out"));  // nothing saved on the way out
 }
 
+// A script that cannot be read, is too long, or holds a NUL byte or a number
+// out of range ends with 2 and a message naming it, its control bytes escaped.
+TEST(HeadlessScript, UnreadableAndOutOfRangeScriptsExitTwo) {
+  std::string dir = MakeWorkDir();
+  e2e::WriteBytes(dir + "/nul.txt", {'q', 'u', 'i', 't', ' ', '9', 0, 'x', '\n'});
+  e2e::WriteBytes(dir + "/long.txt", std::vector<std::uint8_t>((16 << 20) + 1, '\n'));
+  e2e::WriteBytes(dir + "/escape.txt", {'k', 'e', 'y', ' ', 0x1B, '[', '2', 'J', '\n'});
+  e2e::WriteBytes(dir + "/frames.txt", {'f', 'r', 'a', 'm', 'e', 's', ' ', '1', '0', '0', '0', '0',
+                                        '0', '0', '0', '1', '\n'});
+  const std::pair<const char*, const char*> cases[] = {
+      {".", "cannot read .: Is a directory"},
+      {"- <&-", "cannot read standard input: Bad file descriptor"},
+      {"/dev/zero", "cannot read /dev/zero: not a regular file"},
+      {"long.txt", "long.txt: the script is over 16 MiB"},
+      {"nul.txt", "nul.txt: line 1: a NUL byte: quit 9\\x00x"},
+      {"escape.txt", "escape.txt: line 1: unknown key '\\x1B[2J'"},
+      {"frames.txt", "frames.txt: line 1: frames takes at most 100000000"},
+      {"--pitch 65537 -", "--pitch takes a number of bytes from 640 to 65536"}};
+  for (const auto& [arguments, message] : cases) {
+    e2e::RunResult run = testbank::RunIn(dir, Headless + arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos);
+  }
+}
+
 TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
   std::string dir = MakeWorkDir();
   ASSERT_EQ(RunScript(dir, "open cancel\npalette p.pal\n").status, 0);
@@ -103,6 +134,41 @@ TEST(HeadlessSave, PlacedCellsAndIdsGoToTheNameSaveAsChose) {
     EXPECT_EQ(saved[160 + at], e2e::CellId(cell)) << at;
   }
   EXPECT_TRUE(e2e::ReadShot(dir + "/saved.raw").IsCellDoubled(64 + 32 * 3, 32 + 32 * 4, 37));
+
+  // A folder's name is no answer: the dialog fails, and nothing is written.
+  std::filesystem::create_directory(dir + "/sub");
+  run = RunScript(dir, "open cancel\nkey shift+F3\nsave sub/\nkey shift+F3\nsave sub\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("sub/ is a folder"), std::string::npos) << run.err;
+  EXPECT_TRUE(std::filesystem::is_empty(dir + "/sub"));
+  EXPECT_FALSE(std::filesystem::exists(dir + "/sub.out"));
+}
+
+// Shots on a full disk keep the old file; savers racing on one set never
+// show a reader anything but a whole set.
+TEST(HeadlessSave, ShotsAndSavesAreAllOrNothing) {
+  std::string dir = MakeWorkDir();
+  e2e::WriteBytes(dir + "/old.png", {1, 2, 3});
+  testbank::WriteText(dir + "/shot.txt", "shot old.png\n");
+  e2e::RunResult run = testbank::RunIn(dir, "trap '' XFSZ; ulimit -f 1; " + Headless + "shot.txt");
+  EXPECT_NE(run.err.find("cannot write old.png: File too large"), std::string::npos) << run.err;
+  EXPECT_EQ(e2e::ReadBytes(dir + "/old.png"), std::vector<std::uint8_t>({1, 2, 3}));
+
+  e2e::WriteBytes(dir + "/set.out", std::vector<std::uint8_t>(214016));
+  std::string saves = "open set.out\n";
+  for (int i = 0; i < 40; ++i) saves += "key F3\n";
+  testbank::WriteText(dir + "/saves.txt", saves);
+  std::atomic<bool> done = false;
+  std::thread savers([&] {
+    testbank::RunIn(dir, "for i in 1 2 3; do " + Headless + "saves.txt 2>e$i & done; wait");
+    done = true;
+  });
+  std::set<std::uintmax_t> sizes;
+  while (!done) sizes.insert(std::filesystem::file_size(dir + "/set.out"));
+  savers.join();
+  EXPECT_EQ(sizes, std::set<std::uintmax_t>{214016});
+  for (const char* errors : {"/e1", "/e2", "/e3"})
+    EXPECT_TRUE(e2e::ReadBytes(dir + errors).empty());
 }
 
 TEST(HeadlessDisplay, PitchDoesNotChangeAnyPicture) {

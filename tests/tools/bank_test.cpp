@@ -2,6 +2,7 @@
 // banks and back byte for byte, and each refused input with its reason.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstring>
@@ -211,7 +212,7 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
        "most 240 (or give the whole palette with --palette FILE)"},
       {"import good.png --palette text.png",
        "text.png: 5 bytes; a palette is 768 (256 x red, green, blue)"},
-      {"import cut.png", "cut.png: broken PNG: the file ends too early"},
+      {"import cut.png", "cut.png: broken PNG: a chunk claims more bytes than the file holds"},
       {"import text.png", "text.png: not a PNG file"},
       {"import none.png", "none.png: No such file or directory"},
       {"import good.png --anim bad.txt", "bad.txt: line 2: \"x\" is not a number from 0 to 255"},
@@ -236,6 +237,31 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
   RunResult help = RunIn(dir, Tool + " import --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("tesselle-bank import TILESET.png"), std::string::npos);
+}
+
+// Outputs of several files are written whole before any is put in place: a
+// target that cannot be replaced, or a full disk, leaves every file as it was.
+TEST(BankTool, OutputsOfSeveralFilesAreAllOrNothing) {
+  std::string dir = NewScratchDir("tools");
+  ASSERT_EQ(RunIn(dir, Tool + " export --dir " DEMO_DIR " -o t.png").status, 0);
+  WriteText(dir + "/Cells.dap", "old");
+  WriteText(dir + "/Cells.id", "old");
+  chmod((dir + "/Cells.id").c_str(), 0444);
+  RunResult result = RunIn(dir, Tool + " import t.png");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "tesselle-bank: Cells.id: Permission denied; no file was replaced\n");
+  EXPECT_EQ(ReadBytes(dir + "/Cells.dap"), std::vector<std::uint8_t>({'o', 'l', 'd'}));
+
+  std::string fullDisk = "trap '' XFSZ; ulimit -f 1; ";
+  result = RunIn(dir, fullDisk + Tool + " export --dir " DEMO_DIR " -o u.png --anim a.txt");
+  EXPECT_EQ(result.status, 1);
+  result = RunIn(
+      dir, fullDisk + EXPORT_EXE " tiled " DEMO_DIR "/Areas.out --dir " DEMO_DIR " -o project");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("File too large; no file was replaced"), std::string::npos)
+      << result.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "/u.png") || std::filesystem::exists(dir + "/a.txt"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir + "/project"));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/tools/tools_test_util.h"
 
@@ -94,6 +96,16 @@ TEST(PngRead, SizesAndFilesRefusedBeforeDecoding) {
   EXPECT_EQ(error, "No such file or directory");
   EXPECT_FALSE(ReadPng(dir, image, error));
   EXPECT_EQ(error, "Is a directory");
+  // A text chunk that claims 2 GiB is refused before anything is allocated.
+  std::string lying = bytes.substr(0, 33) + std::string("\x7f\xff\xff\xf0tEXtk", 9) +
+                      std::string(40, 'x') + bytes.substr(33);
+  EXPECT_FALSE(Decode(lying, image, error));
+  EXPECT_EQ(error, "broken PNG: a chunk claims more bytes than the file holds");
+  alarm(20);  // a read that waits on the FIFO would hang the suite
+  ASSERT_EQ(mkfifo((dir + "/fifo.png").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadPng(dir + "/fifo.png", image, error));  // at once, not waiting for a writer
+  EXPECT_EQ(error, "not a regular file");
+  alarm(0);
 }
 
 // Recomputes the checksum of every chunk still within the file, so that a

@@ -3,9 +3,11 @@
 // cancelled Save As is tested end to end.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
+#include <set>
 
 #include "area/area_slots.h"
 #include "area/editor_state.h"
@@ -41,7 +43,12 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
       {[] { std::filesystem::remove("Cells.dap"); }, "",
        "cannot read Cells.dap: No such file or directory"},
       {[] { std::filesystem::resize_file("Cells.id", 255); }, "",
-       "Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed"}};
+       "Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed"},
+      {[] { mkfifo("fifo.out", 0600); }, "fifo.out", "cannot read fifo.out: not a regular file"},
+      {[] {}, "/dev/zero", "cannot read /dev/zero: not a regular file"},
+      {[] { std::filesystem::remove("Cells.id"), mkfifo("Cells.id", 0600); }, "",
+       "cannot read Cells.id: not a regular file"}};
+  alarm(20);  // a read that waits on a FIFO would hang the suite
   for (const Case& c : cases) {
     dbl::WriteTestBank();
     c.damage();
@@ -52,9 +59,11 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
     EXPECT_EQ(dbl::Calls.errors[0], std::string("tesselle: ") + c.error);
     EXPECT_FALSE(emu::Display.modeSet);  // ended before the display was touched
   }
+  alarm(0);
   EXPECT_EQ(dbl::Calls.openDialogs, 0);  // the data files are read before the dialog
 
   // Longer data files are fine: only their first bytes are used.
+  std::filesystem::remove("Cells.id");
   dbl::WriteTestBank();
   std::filesystem::resize_file("Cells.dap", 70000);
   dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
@@ -126,21 +135,85 @@ TEST_F(Files, SaveAsRoadAndDefaultExtension) {
   EXPECT_EQ(saved[161], dbl::CellId(0));
 }
 
-TEST_F(Files, SaveReplacesALongerFileWholeKeepingItsPermissions) {
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
-  chmod("set.out", 0640);
-  dbl::AnswerOpen("set.out");
-  dbl::Do([] {
-    // Someone else made the file longer meanwhile.
-    dbl::WriteFile("set.out", AreaSetOfSize(300000, 3));
-  });
+// Whatever goes wrong, the old file stays byte for byte and nothing is left
+// beside it; a link planted at a temporary's name is never followed.
+TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
+  struct Fault {
+    const char* name;
+    long long diskBytes;
+    int failingRenames;
+    const char* error;
+  };
+  const Fault faults[] = {{"full disk", 100000, 0, "No space left on device"},
+                          {"failing rename", -1, 1, "Invalid cross-device link"},
+                          {"planted links", -1, 0, nullptr}};
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    dbl::EnterTempDir();
+    dbl::WriteTestBank();
+    dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+    dbl::WriteFile("victim", {1, 2, 3});
+    for (const char* planted : {"set.out.tesselle-new", ".tesselle-new"})
+      std::filesystem::create_symlink("victim", planted);
+    auto listing = [] {
+      std::set<std::string> names;
+      for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.insert(entry.path().filename().string());
+      return names;
+    };
+    std::set<std::string> before = listing();
+    dbl::Reset();
+    dbl::AnswerOpen("set.out");
+    dbl::Key(VK_SPACE);
+    dbl::Do([&] {
+      dbl::Faults.diskBytesLeft = fault.diskBytes;
+      dbl::Faults.failingRenames = fault.failingRenames;
+    });
+    dbl::Key(VK_F3);
+    EXPECT_EQ(dbl::RunProgram(), 0u);
+    EXPECT_EQ(dbl::ReadFile("victim"), std::vector<std::uint8_t>({1, 2, 3}));
+    EXPECT_EQ(listing(), before);
+    if (fault.error == nullptr) {
+      EXPECT_TRUE(dbl::Calls.errors.empty());
+      EXPECT_EQ(dbl::ReadFile("set.out")[0], 0);
+      continue;
+    }
+    EXPECT_EQ(dbl::ReadFile("set.out"), AreaSetOfSize(214016, 3));
+    ASSERT_EQ(dbl::Calls.errors.size(), 1u);
+    EXPECT_EQ(dbl::Calls.errors[0], std::string("tesselle: cannot save set.out: ") + fault.error);
+  }
+}
+
+// A save replaces the file a link names, in that file's folder, and keeps the
+// link, the file's mode and its owner; a new file gets the umask's mode; any
+// name that can be opened can be saved.
+TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
+  std::filesystem::create_directory("real");
+  dbl::WriteFile("real/set.out", AreaSetOfSize(214016, 3));
+  chmod("real/set.out", 0600);
+  std::filesystem::create_symlink("real/set.out", "link.out");
+  std::string longName = std::string(251, 'n') + ".out";
+  dbl::WriteFile(longName, AreaSetOfSize(214016, 3));
+  mode_t mask = umask(027);
+  dbl::AnswerOpen("link.out");
+  dbl::Key(VK_SPACE);
   dbl::Key(VK_F3);
+  dbl::AnswerSave(longName);
+  dbl::Key(VK_F3, true);
+  dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
   EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_EQ(std::filesystem::file_size("set.out"), 214016u);
-  EXPECT_FALSE(std::filesystem::exists("set.out.tesselle-new"));
+  umask(mask);
+  EXPECT_TRUE(dbl::Calls.errors.empty());
+  EXPECT_TRUE(std::filesystem::is_symlink("link.out"));
   struct stat info {};
-  ASSERT_EQ(stat("set.out", &info), 0);
+  ASSERT_EQ(stat("real/set.out", &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  ASSERT_EQ(stat("new.out", &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
+  for (const std::string& saved : {std::string("real/set.out"), longName})
+    EXPECT_EQ(dbl::ReadFile(saved)[0], 0) << saved;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
 }
 
 TEST_F(Files, FailedSavesAreReportedAndLeaveTheOldFile) {
@@ -162,7 +235,6 @@ TEST_F(Files, FailedSavesAreReportedAndLeaveTheOldFile) {
   EXPECT_EQ(dbl::Calls.messageBoxes, 2);
   EXPECT_EQ(dbl::Calls.lastMessageBox, "cannot save missing-dir/x.out: No such file or directory");
   EXPECT_EQ(dbl::ReadFile("set.out"), AreaSetOfSize(214016, 3));
-  EXPECT_FALSE(std::filesystem::exists("set.out.tesselle-new"));
   // The image kept everything: the later save has the placed cell and its id.
   std::vector<std::uint8_t> good = dbl::ReadFile("good.out");
   ASSERT_EQ(good.size(), 214016u);

@@ -1,17 +1,19 @@
-// The indexed PNG writer over libpng, used by the headless shots and the
-// companion tools.
-#include "tools/png_write.h"
+// The indexed PNG encoder over libpng, used by the headless shots and the
+// companion tools; the bytes go to the file through the safe writer.
+#include "files/png/png_write.h"
 
 #include <png.h>
 
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
+
+#include "files/file_io.h"
 
 namespace {
 
 struct WriteContext {
+  std::vector<std::uint8_t>* out;
   char* error;
   std::size_t errorSize;
 };
@@ -24,33 +26,33 @@ void OnPngError(png_structp png, png_const_charp message) {
 
 void OnPngWarning(png_structp, png_const_charp) {}
 
+void OnPngWrite(png_structp png, png_bytep data, png_size_t length) {
+  auto* context = static_cast<WriteContext*>(png_get_io_ptr(png));
+  context->out->insert(context->out->end(), data, data + length);
+}
+
+void OnPngFlush(png_structp) {}
+
 }  // namespace
 
-bool WriteIndexedPng(const char* path, int width, int height, const std::uint8_t* pixels,
-                     std::size_t stride, const std::uint8_t* rgb, char* error,
-                     std::size_t errorSize) {
-  WriteContext context{error, errorSize};
-  std::FILE* file = std::fopen(path, "wb");
-  if (file == nullptr) {
-    std::snprintf(error, errorSize, "%s", std::strerror(errno));
-    return false;
-  }
+bool EncodeIndexedPng(int width, int height, const std::uint8_t* pixels, std::size_t stride,
+                      const std::uint8_t* rgb, std::vector<std::uint8_t>& out, char* error,
+                      std::size_t errorSize) {
+  out.clear();
+  WriteContext context{&out, error, errorSize};
   png_structp png =
       png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnPngError, OnPngWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (png == nullptr || info == nullptr) {
     std::snprintf(error, errorSize, "out of memory");
     png_destroy_write_struct(&png, nullptr);
-    std::fclose(file);
     return false;
   }
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
-    std::fclose(file);
-    std::remove(path);
     return false;
   }
-  png_init_io(png, file);
+  png_set_write_fn(png, &context, OnPngWrite, OnPngFlush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -62,9 +64,15 @@ bool WriteIndexedPng(const char* path, int width, int height, const std::uint8_t
     png_write_row(png, pixels + stride * static_cast<std::size_t>(y));
   png_write_end(png, info);
   png_destroy_write_struct(&png, &info);
-  if (std::fclose(file) != 0) {
-    std::snprintf(error, errorSize, "%s", std::strerror(errno));
-    return false;
-  }
   return true;
+}
+
+bool WriteIndexedPng(const char* path, int width, int height, const std::uint8_t* pixels,
+                     std::size_t stride, const std::uint8_t* rgb, char* error,
+                     std::size_t errorSize) {
+  std::vector<std::uint8_t> bytes;
+  if (!EncodeIndexedPng(width, height, pixels, stride, rgb, bytes, error, errorSize)) return false;
+  if (WriteWholeFile(path, bytes.data(), bytes.size())) return true;
+  std::snprintf(error, errorSize, "%s", FileErrorText(errno));
+  return false;
 }
