@@ -1,14 +1,7 @@
 // The area editor's dispatcher, cursor, windows and area slots, run inside
 // the program on the platform double.
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "area/area_slots.h"
-#include "area/block.h"
 #include "area/editor_cursor.h"
-#include "area/editor_keys.h"
-#include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
@@ -19,16 +12,17 @@ namespace {
 
 class AreaEditor : public ProgramTest {
  protected:
-  static void ExpectCursor(int x, int y) {
-    EXPECT_EQ(AreaEditorState.cursorX, x);
-    EXPECT_EQ(AreaEditorState.cursorY, y);
+  // The cursor, and the selector's scroll row.
+  static std::array<int, 3> Cursor() {
+    const AreaEditorStateRecord& s = AreaEditorState;
+    return {s.cursorX, s.cursorY, s.selectorScrollRow};
   }
 };
 
-// From (x, y) with the selector scrolled to `scroll`, the key (0: a
-// redraw, which clamps, a negative as too large) takes the cursor to (x', y')
-// and the scroll to scroll'. The editor wraps rows and stops at its top and
-// bottom; the selector scrolls the bank within its rows.
+// From (x, y) with the selector scrolled to `scroll`, the key (0: a redraw,
+// which clamps) takes the cursor to (x', y') and the scroll to scroll'. The
+// editor wraps rows and stops at its top and bottom; the selector scrolls the
+// bank within its rows.
 TEST_F(AreaEditor, ArrowsAndClampsInBothWindows) {
   Inside([] {
     const int moves[][8] = {
@@ -50,8 +44,7 @@ TEST_F(AreaEditor, ArrowsAndClampsInBothWindows) {
         RedrawCursor();
       else
         Press(static_cast<OsWParam>(key));
-      ExpectCursor(x2, y2);
-      EXPECT_EQ(AreaEditorState.selectorScrollRow, scroll2);
+      EXPECT_EQ(Cursor(), (std::array{x2, y2, scroll2}));
     }
   });
 }
@@ -65,77 +58,63 @@ TEST_F(AreaEditor, SelectorShowsItsRowsAndPicksCells) {
     EXPECT_EQ(dbl::Screen()[384 * 640 + 32], dbl::CellPixel(101, 0, 0));  // drawn from row 5
     Press(VK_SPACE);
     EXPECT_EQ(AreaEditorState.selectedCell, 140);
-    EXPECT_EQ(dbl::Screen()[32 * 640 + 12], dbl::CellPixel(140, 0, 0));  // the preview
 
-    // At the top with scroll 0 the window is drawn again.
     AreaEditorState.selectorScrollRow = 0;
     At(3, 0);
-    emu::Display.surface[384 * emu::Display.pitch] = 0xAB;  // scribble on the window
-    Press(VK_UP);
+    emu::Display.surface[384 * emu::Display.pitch] = 0xAB;
+    Press(VK_UP);  // at the top with scroll 0 the window is drawn again
     EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));
 
     // Cells 200..255, then ground past the last cell, which picks cell 0.
     AreaEditorState.selectorScrollRow = 10;
     At(5, 2);
     Press(VK_DOWN);
-    std::vector<std::uint8_t> screen = dbl::Screen();
-    EXPECT_EQ(screen[384 * 640], dbl::CellPixel(200, 0, 0));
-    EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 32 * 15 + 31], dbl::CellPixel(255, 15, 15));
-    EXPECT_EQ(screen[(384 + 64) * 640 + 32 * 16], 0);
-    EXPECT_EQ(screen[(384 + 64 + 31) * 640 + 639], 0);
-    At(17, 2);
-    Press(VK_SPACE);
-    EXPECT_EQ(AreaEditorState.selectedCell, 0);
-    At(15, 2);
-    Press(VK_SPACE);
-    EXPECT_EQ(AreaEditorState.selectedCell, 255);
+    Picture screen = dbl::Screen();
+    EXPECT_EQ(
+        (std::array<int, 4>{screen[384 * 640], screen[(384 + 64 + 31) * 640 + 32 * 15 + 31],
+                            screen[(384 + 64) * 640 + 32 * 16], screen[(384 + 95) * 640 + 639]}),
+        (std::array<int, 4>{dbl::CellPixel(200, 0, 0), dbl::CellPixel(255, 15, 15), 0, 0}));
+    for (auto [x, cell] : {std::pair{17, 0}, {15, 255}}) {
+      At(x, 2);
+      Press(VK_SPACE);
+      EXPECT_EQ(AreaEditorState.selectedCell, cell);
+    }
   });
 }
 
 TEST_F(AreaEditor, TabKeepsACursorPerWindowAndEndsTheBlock) {
   Inside([] {
-    At(5, 6);
-    Press(VK_RIGHT, true);
-    EXPECT_EQ(BlockState.code, BlockSelecting);
+    Mark(5, 6, 1, 0);
     Press(VK_TAB);
     EXPECT_EQ(AreaEditorState.activeWindow, SelectorWindow);
-    ExpectCursor(0, 0);
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_FALSE(BlockState.blinking);
+    EXPECT_EQ(Cursor(), (std::array{0, 0, 0}));
+    EXPECT_EQ(BlockNow(), BlockView{});
     At(7, 1);
     Press(VK_TAB);
-    ExpectCursor(6, 6);
-    EXPECT_EQ(AreaEditorState.previousX, 6);
+    EXPECT_EQ(
+        (std::array{AreaEditorState.previousX, AreaEditorState.cursorX, AreaEditorState.cursorY}),
+        (std::array{6, 6, 6}));
     Press(VK_TAB);
-    ExpectCursor(7, 1);
-    Press(VK_TAB);
-    ExpectCursor(6, 6);
-    EXPECT_EQ(BlockState.live.x2, 0);
+    EXPECT_EQ(Cursor(), (std::array{7, 1, 0}));
   });
 }
 
 TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
   Inside([] {
-    // 'G' does its work, then the block selection ends.
-    At(2, 3);
-    Press(VK_RIGHT, true);
+    Mark(2, 3, 1, 0);
     EditGrid.displayLayer[16 * 3 + 3] = 77;
-    Press('G');
+    Press('G');  // does its work, then the selection ends
     EXPECT_EQ(AreaEditorState.selectedCell, 77);
-    EXPECT_EQ(BlockState.code, BlockIdle);
-    EXPECT_EQ(BlockState.live.x2, 0);
+    EXPECT_EQ(BlockNow(), BlockView{});
 
-    // With Shift held the rule does not run, whatever the key.
-    At(2, 3);
-    Press(VK_RIGHT, true);
-    Press('Q', true);
-    EXPECT_EQ(BlockState.code, BlockSelecting);
-    EXPECT_EQ(BlockState.live.x2, 3);
+    Mark(2, 3, 1, 0);
+    Press('Q', true);  // with Shift held the rule does not run, whatever the key
+    EXPECT_EQ(BlockNow(), (BlockView{BlockSelecting, 1, 2, 3, 3, 3, 0, 0, 0, 0}));
 
     // A key whose low byte is an arrow moves the cursor, but the whole
     // wParam is no arrow, so the selection ends.
     Press(0x100 | VK_RIGHT);
-    ExpectCursor(4, 3);
+    EXPECT_EQ(Cursor(), (std::array{4, 3, 0}));
     EXPECT_EQ(BlockState.live.x2, 0);
 
     // Likewise 'C': a wParam of 0x143 copies, but only after the rule has
@@ -143,11 +122,10 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
     // 'C' copies the marked block.
     for (auto [key, stored] : {std::pair{OsWParam{0x100 | 'C'}, Corners{0, 0, 0, 0}},
                                {OsWParam{'C'}, Corners{2, 3, 3, 3}}}) {
-      At(2, 3);
-      Press(VK_RIGHT, true);
+      Mark(2, 3, 1, 0);
       Press(key);
-      EXPECT_EQ(BlockState.code, BlockIdle);
-      EXPECT_EQ(Of(BlockState.stored), stored);
+      EXPECT_EQ(BlockNow(),
+                (BlockView{BlockIdle, 0, 0, 0, 0, 0, stored[0], stored[1], stored[2], stored[3]}));
     }
     // In the selector window the rule does not run.
     BlockState.live = {1, 1, 2, 2};
@@ -160,29 +138,23 @@ TEST_F(AreaEditor, BlockEndRuleComesAfterTheFirstGroupAndLooksAtTheWholeKey) {
 
 TEST_F(AreaEditor, AreaNumberIsClampedAndReloadsAtTheEnds) {
   Inside([] {
-    AreaEditorState.currentArea = 254;
-    EditGrid.cellLayer[0] = 9;  // unstored
-    Press(VK_ADD);
-    EXPECT_EQ(AreaEditorState.currentArea, 254);
-    EXPECT_EQ(EditGrid.cellLayer[0], 0);  // reloaded, the change dropped
-    // Its three digits, with the ground between and after them.
-    std::vector<std::uint8_t> screen = dbl::Screen();
+    for (auto [area, key] : {std::pair{0, VK_SUBTRACT}, {254, VK_ADD}}) {
+      AreaEditorState.currentArea = area;
+      EditGrid.cellLayer[0] = 9;  // unstored
+      Press(key);
+      EXPECT_EQ(AreaEditorState.currentArea * 10 + EditGrid.cellLayer[0], area * 10);  // reloaded
+    }
+    Picture screen = dbl::Screen();
     for (int x = 0; x < 60; ++x)
       for (int y = 0; y < 16; ++y)
-        ASSERT_EQ(screen[640 * (360 + y) + 192 + x],
+        ASSERT_EQ(screen[640 * (360 + y) + 192 + x],  // three digits, ground between and after
                   x < 28 && x % 10 < 8
                       ? DigitGlyphs[32 * ("254"[x / 10] - '0') + 4 * (y / 2) + x % 10 / 2]
                       : 0)
             << x << ", " << y;
-    AreaEditorState.currentArea = 0;
-    EditGrid.cellLayer[0] = 9;
     Press(VK_SUBTRACT);
-    EXPECT_EQ(AreaEditorState.currentArea, 0);
-    EXPECT_EQ(EditGrid.cellLayer[0], 0);
-    Press(VK_ADD);
-    EXPECT_EQ(AreaEditorState.currentArea, 1);
     Press(VK_OEM_PLUS);  // the main keyboard's + is not bound
-    EXPECT_EQ(AreaEditorState.currentArea, 1);
+    EXPECT_EQ(AreaEditorState.currentArea, 253);
   });
 }
 
@@ -192,21 +164,17 @@ TEST_F(AreaEditor, DeletePlusInsertMovesTheAreaWithUnstoredChanges) {
     At(1, 1);
     Press(VK_SPACE);  // unstored
     Press(VK_DELETE);
-    for (int i = 0; i < 160; ++i) {
-      ASSERT_EQ(EditGrid.idLayer[i], 0);  // whatever the table says for cell 0
-      ASSERT_EQ(AreaRecord(0)[160 + i], 0);
-    }
-    EXPECT_EQ(EditGrid.backupGrid[17], 12);
-    EXPECT_EQ(EditGrid.backupGrid[160 + 17], dbl::CellId(12));
+    for (int i = 0; i < 160; ++i)  // ids 0, whatever the table says for cell 0
+      ASSERT_EQ(EditGrid.idLayer[i] + AreaRecord(0)[160 + i], 0);
+    EXPECT_EQ((std::array<int, 2>{EditGrid.backupGrid[17], EditGrid.backupGrid[160 + 17]}),
+              (std::array<int, 2>{12, dbl::CellId(12)}));
     Press(VK_ADD);
     Press(VK_INSERT);
-    EXPECT_EQ(AreaRecord(1)[17], 12);
-    EXPECT_EQ(AreaRecord(1)[160 + 17], dbl::CellId(12));
-    EXPECT_EQ(AreaRecord(0)[17], 0);
-    EXPECT_EQ(EditGrid.cellLayer[17], 12);
-    // Two Deletes leave an empty backup.
+    EXPECT_EQ((std::array<int, 4>{AreaRecord(1)[17], AreaRecord(1)[160 + 17], AreaRecord(0)[17],
+                                  EditGrid.cellLayer[17]}),
+              (std::array<int, 4>{12, dbl::CellId(12), 0, 12}));
     Press(VK_DELETE);
-    Press(VK_DELETE);
+    Press(VK_DELETE);  // two Deletes leave an empty backup
     EXPECT_EQ(EditGrid.backupGrid[17], 0);
   });
 }

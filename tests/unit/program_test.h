@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "area/editor_state.h"
 #include "draw/cursor.h"
 #include "tests/platform_double.h"
+
+using Picture = std::vector<std::uint8_t>;
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -28,6 +31,14 @@ class ProgramTest : public ::testing::Test {
   static void Inside(const std::function<void()>& body) {
     dbl::Do(body);
     dbl::RunProgram();
+  }
+
+  // Keys given through the main loop.
+  static void Keys(OsWParam key, int times) {
+    for (int i = 0; i < times; ++i) dbl::Key(key);
+  }
+  static void Keys(std::initializer_list<OsWParam> keys) {
+    for (OsWParam key : keys) dbl::Key(key);
   }
 
   static void Press(OsWParam key, bool shift = false) {
@@ -60,5 +71,22 @@ class ProgramTest : public ::testing::Test {
   static void At(int x, int y) {
     AreaEditorState.cursorX = x;
     AreaEditorState.cursorY = y;
+  }
+
+  // From (x, y): Shift+across `across` times, then Shift+down `down` times.
+  static void Mark(int x, int y, int across, int down, OsWParam h = VK_RIGHT,
+                   OsWParam v = VK_DOWN) {
+    At(x, y);
+    for (int i = 0; i < across; ++i) Press(h, true);
+    for (int i = 0; i < down; ++i) Press(v, true);
+  }
+
+  // Block mode at a glance: its code, whether it blinks, the live corners and
+  // the stored ones.
+  using BlockView = std::array<int, 10>;
+  static BlockView BlockNow() {
+    const BlockStateRecord& b = BlockState;
+    return {b.code,    b.blinking,  b.live.x1,   b.live.y1,   b.live.x2,
+            b.live.y2, b.stored.x1, b.stored.y1, b.stored.x2, b.stored.y2};
   }
 };

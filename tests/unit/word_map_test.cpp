@@ -1,22 +1,13 @@
-// The Word Map against the platform double: the screen of a new set, each
-// slot's thumbnail and the previews sampled from their areas, how the cursor
-// and the two windows scroll and wrap, SPACE and TAB, its state across
-// visits, and the pace of its loop. Leaving it is tested end to end.
-#include <gtest/gtest.h>
-
+// The Word Map on the platform double: thumbnails and previews, how cursor and
+// windows scroll and wrap, SPACE and TAB, its state across visits, its pace.
 #include <cstring>
-#include <vector>
 
-#include "area/editor_state.h"
-#include "draw/cursor.h"
 #include "draw/tables.h"
 #include "files/area_set.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
-
-using Picture = std::vector<std::uint8_t>;
 
 // A set in which every area and every map entry differs from its neighbours.
 int CraftedCell(int area, int i, int j) { return (area * 5 + i + 16 * j) % 256; }
@@ -40,8 +31,6 @@ int CellOf(int area, int i, int j) {
 // The cursor colour at a PeekMessage that follows a drawn turn.
 std::uint8_t DrawnColour() { return static_cast<std::uint8_t>((CursorColourCounter + 15) % 16); }
 
-bool MaskSet(int x, int y) { return WordMapCursorMask[16 * (y / 2) + x / 2] != 0; }
-
 // The w x h block at (left, top) of the screen is pixel(x, y) throughout.
 template <typename Pixel>
 ::testing::AssertionResult Shows(const Picture& screen, int left, int top, int w, int h,
@@ -54,16 +43,12 @@ template <typename Pixel>
   return ::testing::AssertionSuccess();
 }
 
-bool Filled(const Picture& screen, int left, int top, int w, int h, std::uint8_t value) {
-  return Shows(screen, left, top, w, h, [=](int, int) { return value; });
-}
-
 // The slot at (left, top) shows the area's thumbnail, sampled from the test
 // bank's cells; with a cursor colour, the mask's pixels show that instead.
 ::testing::AssertionResult SlotShows(const Picture& screen, int left, int top, int area,
                                      int cursorColour = -1) {
   return Shows(screen, left, top, SlotWidth, SlotHeight, [=](int x, int y) {
-    if (cursorColour >= 0 && MaskSet(x, y)) return cursorColour;
+    if (cursorColour >= 0 && WordMapCursorMask[16 * (y / 2) + x / 2]) return cursorColour;
     return int{dbl::CellPixel(CellOf(area, x / 2, y / 2), x % 2 ? 8 : 4, y % 2 ? 12 : 4)};
   });
 }
@@ -76,9 +61,8 @@ bool Filled(const Picture& screen, int left, int top, int w, int h, std::uint8_t
 
 int MapEntry(std::uint32_t x, std::uint32_t y) { return WordMapGrid()[256 * y + x]; }
 
-// Every slot of both windows shows its own area; the active window's cursor
-// slot has the cursor over it when one has been drawn.
-void ExpectWindows(const Picture& screen, bool cursorDrawn = true) {
+// Every slot shows its own area, the active window's cursor slot the cursor.
+void ExpectWindows(const Picture& screen) {
   const WordMapStateRecord& s = WordMapState;
   const int originX[2] = {128, 0}, originY[2] = {0, 400};
   const std::uint32_t width[2] = {16, 20}, height[2] = {16, 4};
@@ -87,7 +71,7 @@ void ExpectWindows(const Picture& screen, bool cursorDrawn = true) {
       for (std::uint32_t p = 0; p < width[w]; ++p) {
         int area = w == MapWindow ? MapEntry(s.mapScrollColumn + p, s.mapScrollRow + q)
                                   : static_cast<int>((20 * (s.pickerScrollRow + q) + p) % 256);
-        bool cursor = cursorDrawn && w == s.activeWindow && p == s.cursorColumn && q == s.cursorRow;
+        bool cursor = w == s.activeWindow && p == s.cursorColumn && q == s.cursorRow;
         ASSERT_TRUE(SlotShows(screen, originX[w] + 32 * static_cast<int>(p),
                               originY[w] + 20 * static_cast<int>(q), area,
                               cursor ? DrawnColour() : -1))
@@ -95,8 +79,11 @@ void ExpectWindows(const Picture& screen, bool cursorDrawn = true) {
       }
 }
 
-void Keys(OsWParam key, int times) {
-  for (int i = 0; i < times; ++i) dbl::Key(key);
+// Active window, cursor column and row, map scroll column and row, picker scroll row.
+std::array<std::uint32_t, 6> Where() {
+  const WordMapStateRecord& s = WordMapState;
+  return {s.activeWindow,    s.cursorColumn, s.cursorRow,
+          s.mapScrollColumn, s.mapScrollRow, s.pickerScrollRow};
 }
 
 class WordMap : public ProgramTest {
@@ -109,59 +96,46 @@ class WordMap : public ProgramTest {
 
 TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
   StartOnCraftedSet();
-  dbl::Key(VK_F5);
-  dbl::Key(VK_TAB);
-  // A redraw of the picker leaves the previous cursor on the cursor.
-  auto expectAt = [](std::uint32_t column, std::uint32_t row, std::uint32_t scroll, bool redrawn) {
+  Keys({VK_F5, VK_TAB});
+  // Key and presses, then column, row, scroll, whether the picker was drawn
+  // again (which leaves the previous cursor on the cursor) and a look at it.
+  const std::uint32_t walk[][7] = {
+      {VK_LEFT, 1, 19, 0, 0, 1, 0},    // at line 0: nothing to scroll, drawn again
+      {VK_RIGHT, 1, 0, 1, 0, 0, 0},    // from the line's end to the next line's start
+      {VK_LEFT, 1, 19, 0, 0, 0, 0},    //
+      {VK_DOWN, 5, 19, 3, 2, 1, 0},    //
+      {VK_RIGHT, 1, 0, 3, 3, 1, 1},    // area 120 at line 3
+      {VK_DOWN, 6, 0, 3, 9, 1, 0},     //
+      {VK_LEFT, 1, 19, 2, 9, 0, 0},    //
+      {VK_DOWN, 1, 19, 3, 9, 0, 0},    //
+      {VK_RIGHT, 1, 0, 3, 9, 1, 0},    // at line 9 it goes round without a scroll
+      {VK_RIGHT, 16, 16, 3, 9, 0, 1},  // line 9 ends with areas 0..3
+  };
+  for (const auto& [key, times, column, row, scroll, redrawn, look] : walk) {
+    Keys(static_cast<OsWParam>(key), static_cast<int>(times));
     dbl::Do([=] {
       const WordMapStateRecord& s = WordMapState;
-      EXPECT_EQ(s.cursorColumn, column);
-      EXPECT_EQ(s.cursorRow, row);
-      EXPECT_EQ(s.pickerScrollRow, scroll);
-      EXPECT_EQ(s.previousColumn == s.cursorColumn && s.previousRow == s.cursorRow, redrawn);
+      EXPECT_EQ((std::array<std::uint32_t, 4>{s.cursorColumn, s.cursorRow, s.pickerScrollRow,
+                                              s.previousColumn == column && s.previousRow == row}),
+                (std::array{column, row, scroll, redrawn}))
+          << key << " x " << times;
     });
-  };
-  dbl::Key(VK_LEFT);  // from (0, 0) at line 0: nothing to scroll, drawn again
-  expectAt(19, 0, 0, true);
-  dbl::Key(VK_RIGHT);  // from the line's end to the next line's start
-  expectAt(0, 1, 0, false);
-  dbl::Key(VK_LEFT);
-  expectAt(19, 0, 0, false);
-  Keys(VK_DOWN, 3 + 2);
-  dbl::Key(VK_RIGHT);  // from (19, 3) at line 2 to area 120 at line 3
-  expectAt(0, 3, 3, true);
-  dbl::Idle(2);
-  dbl::Do([] {
-    Picture screen = dbl::Screen();
-    ExpectWindows(screen);  // areas 60..139
-    EXPECT_TRUE(SlotShows(screen, 32 * 19, 460, 139));
-    EXPECT_TRUE(PreviewShows(screen, 0, 100, 120));
-  });
-  Keys(VK_DOWN, 6);
-  dbl::Key(VK_LEFT);
-  dbl::Key(VK_DOWN);
-  expectAt(19, 3, 9, false);
-  dbl::Key(VK_RIGHT);  // at line 9 the cursor goes round without a scroll
-  expectAt(0, 3, 9, true);
-
-  // Line 9 is the last; its last four slots show areas 0..3 and select 255.
-  Keys(VK_DOWN, 4);
-  Keys(VK_RIGHT, 16);
-  dbl::Idle(2);
-  dbl::Do([] {
-    EXPECT_EQ(WordMapState.pickerScrollRow, 9u);
-    EXPECT_EQ(WordMapState.cursorRow, 3u);
-    Picture screen = dbl::Screen();
-    ExpectWindows(screen);
-    EXPECT_TRUE(SlotShows(screen, 32 * 15, 460, 255));
-  });
+    if (!look) continue;
+    dbl::Idle(2);
+    dbl::Do([] {
+      Picture screen = dbl::Screen();
+      ExpectWindows(screen);
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, WordMapState.areaUnderCursor % 256));
+    });
+  }
+  // Its last four slots select 255 and preview areas 0..3.
   for (std::uint32_t shown = 0; shown < 4; ++shown) {
     dbl::Key(VK_SPACE);
     dbl::Idle(2);
     dbl::Do([shown] {
-      EXPECT_EQ(WordMapState.cursorColumn, 16 + shown);
-      EXPECT_EQ(WordMapState.selectedArea, 255u);
-      EXPECT_EQ(WordMapState.areaUnderCursor, 256 + shown);
+      EXPECT_EQ((std::array{WordMapState.cursorColumn, WordMapState.selectedArea,
+                            WordMapState.areaUnderCursor}),
+                (std::array{16 + shown, 255u, 256 + shown}));
       Picture screen = dbl::Screen();
       EXPECT_TRUE(PreviewShows(screen, 0, 0, 255));
       EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(shown)));
@@ -174,28 +148,17 @@ TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
 TEST_F(WordMap, MapScrollsUpTo240AndBack) {
   StartOnCraftedSet();
   dbl::Key(VK_F5);
-  Keys(VK_RIGHT, 15 + 240 + 3);
-  Keys(VK_DOWN, 15 + 240 + 3);
-  dbl::Idle(2);
-  dbl::Do([] {
-    const WordMapStateRecord& s = WordMapState;
-    EXPECT_EQ(s.mapScrollColumn, 240u);
-    EXPECT_EQ(s.mapScrollRow, 240u);
-    EXPECT_EQ(s.cursorColumn, 15u);
-    EXPECT_EQ(s.cursorRow, 15u);
-    Picture screen = dbl::Screen();
-    ExpectWindows(screen);
-    EXPECT_TRUE(SlotShows(screen, 128 + 32 * 15, 300, CraftedEntry(255, 255), DrawnColour()));
-    EXPECT_TRUE(PreviewShows(screen, 0, 100, CraftedEntry(255, 255)));
-  });
-  Keys(VK_LEFT, 15 + 240 + 3);
-  Keys(VK_UP, 15 + 240 + 3);
-  dbl::Idle(2);
-  dbl::Do([] {
-    const WordMapStateRecord& s = WordMapState;
-    EXPECT_EQ(s.mapScrollColumn + s.mapScrollRow + s.cursorColumn + s.cursorRow, 0u);
-    ExpectWindows(dbl::Screen());
-  });
+  for (auto [across, down, at] : {std::tuple{VK_RIGHT, VK_DOWN, 15u}, {VK_LEFT, VK_UP, 0u}}) {
+    Keys(across, 15 + 240 + 3);
+    Keys(down, 15 + 240 + 3);
+    dbl::Idle(2);
+    dbl::Do([at = at] {
+      EXPECT_EQ(Where(), (std::array{MapWindow, at, at, at * 16, at * 16, 0u}));
+      Picture screen = dbl::Screen();
+      ExpectWindows(screen);
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, CraftedEntry(at * 17, at * 17)));
+    });
+  }
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
@@ -206,61 +169,41 @@ TEST_F(WordMap, StampsAndCursorsOutliveAVisitButNotTheSelectedPreview) {
   dbl::Key(VK_F5);
   dbl::Key(VK_SPACE);  // nothing selected yet: area 0
   dbl::Do([] { EXPECT_EQ(MapEntry(0, 0), 0); });
-  dbl::Key(VK_RIGHT);
-  dbl::Key(VK_TAB);  // each window has a cursor of its own
-  dbl::Do([] {
-    EXPECT_EQ(WordMapState.activeWindow, AreaPicker);
-    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
-  });
+  Keys({VK_RIGHT, VK_TAB});  // each window has a cursor of its own
+  dbl::Do([] { EXPECT_EQ(Where(), (std::array{AreaPicker, 0u, 0u, 0u, 0u, 0u})); });
   Keys(VK_RIGHT, 7);
   Keys(VK_DOWN, 2);
   dbl::Key(VK_SPACE);  // area 47
   dbl::Key(VK_TAB);    // back at map (1, 0)
   Keys(VK_RIGHT, 17);  // map scrolled by 3
   Keys(VK_DOWN, 2);
-  dbl::Key(VK_SPACE);
-  dbl::Key(VK_F3);
+  Keys({VK_SPACE, VK_F3});
   dbl::Do([] {
-    EXPECT_EQ(MapEntry(18, 2), 47);
-    EXPECT_EQ(MapEntry(17, 2), CraftedEntry(17, 2));
     // F3 stores the map at its place in the file, and every area with it.
     Picture saved = dbl::ReadFile("set.out");
     EXPECT_EQ(saved[0x24400 + 256 * 2 + 18] * 1000 + saved[0x24400 + 256 * 2 + 17],
               47 * 1000 + CraftedEntry(17, 2));
     EXPECT_EQ(saved[320 * 255 + 159], CraftedCell(255, 15, 9));
-    // The new thumbnail shows at once, under the cursor.
     EXPECT_TRUE(SlotShows(dbl::Screen(), 128 + 32 * 15, 40, 47, DrawnColour()));
   });
-  dbl::Key(VK_LEFT);
-  dbl::Key(VK_TAB);
-  dbl::Key(VK_TAB);
+  Keys({VK_LEFT, VK_TAB, VK_TAB});
   dbl::Idle(2);
   dbl::Do([] {
-    EXPECT_EQ(WordMapState.activeWindow, MapWindow);
-    EXPECT_EQ(WordMapState.cursorColumn, 14u);
-    EXPECT_EQ(WordMapState.cursorRow, 2u);
-    // The stamp is left behind; each window is left clean, and the cursor
-    // shows only in the active one.
-    Picture screen = dbl::Screen();
-    EXPECT_TRUE(SlotShows(screen, 128 + 32 * 15, 40, 47));
-    ExpectWindows(screen);
+    // The cursor shows only in the active window, each left clean.
+    EXPECT_EQ(Where(), (std::array{MapWindow, 14u, 2u, 3u, 0u, 0u}));
+    ExpectWindows(dbl::Screen());
   });
-  dbl::Key(VK_TAB);
-  dbl::Key(VK_ESCAPE);
+  Keys({VK_TAB, VK_ESCAPE});
   dbl::Do([&] { EXPECT_EQ(std::memcmp(&editor, &AreaEditorState, sizeof editor), 0); });
   dbl::Idle(2);
   dbl::Key(VK_F5);
   dbl::Idle(2);
   dbl::Do([] {
-    const WordMapStateRecord& s = WordMapState;
-    EXPECT_EQ(s.activeWindow, AreaPicker);
-    EXPECT_EQ(s.cursorColumn, 7u);
-    EXPECT_EQ(s.cursorRow, 2u);
-    EXPECT_EQ(s.mapScrollColumn, 3u);
-    EXPECT_EQ(s.savedCursor[MapWindow].column, 14u);
-    EXPECT_EQ(s.selectedArea, 47u);
+    EXPECT_EQ(Where(), (std::array{AreaPicker, 7u, 2u, 3u, 0u, 0u}));
+    EXPECT_EQ(WordMapState.savedCursor[MapWindow].column * 1000 + WordMapState.selectedArea,
+              14047u);
     Picture screen = dbl::Screen();
-    EXPECT_TRUE(Filled(screen, 0, 0, 128, 80, 0));
+    EXPECT_TRUE(Shows(screen, 0, 0, 128, 80, [](int, int) { return 0; }));  // no selection shown
     ExpectWindows(screen);
   });
   EXPECT_EQ(dbl::RunProgram(), 0u);
@@ -272,21 +215,10 @@ TEST_F(WordMap, TurnsAndKeysThatDoNothing) {
   pace.Note();
   dbl::Idle(4);  // two idle turns of two blanks each
   pace.Note();
-  dbl::Do([] {
-    // On a new set every slot shows area 0, and so does the preview of the
-    // area under the cursor; the rest is background.
-    Picture screen = dbl::Screen();
-    ExpectWindows(screen);
-    EXPECT_TRUE(PreviewShows(screen, 0, 100, 0));
-    EXPECT_TRUE(Filled(screen, 0, 0, 128, 100, 0));
-    EXPECT_TRUE(Filled(screen, 0, 180, 128, 220, 0));
-    EXPECT_TRUE(Filled(screen, 128, 320, 512, 80, 0));
-  });
-  for (OsWParam key : {VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, OsWParam{'G'}}) dbl::Key(key);
+  Keys({VK_F1, VK_F2, VK_F4, VK_F5, VK_ADD, VK_DELETE, 'G'});
   pace.Note();  // one blank per key turn
   dbl::Do([] {
-    EXPECT_EQ(WordMapState.cursorColumn + WordMapState.cursorRow, 0u);
-    EXPECT_EQ(WordMapState.mapScrollColumn + WordMapState.mapScrollRow, 0u);
+    EXPECT_EQ(Where(), (std::array{MapWindow, 0u, 0u, 0u, 0u, 0u}));
     EXPECT_EQ(AreaEditorState.currentArea, 0);
   });
   dbl::Key(0x100 | VK_RIGHT);  // only the low byte counts
