@@ -20,10 +20,6 @@ extern "C" ssize_t __wrap_write(int fd, const void* bytes, size_t count) {
 }
 
 extern "C" int __wrap_rename(const char* from, const char* to) {
-  if (dbl::Faults.failingRenames > 0) {
-    --dbl::Faults.failingRenames;
-    errno = EXDEV;
-    return -1;
-  }
+  if (dbl::Faults.failingRenames > 0) return --dbl::Faults.failingRenames, errno = EXDEV, -1;
   return __real_rename(from, to);
 }

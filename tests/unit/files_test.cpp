@@ -53,19 +53,11 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
   }
   alarm(0);
   EXPECT_EQ(dbl::Calls.openDialogs, 0);  // the data files are read before the dialog
-
-  // Longer data files are fine: only their first bytes are used.
-  std::filesystem::remove("Cells.id");
-  dbl::WriteTestBank();
-  std::filesystem::resize_file("Cells.dap", 70000);
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 9));
-  dbl::Reset();
-  dbl::AnswerOpen("set.out");
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_TRUE(dbl::Calls.errors.empty());
 }
 
 TEST_F(Files, SavingANewSetWritesIdsAndBankCopies) {
+  std::filesystem::resize_file("Cells.dap", 70000);  // longer data files are fine
+  std::filesystem::resize_file("Cells.id", 300);
   dbl::Key(VK_F3);
   EXPECT_EQ(dbl::RunProgram(), 0u);
   std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
@@ -192,11 +184,11 @@ TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
   umask(mask);
   EXPECT_TRUE(dbl::Calls.errors.empty());
   EXPECT_TRUE(std::filesystem::is_symlink("link.out"));
-  struct stat info {};
-  ASSERT_EQ(stat("real/set.out", &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0600u);
-  ASSERT_EQ(stat("new.out", &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  auto mode = [](const char* name) {
+    struct stat info {};
+    return stat(name, &info) == 0 ? info.st_mode & 0777 : 0u;
+  };
+  EXPECT_EQ(std::pair(mode("real/set.out"), mode("new.out")), std::pair(0600u, 0640u));
   for (const std::string& saved : {std::string("real/set.out"), longName})
     EXPECT_EQ(dbl::ReadFile(saved)[0], 0) << saved;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
