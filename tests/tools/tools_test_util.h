@@ -31,6 +31,3 @@ std::string EncodeTestPng(const TestPng& png);
 // the chain 20 -> 21 -> 22 that stops, the chain 30 -> 31 into the cycle at
 // 11 and the 1-cycle 40.
 Bank MakeTestBank();
-void PutBank(const std::string& dir, const Bank& bank);
-
-std::string DemoFile(const char* name);
