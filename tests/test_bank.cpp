@@ -56,9 +56,14 @@ std::string NewScratchDir(const std::string& name) {
   return dir.string();
 }
 
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+std::string ReadText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::string text = ReadText(path);
+  return {text.begin(), text.end()};
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {

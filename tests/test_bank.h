@@ -20,6 +20,7 @@ void WriteTestBank(const std::string& dir);
 std::string NewScratchDir(const std::string& name);
 void RemoveScratchRoot();
 
+std::string ReadText(const std::string& path);
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);

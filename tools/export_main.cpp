@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "files/png/png_write.h"
 #include "tools/area_render.h"
 #include "tools/bank_files.h"
 #include "tools/cli.h"
-#include "files/png/png_write.h"
 #include "tools/tiled_export.h"
 #include "tools/tileset.h"
 #include "worldmap/thumbnail.h"
