@@ -50,7 +50,7 @@ uninstall:
 
 # The desktop program's launch time, idle CPU and memory beside Tiled's.
 bench-desktop: build
-	bash bench/desktop_figures.sh $(BUILD)/tesselle demo
+	bash bench/desktop_figures.sh $(BUILD)/tesselle $(BUILD)/demo
 
 # The whole suite, then again under AddressSanitizer and UBSan (the desktop
 # smoke test and the benchmark run are left to the plain build).

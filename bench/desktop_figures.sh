@@ -14,7 +14,7 @@ require_tools Xvfb xdotool openbox wmctrl
 # The session's paths and clean-up; the headless program and the picture
 # comparison are not needed here.
 smoke_begin figures "$1" "$1" "$2" "$1"
-start_xvfb 140 189 1280x1024x24
+start_xvfb 1280x1024x24
 start_openbox
 run=$(new_run_dir run)
 cp "$DATA/Areas.out" "$run/"

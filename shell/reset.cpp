@@ -10,6 +10,7 @@
 #include "shell/display.h"
 #include "shell/program.h"
 #include "shell/shown_screen.h"
+#include "shell/status_line.h"
 #include "worldmap/word_map.h"
 
 void ResetProgram() {
@@ -25,4 +26,5 @@ void ResetProgram() {
   AnimationTick = 0;
   ResetWordMap();
   ScreenShown = ShownScreen::AreaEditor;
+  ResetStatusLine();
 }

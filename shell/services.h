@@ -14,6 +14,7 @@ struct ProgramStateRecord {
   std::uint32_t running{};  // 1 at start; cleared only on WM_DESTROY
   OsMessage message{};      // every loop peeks into this record
   OsWindowClass windowClass{};
+  std::uint32_t messagesTaken{};  // counts every message taken, by any loop
 };
 
 extern ProgramStateRecord ProgramState;

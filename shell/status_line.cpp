@@ -18,6 +18,11 @@
 namespace {
 
 OsStatus Status;
+// The set changes only in answer to a message, and a save reports an event,
+// so comparing it with the saved image once per message taken or event
+// reported is enough; an idle frame costs no comparison.
+constexpr std::uint32_t NeverCompared = 0xFFFFFFFF;
+std::uint32_t ComparedAtMessage = NeverCompared, ComparedAtEvent = NeverCompared;
 
 std::int32_t CellUnderCursor() {
   const AreaEditorStateRecord& state = AreaEditorState;
@@ -43,12 +48,21 @@ void ReportEvent(const char* format, ...) {
   ++Status.eventNumber;
 }
 
+void ResetStatusLine() {
+  Status = {};
+  ComparedAtMessage = ComparedAtEvent = NeverCompared;
+}
+
 void HandStatusDown() {
   const char* name = FileNamePart(AreaFileName);
   std::size_t length = std::min(std::strlen(name), sizeof Status.fileName - 1);
   std::memcpy(Status.fileName, name, length);
   Status.fileName[length] = '\0';
-  Status.unsaved = UnsavedChanges();
+  if (ComparedAtMessage != ProgramState.messagesTaken || ComparedAtEvent != Status.eventNumber) {
+    ComparedAtMessage = ProgramState.messagesTaken;
+    ComparedAtEvent = Status.eventNumber;
+    Status.unsaved = UnsavedChanges();
+  }
   Status.area = AreaEditorState.currentArea;
   Status.column = AreaEditorState.cursorX;
   Status.row = AreaEditorState.cursorY;

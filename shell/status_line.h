@@ -8,5 +8,7 @@
 void ReportEvent(const char* format, ...) TESSELLE_PRINTF_LIKE(1, 2);
 // Fills the status from the program's state and hands it to the platform.
 void HandStatusDown();
+// Back to the start-up state: no event, and the set compared afresh.
+void ResetStatusLine();
 // The name of a file without its folders.
 const char* FileNamePart(const char* path);

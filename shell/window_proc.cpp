@@ -26,7 +26,11 @@ OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLPar
   }
 }
 
-bool PeekProgramMessage() { return OsPeekMessage(ProgramState.message); }
+bool PeekProgramMessage() {
+  if (!OsPeekMessage(ProgramState.message)) return false;
+  ++ProgramState.messagesTaken;
+  return true;
+}
 
 void DispatchProgramMessage() {
   OsTranslateMessage(ProgramState.message);
