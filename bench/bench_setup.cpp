@@ -1,6 +1,8 @@
 // Start-up for the benchmarks on the platform double.
 #include "bench/bench_setup.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstdlib>
 
 #include "tests/platform_double.h"
@@ -20,4 +22,10 @@ void WithProgramRunning(const std::function<void()>& body) {
   dbl::AnswerOpen("");
   dbl::Do(body);
   dbl::RunProgram();
+}
+
+void TimeInProgram(benchmark::State& state, void (*step)()) {
+  WithProgramRunning([&] {
+    for (auto _ : state) step();
+  });
 }

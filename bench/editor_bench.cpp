@@ -8,25 +8,13 @@
 
 namespace {
 
-void BM_DrawEditorWindow(benchmark::State& state) {
-  WithProgramRunning([&] {
-    for (auto _ : state) DrawEditorWindow();
-  });
-}
+void BM_DrawEditorWindow(benchmark::State& state) { TimeInProgram(state, DrawEditorWindow); }
 BENCHMARK(BM_DrawEditorWindow)->Unit(benchmark::kMicrosecond);
 
-void BM_DrawSelectorWindow(benchmark::State& state) {
-  WithProgramRunning([&] {
-    for (auto _ : state) DrawSelectorWindow();
-  });
-}
+void BM_DrawSelectorWindow(benchmark::State& state) { TimeInProgram(state, DrawSelectorWindow); }
 BENCHMARK(BM_DrawSelectorWindow)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadArea(benchmark::State& state) {
-  WithProgramRunning([&] {
-    for (auto _ : state) LoadArea();
-  });
-}
+void BM_LoadArea(benchmark::State& state) { TimeInProgram(state, LoadArea); }
 BENCHMARK(BM_LoadArea)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -55,11 +55,7 @@ void BM_RedoFullAreaPaste(benchmark::State& state) { MoveOverPaste(state, false)
 BENCHMARK(BM_RedoFullAreaPaste)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // What every key pays: the comparison that finds nothing, or one cell's step.
-void BM_RecordStepNoChange(benchmark::State& state) {
-  WithProgramRunning([&] {
-    for (auto _ : state) RecordStep();
-  });
-}
+void BM_RecordStepNoChange(benchmark::State& state) { TimeInProgram(state, RecordStep); }
 BENCHMARK(BM_RecordStepNoChange)->Unit(benchmark::kMicrosecond);
 
 void BM_RecordStepSingleCell(benchmark::State& state) {
