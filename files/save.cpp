@@ -12,6 +12,7 @@
 #include "files/data_files.h"
 #include "files/file_io.h"
 #include "files/stored_set.h"
+#include "platform/file_names.h"
 #include "shell/desktop_turn.h"
 #include "shell/services.h"
 #include "shell/status_line.h"

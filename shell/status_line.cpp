@@ -11,6 +11,7 @@
 #include "area/editor_state.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
+#include "platform/file_names.h"
 #include "platform/status.h"
 #include "shell/shown_screen.h"
 #include "worldmap/word_map_state.h"
@@ -32,13 +33,6 @@ std::int32_t CellUnderCursor() {
 }
 
 }  // namespace
-
-const char* FileNamePart(const char* path) {
-  const char* base = path;
-  for (const char* c = path; *c != '\0'; ++c)
-    if (*c == '/' || *c == '\\') base = c + 1;
-  return base;
-}
 
 void ReportEvent(const char* format, ...) {
   va_list arguments;

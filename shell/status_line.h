@@ -10,5 +10,3 @@ void ReportEvent(const char* format, ...) TESSELLE_PRINTF_LIKE(1, 2);
 void HandStatusDown();
 // Back to the start-up state: no event, and the set compared afresh.
 void ResetStatusLine();
-// The name of a file without its folders.
-const char* FileNamePart(const char* path);

@@ -10,15 +10,10 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/file_names.h"
 #include "platform/platform.h"
 
 namespace {
-
-// The length of the folder part of name, its last '/' included.
-std::size_t FolderLength(const char* name) {
-  const char* slash = std::strrchr(name, '/');
-  return slash == nullptr ? 0 : static_cast<std::size_t>(slash - name) + 1;
-}
 
 bool RefuseIrregular(const struct stat& info) {
   if (S_ISREG(info.st_mode)) return false;

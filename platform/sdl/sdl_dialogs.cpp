@@ -55,9 +55,7 @@ std::string Complete(std::string name, const OsFileDialog& dialog, std::string& 
     why = "a name cannot hold a NUL byte";
     return {};
   }
-  std::size_t slash = name.rfind('/');
-  std::string_view last = std::string_view(name).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (last.empty() || emu::NamesFolder(name)) {
+  if (emu::NamesFolder(name)) {
     why = "that names a folder, not a file";
     return {};
   }

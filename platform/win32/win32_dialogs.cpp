@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_names.h"
 #include "platform/win32/win32.h"
 
 namespace {
@@ -20,7 +21,7 @@ using DialogCall = BOOL(WINAPI*)(LPOPENFILENAMEA);
 // folder.
 bool NamesFolder(const char* name) {
   std::size_t length = std::strlen(name);
-  if (length > 0 && (name[length - 1] == '\\' || name[length - 1] == '/')) return true;
+  if (length > 0 && IsFolderSeparator(name[length - 1])) return true;
   DWORD attributes = GetFileAttributesA(name);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

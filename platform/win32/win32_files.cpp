@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/file_names.h"
 #include "platform/win32/win32.h"
 
 int win32::ErrnoFromWindows(DWORD error) {
@@ -42,14 +43,6 @@ namespace {
 bool Fail(DWORD error) {
   errno = win32::ErrnoFromWindows(error);
   return false;
-}
-
-// The length of the folder part of name, its last separator included.
-std::size_t FolderLength(const char* name) {
-  std::size_t folder = 0;
-  for (std::size_t i = 0; name[i] != '\0'; ++i)
-    if (name[i] == '\\' || name[i] == '/' || name[i] == ':') folder = i + 1;
-  return folder;
 }
 
 }  // namespace
