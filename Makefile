@@ -5,13 +5,18 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 WERROR     ?= OFF
 
-PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
+# What the program needs to build, then what the tests and benchmarks add.
+RUN_PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev
+PACKAGES := $(RUN_PACKAGES) libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xdotool openbox wmctrl x11-apps tiled
+
+# `make run` edits the user's own copy of the demo set, never the build's.
+RUN_DIR    ?= $(HOME)/tesselle-demo
 
 PREFIX     ?= /usr/local
 DESTDIR    ?=
 
-.PHONY: all deps build run test test-asan clean format install uninstall bench-desktop
+.PHONY: all deps build run run-dir test test-asan clean format install uninstall bench-desktop
 
 # $(call install_missing,PACKAGES): apt-get installs those not installed yet.
 install_missing = missing=""; \
@@ -32,11 +37,21 @@ deps:
 	@$(call install_missing,$(PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR) -DTESSELLE_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
-	cd $(BUILD)/demo && ../tesselle Areas.out
+# Only the desktop program and the demo data are built for a run; the tests
+# and benchmarks wait for `make test`.
+run: run-dir
+	cd $(RUN_DIR) && $(abspath $(BUILD))/tesselle Areas.out
+
+# The demo set copied into RUN_DIR the first time; a file already there is
+# never overwritten, so the user's edits stay.
+run-dir:
+	@$(call install_missing,$(RUN_PACKAGES))
+	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR) -DTESSELLE_TESTS=OFF
+	cmake --build $(BUILD) -j$(JOBS) --target tesselle demo-data
+	sh packaging/copy_demo.sh $(BUILD)/demo $(RUN_DIR)
 
 # The programs, the tools, a menu entry with its icon, the demo set and the
 # README under PREFIX; DESTDIR stages them elsewhere, as packagers do.
@@ -89,7 +104,7 @@ windows:
 test-windows: windows
 	@$(MAKE) --no-print-directory deps
 	@$(call install_missing,$(WIN_TEST_PACKAGES))
-	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR) -DTESSELLE_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data picture-compare
 	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless $(BUILD)/demo \
 	  $(BUILD)/tests/picture-compare
