@@ -2,13 +2,12 @@
 // SPACE and 'G' commands that pick and place cells.
 #include "area/editor_windows.h"
 
-#include <cstring>
-
 #include "area/area_slots.h"
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "draw/doubling.h"
 #include "draw/number.h"
+#include "draw/screen.h"
 #include "files/area_set.h"
 #include "shell/display.h"
 
@@ -16,7 +15,20 @@ namespace {
 
 int CursorIndex() { return GridIndex(AreaEditorState.cursorX, AreaEditorState.cursorY); }
 
+constexpr std::int32_t BankRowLength = 20;  // cells
+constexpr std::int32_t LastCell = 255;
+
 }  // namespace
+
+std::int32_t SelectorCellAt(std::int32_t x, std::int32_t y) {
+  std::int32_t cell = BankRowLength * (AreaEditorState.selectorScrollRow + y) + x;
+  return cell <= LastCell ? cell : NoCell;
+}
+
+std::int32_t CellUnderCursor() {
+  if (AreaEditorState.activeWindow == EditorWindow) return EditGrid.displayLayer[CursorIndex()];
+  return SelectorCellAt(AreaEditorState.cursorX, AreaEditorState.cursorY);
+}
 
 void DrawCell(std::uint32_t cell, int x, int y) {
   DrawDoubled(FramePixel(x, y), DisplayDevice.FramePitch, CellBank + CellBytes * cell, 16, 16, 16);
@@ -36,19 +48,18 @@ void DrawEditorWindow() {
 
 void DrawSelectorWindow() {
   const ViewWindow& window = AreaEditorState.windows[SelectorWindow];
-  auto scroll = static_cast<std::uint32_t>(AreaEditorState.selectorScrollRow);
   LockFrame();
   for (std::uint32_t r = 0; r < window.height; ++r) {
     for (std::uint32_t x = 0; x < window.width; ++x) {
-      std::uint32_t cell = 20 * (scroll + r) + x;
+      std::int32_t cell =
+          SelectorCellAt(static_cast<std::int32_t>(x), static_cast<std::int32_t>(r));
       int left = static_cast<int>(window.originX + 32 * x);
       int top = static_cast<int>(window.originY + 32 * r);
-      if (cell <= 255) {
-        DrawCell(cell, left, top);
-      } else {
-        // No cell lies past 255: show ground rather than a stale picture.
-        for (int row = 0; row < 32; ++row) std::memset(FramePixel(left, top + row), 0, 32);
-      }
+      // No cell lies past 255: ground rather than a stale picture.
+      if (cell != NoCell)
+        DrawCell(static_cast<std::uint32_t>(cell), left, top);
+      else
+        ClearRegion(left, top, 32, 32);
     }
   }
   UnlockFrame();
@@ -75,15 +86,16 @@ void PlaceSelectedCell() {
   EditGrid.idLayer[i] = CellIdTable[cell];
 }
 
+// The empty positions past the last cell select nothing: the selected cell
+// and its preview stay.
 void SelectBankCell() {
-  std::int32_t index =
-      20 * (AreaEditorState.selectorScrollRow + AreaEditorState.cursorY) + AreaEditorState.cursorX;
-  if (index > 255) index = 0;
-  AreaEditorState.selectedCell = index;
+  std::int32_t cell = CellUnderCursor();
+  if (cell == NoCell) return;
+  AreaEditorState.selectedCell = cell;
   DrawSelectedCellPreview();
 }
 
 void GetCellUnderCursor() {
-  AreaEditorState.selectedCell = EditGrid.displayLayer[CursorIndex()];
+  AreaEditorState.selectedCell = CellUnderCursor();
   DrawSelectedCellPreview();
 }

@@ -8,6 +8,15 @@
 // frame must be locked.
 void DrawCell(std::uint32_t cell, int x, int y);
 
+// What names no cell: the selector's positions past the bank's last cell.
+constexpr std::int32_t NoCell = -1;
+// The bank cell at selector position (x, y) as scrolled now, 20 to a bank
+// row; NoCell past cell 255.
+std::int32_t SelectorCellAt(std::int32_t x, std::int32_t y);
+// The cell under the cursor in the active window: the editor window's cell as
+// shown, or the selector's bank cell (NoCell on an empty position).
+std::int32_t CellUnderCursor();
+
 void DrawEditorWindow();
 void DrawSelectorWindow();
 void DrawSelectedCellPreview();

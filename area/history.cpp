@@ -38,7 +38,7 @@ constexpr std::size_t RunHeader = 8;
 constexpr std::size_t MergeGap = RunHeader / 2;
 
 constexpr std::size_t RingSize = std::size_t{48} << 20;
-constexpr std::size_t PlaceCount = std::size_t{1} << 19;
+constexpr std::size_t PlaceCount = HistoryStepLimit;
 // The largest step: every byte of the set changed, runs as short as merging
 // leaves them.
 constexpr std::size_t ScratchSize = 2 * ShadowSize + RunHeader * (ShadowSize / (MergeGap + 1) + 16);

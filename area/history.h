@@ -13,6 +13,9 @@ constexpr std::uint32_t HistoryEditGrid = 4;  // the cell and id layers
 constexpr std::uint32_t HistoryBackup = 8;
 constexpr std::uint32_t HistoryAreaNumber = 16;
 
+// The most steps kept; the oldest go first.
+constexpr std::size_t HistoryStepLimit = std::size_t{1} << 19;
+
 // The set as it is now becomes the base of an empty history.
 void StartHistory();
 // A command is changing [where, where + size) of the AreaSetImage. The edited

@@ -22,7 +22,11 @@ HistoryMove HistoryMoveOf(OsWParam key) {
 
 std::uint32_t MoveThroughHistory(HistoryMove move) {
   bool undo = move == HistoryMove::Undo;
-  if (move == HistoryMove::None || !(undo ? CanUndo() : CanRedo())) return 0;
+  if (move == HistoryMove::None) return 0;
+  if (!(undo ? CanUndo() : CanRedo())) {
+    ReportEvent(undo ? "Nothing to undo" : "Nothing to redo");
+    return 0;
+  }
   ClearBlockSelection();
   std::uint32_t regions = undo ? UndoStep() : RedoStep();
   ReportEvent(undo ? "Undone" : "Redone");

@@ -11,7 +11,8 @@ enum class HistoryMove { None, Undo, Redo };
 // What a key asks of the history, with Ctrl and Shift as held for its message.
 HistoryMove HistoryMoveOf(OsWParam key);
 // Ends a marked block as TAB does, then undoes or redoes one step; returns
-// the regions of the set changed, 0 when there was no step to move over.
+// the regions of the set changed, 0 when there was no step to move over (and
+// says so).
 std::uint32_t MoveThroughHistory(HistoryMove move);
 // The history keys in the area editor: the move, then what it changed drawn.
 void MoveThroughHistoryInAreaEditor(OsWParam key);

@@ -1,4 +1,5 @@
-// Whole-screen clear, save and restore, stepping rows by the frame pitch.
+// Whole-screen clear, save and restore, and the clear of a region, stepping
+// rows by the frame pitch.
 #include "draw/screen.h"
 
 #include <cstring>
@@ -9,6 +10,11 @@ void ClearScreen() {
   LockFrame();
   for (int y = 0; y < ScreenHeight; ++y) std::memset(FramePixel(0, y), 0, ScreenWidth);
   UnlockFrame();
+}
+
+void ClearRegion(int x, int y, int width, int height) {
+  for (int row = 0; row < height; ++row)
+    std::memset(FramePixel(x, y + row), 0, static_cast<std::size_t>(width));
 }
 
 void SaveScreen(std::uint8_t* store) {

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "area/area_slots.h"
 #include "area/editor_state.h"
+#include "area/editor_windows.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
 #include "platform/file_names.h"
@@ -24,13 +24,6 @@ OsStatus Status;
 // reported is enough; an idle frame costs no comparison.
 constexpr std::uint32_t NeverCompared = 0xFFFFFFFF;
 std::uint32_t ComparedAtMessage = NeverCompared, ComparedAtEvent = NeverCompared;
-
-std::int32_t CellUnderCursor() {
-  const AreaEditorStateRecord& state = AreaEditorState;
-  if (state.activeWindow == EditorWindow)
-    return EditGrid.displayLayer[(16 * state.cursorY + state.cursorX) % AreaCells];
-  return (20 * (state.selectorScrollRow + state.cursorY) + state.cursorX) % 256;
-}
 
 }  // namespace
 
@@ -67,6 +60,7 @@ void HandStatusDown() {
   bool inMap = map.activeWindow == MapWindow;
   Status.mapColumn = inMap ? static_cast<std::int32_t>(map.mapScrollColumn + map.cursorColumn) : -1;
   Status.mapRow = inMap ? static_cast<std::int32_t>(map.mapScrollRow + map.cursorRow) : -1;
-  Status.mapArea = static_cast<std::int32_t>(map.areaUnderCursor % 256);
+  std::uint32_t area = AreaUnderWordMapCursor();
+  Status.mapArea = area <= LastArea ? static_cast<std::int32_t>(area) : -1;
   OsShowStatus(Status);
 }

@@ -13,14 +13,6 @@ namespace {
 
 constexpr int MaskWidth = 16, MaskHeight = 10;  // drawn doubled over the slot
 
-// Map window: the grid entry under the cursor. Area picker: the count of the
-// slot, 0..259, which the preview shows modulo 256.
-std::uint32_t AreaUnderCursor() {
-  const WordMapStateRecord& state = WordMapState;
-  if (state.activeWindow == MapWindow) return MapEntry(state.cursorColumn, state.cursorRow);
-  return PickerLineLength * (state.pickerScrollRow + state.cursorRow) + state.cursorColumn;
-}
-
 }  // namespace
 
 int WordMapSlotX(std::uint32_t column) {
@@ -63,8 +55,8 @@ void RedrawWordMapCursor() {
   int x = WordMapSlotX(state.cursorColumn), y = WordMapSlotY(state.cursorRow);
   CaptureWordMapBackground(x, y);
   DrawWordMapCursorMask(x, y);
-  state.areaUnderCursor = AreaUnderCursor();
-  DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
+  state.areaUnderCursor = AreaUnderWordMapCursor();
+  DrawPreviewOrGround(state.areaUnderCursor, CursorPreviewX, CursorPreviewY);
 }
 
 namespace {
@@ -85,5 +77,5 @@ void ShowKeptWordMapCursor() {
   state.previousColumn = KeptSlot.column;
   state.previousRow = KeptSlot.row;
   DrawWordMapCursorMask(WordMapSlotX(KeptSlot.column), WordMapSlotY(KeptSlot.row));
-  DrawAreaPreview(static_cast<std::uint8_t>(state.areaUnderCursor), CursorPreviewX, CursorPreviewY);
+  DrawPreviewOrGround(state.areaUnderCursor, CursorPreviewX, CursorPreviewY);
 }

@@ -2,6 +2,7 @@
 // map window and area picker drawn from them, slot by slot.
 #include "worldmap/word_map_draw.h"
 
+#include "draw/screen.h"
 #include "files/area_set.h"
 #include "shell/display.h"
 #include "worldmap/thumbnail.h"
@@ -20,24 +21,25 @@ void PutThumbnail(std::uint8_t area, int x, int y) {
                       static_cast<std::size_t>(DisplayDevice.FramePitch));
 }
 
-// Draws every slot of the window, with the area that areaAt gives for it.
+// Draws every slot of the window, with the area that areaAt gives for it; a
+// slot past the last area shows ground.
 void PutWindowThumbnails(const ViewWindow& window,
-                         std::uint8_t (*areaAt)(std::uint32_t column, std::uint32_t row)) {
+                         std::uint32_t (*areaAt)(std::uint32_t column, std::uint32_t row)) {
   LockFrame();
   for (std::uint32_t q = 0; q < window.height; ++q)
-    for (std::uint32_t p = 0; p < window.width; ++p)
-      PutThumbnail(areaAt(p, q), static_cast<int>(window.originX) + SlotWidth * static_cast<int>(p),
-                   static_cast<int>(window.originY) + SlotHeight * static_cast<int>(q));
+    for (std::uint32_t p = 0; p < window.width; ++p) {
+      std::uint32_t area = areaAt(p, q);
+      int x = static_cast<int>(window.originX) + SlotWidth * static_cast<int>(p);
+      int y = static_cast<int>(window.originY) + SlotHeight * static_cast<int>(q);
+      if (area <= LastArea)
+        PutThumbnail(static_cast<std::uint8_t>(area), x, y);
+      else
+        ClearRegion(x, y, SlotWidth, SlotHeight);
+    }
   UnlockFrame();
 }
 
-std::uint8_t MapAreaAt(std::uint32_t column, std::uint32_t row) { return MapEntry(column, row); }
-
-// Picker slots count on from 20 x scroll; numbers past 255 wrap to 0.
-std::uint8_t PickerAreaAt(std::uint32_t column, std::uint32_t row) {
-  return static_cast<std::uint8_t>(PickerLineLength * (WordMapState.pickerScrollRow + row) +
-                                   column);
-}
+std::uint32_t MapAreaAt(std::uint32_t column, std::uint32_t row) { return MapEntry(column, row); }
 
 }  // namespace
 
@@ -62,12 +64,22 @@ void DrawAreaPreview(std::uint8_t area, int x, int y) {
   UnlockFrame();
 }
 
+void DrawPreviewOrGround(std::uint32_t area, int x, int y) {
+  if (area <= LastArea) {
+    DrawAreaPreview(static_cast<std::uint8_t>(area), x, y);
+    return;
+  }
+  LockFrame();
+  ClearRegion(x, y, PreviewWidth, PreviewHeight);
+  UnlockFrame();
+}
+
 void DrawMapWindow() {
   PutWindowThumbnails(WordMapState.windows[MapWindow], MapAreaAt);
   RetakeWordMapBackground();
 }
 
 void DrawAreaPicker() {
-  PutWindowThumbnails(WordMapState.windows[AreaPicker], PickerAreaAt);
+  PutWindowThumbnails(WordMapState.windows[AreaPicker], PickerNumber);
   RetakeWordMapBackground();
 }

@@ -8,10 +8,15 @@
 // Where the preview of the area under the cursor stands.
 constexpr int CursorPreviewX = 0, CursorPreviewY = 100;
 
+constexpr int PreviewWidth = 128, PreviewHeight = 80;
+
 // The 32 x 20 thumbnail and the 128 x 80 preview of an area, top left at
 // screen (x, y).
 void DrawAreaThumbnail(std::uint8_t area, int x, int y);
 void DrawAreaPreview(std::uint8_t area, int x, int y);
+// The preview of an area, or ground in its place for a number past the last
+// area.
+void DrawPreviewOrGround(std::uint32_t area, int x, int y);
 
 // Whole-window redraws; each takes the cursor background afresh.
 void DrawMapWindow();

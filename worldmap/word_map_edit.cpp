@@ -26,12 +26,12 @@ void PlaceSelectedArea() {
   DrawWordMapCursorMask(x, y);
 }
 
-// The four slots past area 255, which show areas 0..3, select 255.
+// The empty slots past the last area select nothing: the selected area and
+// its preview stay.
 void SelectPickerArea() {
-  WordMapStateRecord& state = WordMapState;
-  std::uint32_t area =
-      PickerLineLength * (state.pickerScrollRow + state.cursorRow) + state.cursorColumn;
-  state.selectedArea = area > 255 ? 255 : area;
+  std::uint32_t area = AreaUnderWordMapCursor();
+  if (area > LastArea) return;
+  WordMapState.selectedArea = area;
   DrawSelectedAreaPreview();
 }
 

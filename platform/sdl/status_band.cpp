@@ -22,15 +22,21 @@ const char* ShownName(const OsStatus& status) {
 void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::size_t size) {
   int used;
   const char* mark = status.unsaved ? "*" : "";
-  if (!status.onWordMap)
-    used = std::snprintf(line, size, "%s%s  Area %d  Col %d Row %d  Cell %d", ShownName(status),
-                         mark, status.area, status.column, status.row, status.cell);
-  else if (status.mapColumn >= 0)
-    used = std::snprintf(line, size, "%s%s  Word Map %d,%d  Area %d", ShownName(status), mark,
-                         status.mapColumn, status.mapRow, status.mapArea);
+  // What lies under the cursor: "Cell 37", "Area 12", or none past the last.
+  std::int32_t number = status.onWordMap ? status.mapArea : status.cell;
+  char under[24];
+  if (number >= 0)
+    std::snprintf(under, sizeof under, "%s %d", status.onWordMap ? "Area" : "Cell", number);
   else
-    used = std::snprintf(line, size, "%s%s  Word Map picker  Area %d", ShownName(status), mark,
-                         status.mapArea);
+    std::snprintf(under, sizeof under, "%s", status.onWordMap ? "no area" : "no cell");
+  if (!status.onWordMap)
+    used = std::snprintf(line, size, "%s%s  Area %d  Col %d Row %d  %s", ShownName(status), mark,
+                         status.area, status.column, status.row, under);
+  else if (status.mapColumn >= 0)
+    used = std::snprintf(line, size, "%s%s  Word Map %d,%d  %s", ShownName(status), mark,
+                         status.mapColumn, status.mapRow, under);
+  else
+    used = std::snprintf(line, size, "%s%s  Word Map picker  %s", ShownName(status), mark, under);
   if (withEvent && status.event[0] != '\0' && used >= 0 && static_cast<std::size_t>(used) < size)
     std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", status.event);
 }

@@ -101,6 +101,43 @@ TEST(HeadlessScript, UnreadableAndOutOfRangeScriptsExitTwo) {
   }
 }
 
+// Each limit of the command line and the script holds exactly: the last value
+// inside runs (the frames line is parsed, never waited for), the first past it
+// is refused with 2 and says why.
+TEST(HeadlessScript, EveryLimitTakesItsLastValueAndRefusesTheNext) {
+  std::string dir = MakeWorkDir();
+  const std::string start = "open cancel\nquit 0\n";
+  auto padded = [&](std::size_t size) {  // the script, a comment to `size` bytes
+    return start + "#" + std::string(size - start.size() - 2, 'x') + "\n";
+  };
+  const std::pair<const char*, std::string> scripts[] = {
+      {"quit.txt", start},
+      {"frames.txt", start + "frames 100000000\n"},
+      {"frames-over.txt", start + "frames 100000001\n"},
+      {"size.txt", padded(std::size_t{16} << 20)},
+      {"size-over.txt", padded((std::size_t{16} << 20) + 1)}};
+  for (const auto& [name, text] : scripts) testbank::WriteText(dir + "/" + name, text);
+  const std::pair<const char*, const char*> cases[] = {
+      // arguments, and what a refusal says ("": runs)
+      {"--pitch 640 quit.txt", ""},
+      {"--pitch 65536 quit.txt", ""},
+      {"--pitch 639 quit.txt", "--pitch takes a number of bytes from 640 to 65536"},
+      {"--pitch 65537 quit.txt", "--pitch takes a number of bytes from 640 to 65536"},
+      {"frames.txt", ""},
+      {"frames-over.txt", "frames-over.txt: line 3: frames takes at most 100000000"},
+      {"size.txt", ""},
+      {"- <size.txt", ""},
+      {"size-over.txt", "size-over.txt: the script is over 16 MiB"},
+      {"- <size-over.txt", "standard input: the script is over 16 MiB"}};
+  for (const auto& [arguments, refusal] : cases) {
+    e2e::RunResult run = testbank::RunIn(dir, Headless + arguments);
+    bool refused = refusal[0] != '\0';
+    EXPECT_EQ(run.status, refused ? 2 : 0) << arguments;
+    EXPECT_TRUE(refused ? run.err.find(refusal) != std::string::npos : run.err.empty())
+        << arguments << ": " << run.err;
+  }
+}
+
 TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
   std::string dir = MakeWorkDir();
   ASSERT_EQ(RunScript(dir, "open cancel\npalette p.pal\n").status, 0);

@@ -17,6 +17,15 @@ class AreaEditor : public ProgramTest {
     const AreaEditorStateRecord& s = AreaEditorState;
     return {s.cursorX, s.cursorY, s.selectorScrollRow};
   }
+  // The 32 x 32 pixels at (left, top) show the cell doubled, or ground for -1.
+  static bool ShowsCell(const Picture& screen, int left, int top, int cell) {
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        if (screen[640 * (top + y) + left + x] !=
+            (cell < 0 ? 0 : dbl::CellPixel(cell, x / 2, y / 2)))
+          return false;
+    return true;
+  }
 };
 
 // From (x, y) with the selector scrolled to `scroll`, the key (0: a redraw,
@@ -65,19 +74,21 @@ TEST_F(AreaEditor, SelectorShowsItsRowsAndPicksCells) {
     Press(VK_UP);  // at the top with scroll 0 the window is drawn again
     EXPECT_EQ(dbl::Screen()[384 * 640], dbl::CellPixel(0, 0, 0));
 
-    // Cells 200..255, then ground past the last cell, which picks cell 0.
+    // At scroll 10: cells 200..255, then ground from index 256 on, where
+    // SPACE selects nothing and the preview keeps the cell selected before.
     AreaEditorState.selectorScrollRow = 10;
     At(5, 2);
     Press(VK_DOWN);
     Picture screen = dbl::Screen();
-    EXPECT_EQ(
-        (std::array<int, 4>{screen[384 * 640], screen[(384 + 64 + 31) * 640 + 32 * 15 + 31],
-                            screen[(384 + 64) * 640 + 32 * 16], screen[(384 + 95) * 640 + 639]}),
-        (std::array<int, 4>{dbl::CellPixel(200, 0, 0), dbl::CellPixel(255, 15, 15), 0, 0}));
-    for (auto [x, cell] : {std::pair{17, 0}, {15, 255}}) {
+    for (int index = 200; index < 260; ++index)
+      ASSERT_TRUE(ShowsCell(screen, 32 * (index % 20), 384 + 32 * (index / 20 - 10),
+                            index <= 255 ? index : -1))
+          << index;
+    for (auto [x, selected] : {std::pair{15, 255}, {16, 255}, {0, 240}, {19, 240}}) {
       At(x, 2);
       Press(VK_SPACE);
-      EXPECT_EQ(AreaEditorState.selectedCell, cell);
+      EXPECT_EQ(AreaEditorState.selectedCell, selected) << x;
+      EXPECT_TRUE(ShowsCell(dbl::Screen(), 12, 32, selected)) << x;
     }
   });
 }

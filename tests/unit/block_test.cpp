@@ -181,6 +181,27 @@ TEST_F(Block, BlinkRedrawsTheWindowOnceEveryEightTurns) {
   });
 }
 
+// Marked towards any corner, the whole block blanks, and nothing else.
+TEST_F(Block, BlinkBlanksEveryCellOfTheBlockMarkedAnyWay) {
+  Inside([] {
+    const std::array<int, 4> runs[] = {{2, 2, VK_RIGHT, VK_DOWN},
+                                       {6, 4, VK_LEFT, VK_UP},
+                                       {2, 4, VK_RIGHT, VK_UP},
+                                       {6, 2, VK_LEFT, VK_DOWN}};
+    for (const auto& [x, y, across, down] : runs) {
+      FillEditGrid();
+      Mark(x, y, 4, 2, static_cast<OsWParam>(across), static_cast<OsWParam>(down));
+      for (int turn = 0; turn < 8; ++turn) BlinkBlock();  // blank from the eighth
+      for (int t = 0; t < 160; ++t) {
+        bool inside = t % 16 >= 2 && t % 16 <= 6 && t / 16 >= 2 && t / 16 <= 4;
+        ASSERT_EQ(EditGrid.displayLayer[t], inside ? 0 : t) << "from " << x << ", " << y;
+      }
+      Press(VK_ESCAPE);
+      BlinkBlock();  // ended while blank: shown again
+    }
+  });
+}
+
 TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
   Inside([] {
     FillEditGrid();

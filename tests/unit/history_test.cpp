@@ -14,6 +14,7 @@
 #include "area/editor_windows.h"
 #include "draw/number.h"
 #include "files/area_set.h"
+#include "shell/status_line.h"
 #include "tests/platform_double.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_draw.h"
@@ -153,6 +154,82 @@ TEST_F(History, UndoEndsABlinkingBlockAndWorksFromTheWordMap) {
   Keys({VK_ESCAPE, VK_TAB});
   dbl::Do([] { ExpectFresh(EditGrid.cellLayer[0], 1); });
   dbl::RunProgram();
+}
+
+// One key, one step: each undo gives back the set as it was before the last
+// key that changed it (after V, the area before the paste), each redo the set
+// after it; an empty history in either direction says so.
+TEST_F(History, EachKeyIsOneStepAndAnEmptyHistorySaysSo) {
+  dbl::AnswerOpen("");
+  // Cell 3 placed twice, a block copied and pasted, with a SPACE right after
+  // the paste; F2, Delete, +, Insert, a paste into area 1; two map stamps, -.
+  const std::pair<OsWParam, bool> keys[] = {
+      {VK_TAB, false},    {VK_RIGHT, false},   {VK_RIGHT, false}, {VK_RIGHT, false},
+      {VK_SPACE, false},  {VK_TAB, false},     {VK_SPACE, false}, {VK_RIGHT, false},
+      {VK_SPACE, false},  {VK_RIGHT, true},    {VK_DOWN, true},   {'C', false},
+      {VK_DOWN, false},   {'G', false},        {VK_LEFT, false},  {'V', false},
+      {VK_SPACE, false},  {'V', false},        {VK_F2, false},    {VK_DELETE, false},
+      {VK_ADD, false},    {VK_INSERT, false},  {VK_RIGHT, false}, {'V', false},
+      {VK_F5, false},     {VK_TAB, false},     {VK_RIGHT, false}, {VK_SPACE, false},
+      {VK_TAB, false},    {VK_SPACE, false},   {VK_RIGHT, false}, {VK_SPACE, false},
+      {VK_ESCAPE, false}, {VK_SUBTRACT, false}};
+  std::vector<std::pair<Bytes, Bytes>> steps, undone;  // the set before and after
+  dbl::Do([&steps] { steps.emplace_back(Bytes(), SetNow()); });
+  for (auto [key, shift] : keys) {
+    dbl::Key(key, shift);
+    dbl::Do([&steps] {
+      if (SetNow() != steps.back().second) steps.emplace_back(steps.back().second, SetNow());
+    });
+  }
+  auto event = [] {
+    HandStatusDown();
+    return std::string(dbl::Calls.status.event);
+  };
+  for (std::size_t i = 0; i < std::size(keys) + 1; ++i) {
+    Undo();
+    dbl::Do([&] {
+      if (steps.size() == 1) {
+        EXPECT_EQ(event(), "Nothing to undo");
+        return;
+      }
+      EXPECT_TRUE(SetNow() == steps.back().first) << "undoing step " << steps.size() - 1;
+      undone.push_back(steps.back());
+      steps.pop_back();
+    });
+  }
+  for (std::size_t i = 0; i < std::size(keys) + 1; ++i) {
+    Undo(1, 'Y');
+    dbl::Do([&] {
+      if (undone.empty()) {
+        EXPECT_EQ(event(), "Nothing to redo");
+        return;
+      }
+      EXPECT_TRUE(SetNow() == undone.back().second) << "redoing step " << steps.size();
+      steps.push_back(undone.back());
+      undone.pop_back();
+    });
+  }
+  dbl::RunProgram();
+  EXPECT_EQ(steps.size(), 14u);  // thirteen keys changed the set
+}
+
+// The history keeps exactly its limit of steps: undoing all gives the set as
+// it was that many steps back.
+TEST(HistoryBound, KeepsExactlyItsLimitOfSteps) {
+  EditGrid = {};
+  StartHistory();
+  const auto steps = static_cast<std::uint32_t>(HistoryStepLimit + 3);
+  for (std::uint32_t i = 1; i <= steps; ++i) {  // the step's number in the first cells
+    std::memcpy(EditGrid.cellLayer, &i, sizeof i);
+    RecordStep();
+  }
+  std::uint64_t undone = 0;
+  while (UndoStep() != 0) ++undone;
+  std::uint32_t first = 0;
+  std::memcpy(&first, EditGrid.cellLayer, sizeof first);
+  EXPECT_EQ((std::array<std::uint64_t, 2>{undone, first}),
+            (std::array<std::uint64_t, 2>{HistoryStepLimit, steps - HistoryStepLimit}));
+  EditGrid = {};
 }
 
 TEST(HistoryBound, KeepsTheNewestStepsWithinItsMemory) {

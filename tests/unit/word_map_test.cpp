@@ -44,18 +44,21 @@ template <typename Pixel>
 }
 
 // The slot at (left, top) shows the area's thumbnail, sampled from the test
-// bank's cells; with a cursor colour, the mask's pixels show that instead.
+// bank's cells, or ground for a number past 255; with a cursor colour, the
+// mask's pixels show that instead.
 ::testing::AssertionResult SlotShows(const Picture& screen, int left, int top, int area,
                                      int cursorColour = -1) {
   return Shows(screen, left, top, SlotWidth, SlotHeight, [=](int x, int y) {
     if (cursorColour >= 0 && WordMapCursorMask[16 * (y / 2) + x / 2]) return cursorColour;
+    if (area > 255) return 0;
     return int{dbl::CellPixel(CellOf(area, x / 2, y / 2), x % 2 ? 8 : 4, y % 2 ? 12 : 4)};
   });
 }
 
 ::testing::AssertionResult PreviewShows(const Picture& screen, int left, int top, int area) {
   return Shows(screen, left, top, 128, 80, [=](int x, int y) {
-    return dbl::CellPixel(CellOf(area, x / 8, y / 8), 2 * (x % 8), 2 * (y % 8));
+    if (area > 255) return 0;
+    return int{dbl::CellPixel(CellOf(area, x / 8, y / 8), 2 * (x % 8), 2 * (y % 8))};
   });
 }
 
@@ -70,7 +73,7 @@ void ExpectWindows(const Picture& screen) {
     for (std::uint32_t q = 0; q < height[w]; ++q)
       for (std::uint32_t p = 0; p < width[w]; ++p) {
         int area = w == MapWindow ? MapEntry(s.mapScrollColumn + p, s.mapScrollRow + q)
-                                  : static_cast<int>((20 * (s.pickerScrollRow + q) + p) % 256);
+                                  : static_cast<int>(20 * (s.pickerScrollRow + q) + p);
         bool cursor = w == s.activeWindow && p == s.cursorColumn && q == s.cursorRow;
         ASSERT_TRUE(SlotShows(screen, originX[w] + 32 * static_cast<int>(p),
                               originY[w] + 20 * static_cast<int>(q), area,
@@ -109,7 +112,7 @@ TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
       {VK_LEFT, 1, 19, 2, 9, 0, 0},    //
       {VK_DOWN, 1, 19, 3, 9, 0, 0},    //
       {VK_RIGHT, 1, 0, 3, 9, 1, 0},    // at line 9 it goes round without a scroll
-      {VK_RIGHT, 16, 16, 3, 9, 0, 1},  // line 9 ends with areas 0..3
+      {VK_RIGHT, 16, 16, 3, 9, 0, 1},  // line 12 ends with four empty slots
   };
   for (const auto& [key, times, column, row, scroll, redrawn, look] : walk) {
     Keys(static_cast<OsWParam>(key), static_cast<int>(times));
@@ -125,20 +128,23 @@ TEST_F(WordMap, PickerWalksAcrossLineEndsAndStopsAtLineNine) {
     dbl::Do([] {
       Picture screen = dbl::Screen();
       ExpectWindows(screen);
-      EXPECT_TRUE(PreviewShows(screen, 0, 100, WordMapState.areaUnderCursor % 256));
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(WordMapState.areaUnderCursor)));
     });
   }
-  // Its last four slots select 255 and preview areas 0..3.
-  for (std::uint32_t shown = 0; shown < 4; ++shown) {
+  // Over the empty slots (256..259) the cursor preview shows ground, and
+  // SPACE selects nothing: area 254 stays selected, with its preview.
+  Keys(VK_LEFT, 2);
+  dbl::Key(VK_SPACE);
+  Keys(VK_RIGHT, 2);
+  for (std::uint32_t number = 256; number < 260; ++number) {
     dbl::Key(VK_SPACE);
     dbl::Idle(2);
-    dbl::Do([shown] {
-      EXPECT_EQ((std::array{WordMapState.cursorColumn, WordMapState.selectedArea,
-                            WordMapState.areaUnderCursor}),
-                (std::array{16 + shown, 255u, 256 + shown}));
+    dbl::Do([number] {
+      EXPECT_EQ((std::array{WordMapState.areaUnderCursor, WordMapState.selectedArea}),
+                (std::array{number, 254u}));
       Picture screen = dbl::Screen();
-      EXPECT_TRUE(PreviewShows(screen, 0, 0, 255));
-      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(shown)));
+      EXPECT_TRUE(PreviewShows(screen, 0, 0, 254));
+      EXPECT_TRUE(PreviewShows(screen, 0, 100, static_cast<int>(number)));
     });
     dbl::Key(VK_RIGHT);
   }
