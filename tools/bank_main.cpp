@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/png/png_write.h"
+#include "platform/printable.h"
 #include "tools/anim_chains.h"
 #include "tools/anim_list.h"
 #include "tools/bank_files.h"
@@ -85,8 +86,8 @@ int Import(const Arguments& arguments) {
   for (const std::string& warning : warnings) Warn(Program, tileset + ": " + warning);
   std::string dir = arguments.Value("--dir");
   if (!WriteBank(dir, bank, error)) return Fail(Program, error);
-  std::printf("wrote %s and %s\n", InDirectory(dir, "Cells.dap").c_str(),
-              InDirectory(dir, "Cells.id").c_str());
+  std::printf("wrote %s and %s\n", Printable(InDirectory(dir, "Cells.dap")).c_str(),
+              Printable(InDirectory(dir, "Cells.id")).c_str());
   return 0;
 }
 
