@@ -27,7 +27,8 @@ std::vector<std::string_view> Words(std::string_view line) {
 }  // namespace
 
 bool ParseAnimList(std::string_view text, std::uint8_t* ids, std::string& error) {
-  std::uint8_t result[256] = {};
+  std::uint8_t result[256];
+  std::memcpy(result, ids, sizeof result);
   int namedOn[256] = {};  // the line that named each cell, 0 for none
   int lineNumber = 0;
   while (!text.empty()) {
