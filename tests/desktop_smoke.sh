@@ -24,6 +24,10 @@ done <<'EOF'
 --record|--record needs
 --window --new|cannot open the display: 
 EOF
+# A word of the call is quoted with its control bytes escaped.
+(cd "$nodisplay" && DISPLAY= timeout 10 "$PROGRAM" $'--\e]0;x\a') 2>"$WORK/err" && fail "a bad option"
+grep -qx 'tesselle: unknown option --\\x1B\]0;x\\x07 (try tesselle --help)' "$WORK/err" ||
+  fail "a bad option is quoted as: $(cat -v "$WORK/err")"
 
 # --- The virtual X server and a window manager ---------------------------------
 require_tools Xvfb xdotool openbox wmctrl xwd timeout

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/printable.h"
+
 namespace fs = std::filesystem;
 
 namespace testbank {
@@ -81,6 +83,15 @@ RunResult RunIn(const std::string& dir, const std::string& commandLine) {
     return std::string(bytes.begin(), bytes.end());
   };
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("/.stdout"), text("/.stderr")};
+}
+
+bool PrintableLines(const std::string& output) {
+  std::size_t start = 0;
+  for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
+    std::string_view line = std::string_view(output).substr(start, end - start);
+    if (Printable(line) != line) return false;
+  }
+  return start == output.size();
 }
 
 }  // namespace testbank

@@ -32,4 +32,8 @@ struct RunResult {
 // Runs the shell command line in dir.
 RunResult RunIn(const std::string& dir, const std::string& commandLine);
 
+// True when output is whole lines, each printable on a terminal as it stands:
+// no control byte but the line ends, nothing that Printable would escape.
+bool PrintableLines(const std::string& output);
+
 }  // namespace testbank

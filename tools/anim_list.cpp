@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/printable.h"
 #include "tools/cli.h"
 
 namespace {
@@ -26,7 +27,8 @@ std::vector<std::string_view> Words(std::string_view line) {
 }  // namespace
 
 bool ParseAnimList(std::string_view text, std::uint8_t* ids, std::string& error) {
-  std::uint8_t result[256] = {};
+  std::uint8_t result[256];
+  std::memcpy(result, ids, sizeof result);
   int namedOn[256] = {};  // the line that named each cell, 0 for none
   int lineNumber = 0;
   while (!text.empty()) {
@@ -46,7 +48,7 @@ bool ParseAnimList(std::string_view text, std::uint8_t* ids, std::string& error)
     int next = 0;
     for (int w = 0; w < 2; ++w) {
       if (!ParseNumber(words[w], 255, w == 0 ? cell : next)) {
-        error = where + "\"" + std::string(words[w]) + "\" is not a number from 0 to 255";
+        error = where + "\"" + Excerpt(words[w]) + "\" is not a number from 0 to 255";
         return false;
       }
     }

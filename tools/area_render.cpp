@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "files/area_set.h"
+#include "platform/printable.h"
 #include "tools/cli.h"
 #include "worldmap/thumbnail.h"
 
@@ -15,13 +16,13 @@ bool ParseBounds(const std::string& text, MapBounds& bounds, std::string& error)
     std::size_t end = i < 3 ? text.find(',', start) : text.size();
     if (end == std::string::npos ||
         !ParseNumber(std::string_view(text).substr(start, end - start), 255, values[i])) {
-      error = "bounds \"" + text + "\" are not X0,Y0,X1,Y1 with numbers from 0 to 255";
+      error = "bounds \"" + Excerpt(text) + "\" are not X0,Y0,X1,Y1 with numbers from 0 to 255";
       return false;
     }
     start = end + 1;
   }
   if (values[0] > values[2] || values[1] > values[3]) {
-    error = "bounds \"" + text + "\": X0 must not exceed X1, nor Y0 Y1";
+    error = "bounds \"" + Excerpt(text) + "\": X0 must not exceed X1, nor Y0 Y1";
     return false;
   }
   bounds = {values[0], values[1], values[2], values[3]};

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "platform/printable.h"
+
 bool ParseNumber(std::string_view text, int max, int& value) {
   if (text.empty() || text.size() > 9) return false;
   int result = 0;
@@ -17,12 +19,12 @@ bool ParseNumber(std::string_view text, int max, int& value) {
 }
 
 int Fail(const char* program, const std::string& message) {
-  std::fprintf(stderr, "%s: %s\n", program, message.c_str());
+  std::fprintf(stderr, "%s: %s\n", program, Printable(message).c_str());
   return 1;
 }
 
 void Warn(const char* program, const std::string& message) {
-  std::fprintf(stderr, "%s: warning: %s\n", program, message.c_str());
+  std::fprintf(stderr, "%s: warning: %s\n", program, Printable(message).c_str());
 }
 
 std::string DescribeNumbers(const int* numbers, std::size_t count) {
@@ -78,7 +80,7 @@ bool ParseArguments(int argc, char** argv, int first,
       }
       arguments.flags.insert(word);
     } else {
-      error = "unknown option " + word + " (see --help)";
+      error = "unknown option " + Excerpt(word) + " (see --help)";
       return false;
     }
   }
@@ -105,6 +107,7 @@ int RunSubcommand(int argc, char** argv, const char* program, const char* help,
     }
     return subcommand.run(arguments);
   }
-  return Fail(program, command.empty() ? std::string("no command: ") + names + " (see --help)"
-                                       : "unknown command \"" + command + "\" (see --help)");
+  return Fail(program, command.empty()
+                           ? std::string("no command: ") + names + " (see --help)"
+                           : "unknown command \"" + Excerpt(command) + "\" (see --help)");
 }

@@ -13,9 +13,12 @@
 // A decimal number 0..max with nothing else around it.
 bool ParseNumber(std::string_view text, int max, int& value);
 
-// Prints "PROGRAM: MESSAGE" on standard error and returns 1, the failure status.
+// Prints "PROGRAM: MESSAGE" on standard error and returns 1, the failure
+// status. Messages quote their input as Excerpt does (platform/printable.h);
+// the bytes of file names and system reasons that cannot be shown are
+// escaped here.
 int Fail(const char* program, const std::string& message);
-// Prints "PROGRAM: warning: MESSAGE" on standard error.
+// Prints "PROGRAM: warning: MESSAGE" on standard error, escaped as by Fail.
 void Warn(const char* program, const std::string& message);
 
 // "3, 7-9, 200": a sorted list of numbers, runs of three or more shortened.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/png/png_write.h"
+#include "platform/printable.h"
 #include "tools/area_render.h"
 #include "tools/bank_files.h"
 #include "tools/cli.h"
@@ -64,8 +65,8 @@ int Png(const Arguments& arguments) {
     return Fail(Program, "png needs either --area N or --world");
   int area = 0;
   if (!world && !ParseNumber(arguments.Value("--area"), 255, area))
-    return Fail(Program,
-                "area \"" + arguments.Value("--area") + "\" is not a number from 0 to 255");
+    return Fail(Program, "area \"" + Excerpt(arguments.Value("--area")) +
+                             "\" is not a number from 0 to 255");
   if (!world && arguments.Has("--bounds")) return Fail(Program, "--bounds goes with --world");
   MapBounds bounds;
   std::string error;
@@ -96,7 +97,7 @@ int Tiled(const Arguments& arguments) {
   if (!ExportTiled(bank, areaSet.data(), arguments.Value("-o"), written, error))
     return Fail(Program, error);
   std::printf("wrote %zu files into %s; open world.tmx or an area-NNN.tmx in Tiled\n",
-              written.size(), arguments.Value("-o").c_str());
+              written.size(), Printable(arguments.Value("-o")).c_str());
   return 0;
 }
 

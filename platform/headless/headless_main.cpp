@@ -9,6 +9,7 @@
 
 #include "files/file_io.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/printable.h"
 #include "shell/program.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "files/png/png_write.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/printable.h"
 #include "platform/status.h"
 
 namespace {
@@ -45,7 +46,7 @@ bool EndsWith(const std::string& text, const char* ending) {
 
 void ReportWriteFailure(const ScriptCommand& command, const char* reason) {
   std::fprintf(stderr, "tesselle-headless: line %d: cannot write %s: %s\n", command.line,
-               Printable(command.path).c_str(), reason);
+               Excerpt(command.path).c_str(), Printable(reason).c_str());
 }
 
 void WriteShot(const ScriptCommand& command) {
@@ -92,7 +93,7 @@ bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
   std::string path = emu::CompleteDialogName(answer.path, dialog.defExt);
   if (kind == CommandKind::Save && (emu::NamesFolder(answer.path) || emu::NamesFolder(path))) {
     std::fprintf(stderr, "tesselle-headless: line %d: the Save As dialog fails: %s is a folder\n",
-                 answer.line, Printable(answer.path).c_str());
+                 answer.line, Excerpt(answer.path).c_str());
     return false;
   }
   if (dialog.file == nullptr || path.size() + 1 > dialog.maxFile) return false;
@@ -181,7 +182,7 @@ int OsAskQuestion(const char* text, std::uint32_t type) {
   std::fprintf(stderr,
                "tesselle-headless: the question \"%s\" gets its default answer, %s: the script "
                "does not answer it\n",
-               text, answer == IDYES ? "yes" : "no");
+               Printable(text).c_str(), answer == IDYES ? "yes" : "no");
   return answer;
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/emulated/key_names.h"
+#include "platform/printable.h"
 
 namespace {
 
@@ -47,14 +48,14 @@ bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifie
     } else if (modifier == "CTRL") {
       command.control = true;
     } else {
-      error = "unknown modifier '" + rest.substr(0, plus) + "' (shift or ctrl)";
+      error = "unknown modifier '" + Excerpt(rest.substr(0, plus)) + "' (shift or ctrl)";
       return false;
     }
     rest = rest.substr(plus + 1);
   }
   long code = KeyCodeOfName(rest);
   if (code < 0) {
-    error = "unknown key '" + rest + "'";
+    error = "unknown key '" + Excerpt(rest) + "'";
     return false;
   }
   command.wParam = static_cast<OsWParam>(code);
@@ -74,7 +75,7 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
   };
   auto number = [&](const std::string& word, std::uint64_t& value) {
     if (ParseNumber(word, value)) return true;
-    error = "'" + word + "' is not a number";
+    error = "'" + Excerpt(word) + "' is not a number";
     return false;
   };
   command.kind = CommandKind::Message;
@@ -174,26 +175,11 @@ bool ParseLine(const std::vector<std::string>& words, ScriptCommand& command, st
     command.kind = CommandKind::FailLock;
     return want(0, 0);
   }
-  error = "unknown command '" + verb + "'";
+  error = "unknown command '" + Excerpt(verb) + "'";
   return false;
 }
 
 }  // namespace
-
-std::string Printable(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte != 0x7F) {
-      out += c;
-      continue;
-    }
-    char escaped[5];
-    std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-    out += escaped;
-  }
-  return out;
-}
 
 long KeyCodeOfName(const std::string& name) {
   if (long code = emu::KeyCodeOfName(name); code >= 0) return code;
@@ -211,7 +197,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find('\0') != std::string::npos) {
-      error = "line " + std::to_string(number) + ": a NUL byte: " + Printable(line);
+      error = "line " + std::to_string(number) + ": a NUL byte: " + Excerpt(line);
       return false;
     }
     std::istringstream split(line);
@@ -222,7 +208,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
     command.line = number;
     std::string reason;
     if (!ParseLine(words, command, reason)) {
-      error = "line " + std::to_string(number) + ": " + Printable(reason + ": " + line);
+      error = "line " + std::to_string(number) + ": " + reason;
       return false;
     }
     commands.push_back(command);

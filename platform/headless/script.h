@@ -41,11 +41,8 @@ struct ScriptCommand {
 constexpr std::size_t MaxScriptBytes = std::size_t{16} << 20;
 constexpr std::uint64_t MaxFrames = 100000000;
 
-// text with its control bytes written as \xNN, for messages that quote input.
-std::string Printable(const std::string& text);
-
 // Parses the whole script; on failure returns false with a message naming
-// the line in error.
+// the line in error and quoting at most MaxQuotedBytes of it, escaped.
 bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands, std::string& error);
 
 // The virtual-key code of a key name, case-insensitive; -1 when unknown.

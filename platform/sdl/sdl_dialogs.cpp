@@ -19,6 +19,7 @@
 
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 
 extern char** environ;
@@ -77,7 +78,7 @@ bool Accept(Kind kind, const std::string& chosen, OsFileDialog& dialog) {
   std::string name = Complete(chosen, dialog, why);
   if (name.empty()) {
     std::fprintf(stderr, "tesselle: the name chosen in the %s dialog cannot be used (%s): %s\n",
-                 DialogName(kind), why.c_str(), chosen.c_str());
+                 DialogName(kind), why.c_str(), Printable(chosen).c_str());
     return false;
   }
   std::memcpy(dialog.file, name.c_str(), name.size() + 1);
@@ -304,7 +305,8 @@ bool AnswerFirstOpen(OsFileDialog& dialog) {
   if (dialog.file == nullptr || length + 1 > dialog.maxFile) {
     // Starting on an empty set instead would later save it over another file.
     std::fprintf(stderr, "tesselle: the area set name is too long (%zu bytes, at most %u): %s\n",
-                 length, dialog.maxFile > 0 ? dialog.maxFile - 1 : 0, FirstOpenAnswer.name);
+                 length, dialog.maxFile > 0 ? dialog.maxFile - 1 : 0,
+                 Printable(FirstOpenAnswer.name).c_str());
     OsExitProcess(1);
   }
   std::memcpy(dialog.file, FirstOpenAnswer.name, length + 1);

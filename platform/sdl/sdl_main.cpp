@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/emulated/emulated.h"
+#include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/program.h"
 
@@ -48,7 +49,7 @@ void ChooseVideoDrivers() {
 }
 
 int UsageError(const char* reason, const char* what) {
-  std::fprintf(stderr, "tesselle: %s%s (try tesselle --help)\n", reason, what);
+  std::fprintf(stderr, "tesselle: %s%s (try tesselle --help)\n", reason, Printable(what).c_str());
   return 1;
 }
 
@@ -117,8 +118,8 @@ int main(int argc, char** argv) {
   }
   desktop::SetPointerVisible(false);
   if (recording != nullptr && !desktop::StartRecording(recording)) {
-    std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n", recording,
-                 std::strerror(errno));
+    std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n",
+                 Printable(recording).c_str(), std::strerror(errno));
     desktop::CloseDisplay();
     SDL_Quit();
     return 1;

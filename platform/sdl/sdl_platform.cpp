@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/emulated/emulated.h"
+#include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/services.h"
 
@@ -16,12 +17,13 @@ void SetPointerVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL
 
 void BackendCursorVisibility(bool visible) { desktop::SetPointerVisible(visible); }
 
-void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
+void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
 
 void OsMessageBox(const char* text) {
   desktop::DialogScope scope;
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, WindowTitle, text, desktop::Window()) != 0)
-    std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(), text);
+    std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(),
+                 Printable(text).c_str());
 }
 
 void OsExitProcess(std::uint32_t code) {

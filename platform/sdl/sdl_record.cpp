@@ -20,6 +20,7 @@
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/key_names.h"
+#include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/services.h"
 
@@ -45,7 +46,7 @@ void Line(const std::string& text) {
   if (std::fputs(text.c_str(), Recording.file) == EOF || std::fputc('\n', Recording.file) == EOF ||
       std::fflush(Recording.file) != 0) {
     std::fprintf(stderr, "tesselle: the recording stops: cannot write %s: %s\n",
-                 Recording.path.c_str(), std::strerror(errno));
+                 Printable(Recording.path).c_str(), std::strerror(errno));
     Stop();
   }
 }
@@ -103,13 +104,6 @@ bool Replays(const std::string& name, const OsFileDialog& dialog) {
   for (char c : name)
     if (std::isspace(static_cast<unsigned char>(c))) return false;
   return emu::CompleteDialogName(name, dialog.defExt) == name;
-}
-
-// The name as it can stand in a comment line.
-std::string Printable(const std::string& name) {
-  std::string text;
-  for (char c : name) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-  return text;
 }
 
 }  // namespace

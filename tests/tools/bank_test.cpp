@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "tests/tools/tools_test_util.h"
 #include "tools/anim_list.h"
@@ -23,7 +24,8 @@ TEST(AnimList, ReadsPairsAndRefusesBadLinesByNumber) {
   std::string error;
   ASSERT_TRUE(ParseAnimList("# water\n41 42\r\n  42\t41  # back\n\n7 255", ids, error)) << error;
   EXPECT_EQ((std::array{ids[41], ids[42], ids[7], ids[0], ids[100]}),
-            (std::array<std::uint8_t, 5>{42, 41, 255, 0, 0}));
+            (std::array<std::uint8_t, 5>{42, 41, 255, 0x77, 0x77}))
+      << "cells not named keep their ids";
   const char* bad[][2] = {{"1 2\n3\n", "line 2: expected two numbers, CELL NEXT"},
                           {"1 2 3", "line 1: expected two numbers, CELL NEXT"},
                           {"\n\n1 256", "line 3: \"256\" is not a number from 0 to 255"},
@@ -36,7 +38,7 @@ TEST(AnimList, ReadsPairsAndRefusesBadLinesByNumber) {
   }
 }
 
-TEST(Tileset, IndexedKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
+TEST(Tileset, KeptPaletteKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
   PngImage image;
   image.width = image.height = 256;
   image.indexed = true;
@@ -50,7 +52,9 @@ TEST(Tileset, IndexedKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
   std::memset(bank.dap, 0x55, sizeof bank.dap);
   std::vector<std::string> warnings;
   std::string error;
-  ASSERT_TRUE(TilesetToBank(image, nullptr, bank.dap, warnings, error)) << error;
+  TilesetOptions keep;
+  keep.keepPalette = true;
+  ASSERT_TRUE(TilesetToBank(image, keep, bank.dap, warnings, error)) << error;
   // Pixel (3, 2) of cell 17 (column 1, row 1) is image pixel (19, 18).
   EXPECT_EQ(bank.Cell(17)[16 * 2 + 3], image.pixels[256 * 18 + 19]);
   EXPECT_EQ(std::vector<std::uint8_t>(bank.Palette(), bank.Palette() + 768), palette);
@@ -75,9 +79,10 @@ TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
   put(7, 3, {252, 4, 0});
   image.translucentPixels = 3;
   Bank bank;
+  BlankBank(bank.dap);
   std::vector<std::string> warnings;
   std::string error;
-  ASSERT_TRUE(TilesetToBank(image, nullptr, bank.dap, warnings, error)) << error;
+  ASSERT_TRUE(TilesetToBank(image, {}, bank.dap, warnings, error)) << error;
   const std::uint8_t text[6] = {0, 0, 0, 0, 0, 42};  // black, blue
   EXPECT_EQ(0, std::memcmp(bank.Palette(), text, 6));
   EXPECT_EQ(0, std::memcmp(bank.Palette() + 3 * 15, "\x3f\x3f\x3f", 3));  // white
@@ -93,24 +98,169 @@ TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
   std::uint8_t given[768] = {};
   given[3 * 200] = 2, given[3 * 200 + 1] = 2, given[3 * 200 + 2] = 2;  // (8, 8, 8)
   given[3 * 201] = 63, given[3 * 201 + 1] = 1;                         // (252, 4, 0)
-  ASSERT_TRUE(TilesetToBank(image, given, bank.dap, warnings, error)) << error;
+  TilesetOptions withPalette;
+  withPalette.palette = given;
+  ASSERT_TRUE(TilesetToBank(image, withPalette, bank.dap, warnings, error)) << error;
   EXPECT_EQ(0, std::memcmp(bank.Palette(), given, 768));
   const std::uint8_t givenRow3[9] = {0, 0, 0, 0, 0, 201, 201, 201, 0};
   EXPECT_EQ(0, std::memcmp(bank.Cell(0) + 48, givenRow3, 9));
   EXPECT_EQ(bank.Cell(0)[0], 200);
   given[3 * 201] = 62;
-  EXPECT_FALSE(TilesetToBank(image, given, bank.dap, warnings, error));
+  EXPECT_FALSE(TilesetToBank(image, withPalette, bank.dap, warnings, error));
   EXPECT_EQ(error, "the colour of pixel (5, 3) is not in the palette given with --palette");
 
   for (int i = 0; i < 241; ++i) {
     image.pixels[3 * i] = static_cast<std::uint8_t>(4 * (i % 64));
     image.pixels[3 * i + 1] = static_cast<std::uint8_t>(4 * (i / 64));
   }
-  EXPECT_FALSE(TilesetToBank(image, nullptr, bank.dap, warnings, error));
+  BlankBank(bank.dap);
+  EXPECT_FALSE(TilesetToBank(image, {}, bank.dap, warnings, error));
   EXPECT_EQ(error,
             "242 distinct colours after the reduction to 6 bits per component; entries 0-15 keep "
             "the interface's 16 colours, so an image may have at most 240 (or give the whole "
             "palette with --palette FILE)");
+}
+
+// An indexed image keeps its indices and palette when entries 0-15 are the
+// interface's colours, or with --keep-palette. Otherwise (an image tool's
+// palette: dark reds and greys at 0-15) its colours are mapped as an RGB
+// image's are: the interface's at 0-15, its own from 16 on.
+TEST(Tileset, IndexedImagesKeepTheirPaletteOnlyOverTheInterfaceColours) {
+  std::uint8_t blank[CellBankUsedSize];
+  BlankBank(blank);
+  PngImage image;
+  image.width = image.height = 256;
+  image.indexed = true;
+  for (int i = 0; i < 65536; ++i)
+    image.pixels.push_back(static_cast<std::uint8_t>((i / 16 + i / 4096) % 20));
+  const struct {
+    bool interfaceAt0, keepPalette, kept;
+  } cases[] = {{true, false, true}, {false, false, false}, {false, true, true}, {true, true, true}};
+  for (const auto& c : cases) {
+    image.palette.clear();
+    for (int i = 0; i < 20; ++i)
+      for (int k = 0; k < 3; ++k)
+        image.palette.push_back(static_cast<std::uint8_t>(
+            c.interfaceAt0 && i < 16 ? 4 * blank[CellBankPaletteOffset + 3 * i + k]
+            : i % 2                  ? (k == 0 ? 128 + 4 * i : 32)
+                                     : (k == 2 ? 128 - 4 * i : 128)));
+    Bank bank;
+    BlankBank(bank.dap);
+    TilesetOptions options;
+    options.keepPalette = c.keepPalette;
+    std::vector<std::string> warnings;
+    std::string error;
+    ASSERT_TRUE(TilesetToBank(image, options, bank.dap, warnings, error)) << error;
+    std::vector<std::uint8_t> pixels(65536);
+    BankToTileset(bank.dap, pixels.data());
+    for (int i = 0; i < 65536; ++i) {
+      int was = image.pixels[i], is = pixels[i];
+      ASSERT_TRUE(c.kept ? is == was : is >= 16) << i;
+      for (int k = 0; k < 3; ++k)
+        ASSERT_EQ(bank.Palette()[3 * is + k], image.palette[3 * was + k] >> 2) << "its colour";
+    }
+    EXPECT_EQ(std::memcmp(bank.Palette(), blank + CellBankPaletteOffset, 48) == 0,
+              c.interfaceAt0 || !c.kept);
+    EXPECT_EQ(warnings.size(), c.kept ? 0u : 1u);
+  }
+}
+
+// Any image of whole cells, at most 256 of them from --at on, goes in row by
+// row; the bank's other cells keep their bitmaps.
+TEST(Tileset, ImagesOfWholeCellsGoInRowByRowFromTheGivenCell) {
+  const struct {
+    int width, height, at;
+    const char* error;
+  } cases[] = {
+      {16, 16, 255, ""},
+      {48, 32, 10, ""},
+      {4096, 16, 0, ""},
+      {16, 4096, 0, ""},
+      {256, 256, 0, ""},
+      {256, 256, 1, "256 x 256 pixels hold 256 cells; from cell 1 the bank has room for 255"},
+      {32, 32, 253, "32 x 32 pixels hold 4 cells; from cell 253 the bank has room for 3"},
+      {24, 16, 0, "24 x 16 pixels; a tileset's sides are multiples of 16, the side of a cell"},
+      {16, 8, 0, "16 x 8 pixels; a tileset's sides are multiples of 16, the side of a cell"}};
+  // Pixel (u, v) of the image's cell k.
+  auto value = [](int k, int u, int v) { return static_cast<std::uint8_t>(5 * k + u + 16 * v); };
+  for (const auto& c : cases) {
+    PngImage image;
+    image.width = c.width, image.height = c.height, image.indexed = true;
+    image.palette.assign(768, 0);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x)
+        image.pixels.push_back(value(c.width / 16 * (y / 16) + x / 16, x % 16, y % 16));
+    std::vector<std::uint8_t> dap(CellBankUsedSize, 0xAB);
+    TilesetOptions options;
+    options.keepPalette = true;
+    options.at = c.at;
+    std::vector<std::string> warnings;
+    std::string error;
+    bool imported = TilesetToBank(image, options, dap.data(), warnings, error);
+    EXPECT_EQ(imported ? "" : error, c.error);
+    if (!imported) continue;
+    int cells = c.width * c.height / 256;
+    for (int cell = 0; cell < 256; ++cell) {
+      int k = cell - c.at;
+      for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(dap[CellBytes * cell + i], k >= 0 && k < cells ? value(k, i % 16, i / 16) : 0xAB)
+            << c.width << " x " << c.height << " at " << c.at << ": cell " << cell;
+    }
+  }
+}
+
+// Cells from --at on go into the bank in DIR: the other cells keep their
+// bitmaps, colours and ids; the image's colours reuse the entries of the other
+// cells or take free ones. With no bank there, the other cells are blank.
+TEST(BankTool, ImportsFromACellOnKeepingTheOtherCells) {
+  std::string dir = NewScratchDir("tools"), error;
+  Bank bank = MakeTestBank();
+  for (std::size_t i = 0; i < CellBankPaletteOffset; ++i)
+    bank.dap[i] = static_cast<std::uint8_t>(i / CellBytes % 40);  // cell n is all entry n % 40
+  ASSERT_TRUE(WriteBank(dir + "/b", bank, error)) << error;
+  // Two cells: the colour of entry 30 (which entry 18, the first, holds too),
+  // and one that no entry the other cells use holds.
+  const std::uint8_t* reused = bank.Palette() + 3 * 30;
+  const std::uint8_t fresh[3] = {63, 0, 63};
+  TestPng two{32, 16, PNG_COLOR_TYPE_RGB};
+  for (int i = 0; i < 32 * 16; ++i)
+    for (int k = 0; k < 3; ++k) two.samples.push_back(4 * (i % 32 < 16 ? reused[k] : fresh[k]));
+  WriteText(dir + "/two.png", EncodeTestPng(two));
+  WriteText(dir + "/anim.txt", "11 10\n");
+  RunResult out = RunIn(dir, Tool + " import two.png --at 10 --anim anim.txt --dir b");
+  EXPECT_EQ(out.err, "");
+  EXPECT_EQ(out.out,
+            "wrote b/Cells.dap and b/Cells.id (cells 10-11 from the image, the others as they "
+            "were)\n");
+  Bank expected = bank, after;
+  std::memset(expected.dap + CellBytes * 10, 18, CellBytes);
+  std::memset(expected.dap + CellBytes * 11, 40, CellBytes);
+  std::memcpy(expected.dap + CellBankPaletteOffset + 3 * 40, fresh, 3);
+  expected.ids[10] = 0, expected.ids[11] = 10;
+  ASSERT_TRUE(ReadBank(dir + "/b", after, error)) << error;
+  EXPECT_EQ(0, std::memcmp(after.dap, expected.dap, sizeof after.dap));
+  EXPECT_EQ(0, std::memcmp(after.ids, expected.ids, sizeof after.ids));
+
+  out = RunIn(dir, Tool + " import two.png --at 255 --dir b");
+  EXPECT_EQ(out.status, 1);
+  EXPECT_EQ(out.err,
+            "tesselle-bank: two.png: 32 x 16 pixels hold 2 cells; from cell 255 the bank has "
+            "room for 1\n");
+  Bank unchanged;
+  ASSERT_TRUE(ReadBank(dir + "/b", unchanged, error)) << error;
+  EXPECT_EQ(0, std::memcmp(unchanged.dap, after.dap, sizeof after.dap));
+
+  out = RunIn(dir, Tool + " import two.png --at 254 --dir new");
+  EXPECT_EQ(out.out,
+            "wrote new/Cells.dap and new/Cells.id (cells 254-255 from the image, the others "
+            "blank)\n");
+  BlankBank(expected.dap);
+  std::memset(expected.dap + CellBytes * 254, 16, CellBytes);
+  std::memset(expected.dap + CellBytes * 255, 17, CellBytes);
+  std::memcpy(expected.dap + CellBankPaletteOffset + 3 * 16, reused, 3);
+  std::memcpy(expected.dap + CellBankPaletteOffset + 3 * 17, fresh, 3);
+  ASSERT_TRUE(ReadBank(dir + "/new", after, error)) << error;
+  EXPECT_EQ(0, std::memcmp(after.dap, expected.dap, sizeof after.dap));
 }
 
 TEST(BankTool, RoundTripsByteForByte) {
@@ -123,7 +273,21 @@ TEST(BankTool, RoundTripsByteForByte) {
   ASSERT_TRUE(ReadPng(dir + "/t.png", png, error) && png.indexed) << error;
   std::vector<std::uint8_t> dap = ReadBytes(DEMO_DIR "/Cells.dap");
   for (int i = 0; i < 768; ++i) ASSERT_EQ(png.palette[i], 4 * dap[CellBankPaletteOffset + i]);
-  ASSERT_EQ(RunIn(dir, Tool + " import t.png --anim a.txt --dir back").err, "")
+  // Without --keep-palette, entries 0-15 become the interface's colours (the
+  // demo's are its own), and every pixel keeps its colour; with it, the bank
+  // comes back byte for byte.
+  RunResult mapped = RunIn(dir, Tool + " import t.png --dir mapped");
+  EXPECT_NE(mapped.err.find("entries 0-15 of the image's palette are not the interface's"),
+            std::string::npos)
+      << mapped.err;
+  ASSERT_EQ(RunIn(dir, Tool + " export --dir mapped -o m.png").status, 0);
+  PngImage remapped;
+  ASSERT_TRUE(ReadPng(dir + "/m.png", remapped, error)) << error;
+  EXPECT_EQ(PngToRgb(remapped), PngToRgb(png));
+  std::uint8_t text[CellBankUsedSize];
+  BlankBank(text);
+  for (int i = 0; i < 48; ++i) ASSERT_EQ(remapped.palette[i], 4 * text[CellBankPaletteOffset + i]);
+  ASSERT_EQ(RunIn(dir, Tool + " import t.png --keep-palette --anim a.txt --dir back").err, "")
       << "no bits lost, nothing to warn of";
   dap.resize(CellBankUsedSize);
   EXPECT_EQ(ReadBytes(dir + "/back/Cells.dap"), dap);
@@ -167,9 +331,15 @@ TEST(BankTool, InfoCountsPaletteEntriesAndTellsEachAnimation) {
 
 TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
   std::string dir = NewScratchDir("tools");
-  TestPng narrow{128, 256, PNG_COLOR_TYPE_GRAY};
-  narrow.samples.assign(128 * 256, 0);
-  WriteText(dir + "/narrow.png", EncodeTestPng(narrow));
+  for (const TestPng& grey :
+       {TestPng{120, 256, PNG_COLOR_TYPE_GRAY}, TestPng{4096, 32, PNG_COLOR_TYPE_GRAY},
+        TestPng{16, 16, PNG_COLOR_TYPE_GRAY}}) {
+    TestPng image = grey;  // noise, which the decoder takes for real image data
+    std::minstd_rand noise;
+    for (int i = 0; i < grey.width * grey.height; ++i)
+      image.samples.push_back(static_cast<std::uint16_t>(noise() % 256));
+    WriteText(dir + "/" + std::to_string(grey.width) + ".png", EncodeTestPng(image));
+  }
   ASSERT_EQ(RunIn(dir, Tool + " export --dir " DEMO_DIR " -o good.png").status, 0);
   std::string goodBytes = testbank::ReadText(dir + "/good.png");
   WriteText(dir + "/cut.png", goodBytes.substr(0, goodBytes.size() / 2));
@@ -179,9 +349,18 @@ TEST(BankTool, RefusesEachBadInputInOneLineAndWritesNothing) {
   WriteText(dir + "/short/Cells.dap", std::string(66303, '\0'));
 
   const char* cases[][2] = {
-      {"import narrow.png",
-       "narrow.png: 128 x 256 pixels, not 256 x 256 (a tileset is 16 x 16 "
-       "cells of 16 x 16 pixels)"},
+      {"import 120.png",
+       "120.png: 120 x 256 pixels; a tileset's sides are multiples of 16, the side of a cell"},
+      {"import 4096.png",
+       "4096.png: 4096 x 32 pixels, more than the 65536 pixels accepted (a tileset holds at "
+       "most 256 cells of 16 x 16 pixels)"},
+      {"import good.png --at 1",
+       "good.png: 256 x 256 pixels hold 256 cells; from cell 1 the bank has room for 255"},
+      {"import good.png --at 256", "--at \"256\" is not a cell from 0 to 255"},
+      {"import 16.png --keep-palette --palette text.png",
+       "--palette and --keep-palette exclude each other"},
+      {"import 16.png --keep-palette",
+       "16.png: --keep-palette keeps the palette of an indexed PNG, and this one has none"},
       {"import good.png --palette text.png",
        "text.png: 5 bytes; a palette is 768 (256 x red, green, blue)"},
       {"import cut.png", "cut.png: broken PNG: a chunk claims more bytes than the file holds"},
@@ -218,7 +397,7 @@ TEST(BankTool, OutputsOfSeveralFilesAreAllOrNothing) {
   WriteText(dir + "/Cells.dap", "old");
   WriteText(dir + "/Cells.id", "old");
   chmod((dir + "/Cells.id").c_str(), 0444);
-  RunResult result = RunIn(dir, Tool + " import t.png");
+  RunResult result = RunIn(dir, Tool + " import t.png --keep-palette");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "tesselle-bank: Cells.id: Permission denied; no file was replaced\n");
   EXPECT_EQ(ReadBytes(dir + "/Cells.dap"), std::vector<std::uint8_t>({'o', 'l', 'd'}));
