@@ -73,8 +73,9 @@ TEST(TiledExport, CellsOnACycleAreAnimatedFromThemselvesAndIdsBecomeProperties) 
   std::string dir = NewScratchDir("tools");
   std::vector<std::uint8_t> set(AreaSetSize, 0);
   std::vector<std::string> written;
-  std::string error;
-  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir + "/p", written, error)) << error;
+  std::string error, warning;
+  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir + "/p", {}, written, error, warning))
+      << error;
   EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
                                                "area-000.tmx", "world.tmx"}));
   std::string tsx = testbank::ReadText(dir + "/p/cells.tsx");
