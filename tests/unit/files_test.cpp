@@ -224,6 +224,29 @@ TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
   EXPECT_TRUE(remembered);
 }
 
+// The new content goes into a file that only its owner may read, which takes
+// the set's mode and is synced before the rename; the folder is synced after.
+TEST_F(Files, SaveSyncsTheNewFileBeforeTheRenameAndTheFolderAfter) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  chmod("set.out", 0604);
+  mode_t mask = umask(022);
+  dbl::AnswerOpen("set.out");
+  dbl::Do([] { dbl::Faults.logging = true; });
+  dbl::Key(VK_F3);
+  dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
+  std::vector<std::string> log;
+  dbl::Do([&] { log = dbl::Faults.log; });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  umask(mask);
+  const std::vector<std::string> save = {"write file 0600", "sync file 0604", "rename",
+                                         "sync folder"};
+  std::vector<std::string> both = save;
+  both.insert(both.end(), save.begin(), save.end());
+  both[5] = "sync file 0644";  // a new file: 0666 less the umask
+  EXPECT_EQ(log, both);
+}
+
 // A save clears from its folder what a killed save left there: temporaries of
 // ours (the name pattern, a regular file, our owner) not written to for ten
 // minutes. Nothing else goes, in that folder or another.
