@@ -205,18 +205,21 @@ TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
 // cannot be synced afterwards: the warning says so, nothing is left unsaved
 // and F3 asks no more about replacing that file.
 TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
-  dbl::Key(VK_SPACE);
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  dbl::AnswerOpen("set.out");
+  dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
   dbl::Do([] { dbl::Faults.folderError = EACCES; });
-  dbl::Key(VK_F3);
+  dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
   bool unsaved = true, remembered = false;
   dbl::Do([&] {
     unsaved = UnsavedChanges();
-    remembered = StoredUnder("Areas.out");
+    remembered = StoredUnder("new.out");
   });
   EXPECT_EQ(dbl::RunProgram(), 0u);
-  std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
-  EXPECT_TRUE(saved.size() == 214016u && saved[160] == dbl::CellId(0));
-  const std::string warning = "Saved Areas.out (the folder could not be synced: Permission denied)";
+  std::vector<std::uint8_t> saved = dbl::ReadFile("new.out");
+  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 0 && saved[160] == dbl::CellId(0));
+  const std::string warning = "Saved new.out (the folder could not be synced: Permission denied)";
   EXPECT_EQ(dbl::Calls.status.event, warning);
   EXPECT_EQ(dbl::Calls.errors, std::vector<std::string>{"tesselle: " + warning});
   EXPECT_EQ(dbl::Calls.messageBoxes, 0);
