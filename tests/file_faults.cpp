@@ -12,12 +12,6 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace dbl {
-
-FileFaults Faults;
-
-}  // namespace dbl
-
 namespace {
 
 void Note(const char* what, int fd = -1) {

@@ -17,6 +17,6 @@ struct FileFaults {
   bool logging = false;
   std::vector<std::string> log;
 };
-extern FileFaults Faults;
+inline FileFaults Faults;  // defined wherever it is used, wrapped or not
 
 }  // namespace dbl
