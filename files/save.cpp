@@ -4,7 +4,6 @@
 // replaced only when the user says so. A failed write is reported, never passed off.
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -27,16 +26,28 @@ void CopyBankIntoAreaSet() {
 }
 
 // Writes the set to AreaFileName; on failure returns the report line. Either
-// way the status line says what became of it.
+// way the status line says what became of it. Once the file is in place the
+// set is saved, even when its folder could not be synced afterwards.
 const char* WriteAreaSet() {
-  if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) {
+  FileContent file{AreaFileName, AreaSetImage, AreaSetSize};
+  Replaced done = ReplaceFiles(&file, 1, nullptr, 0);
+  static char line[LineSize];
+  if (done.placed == 1) {
     RememberStoredSet(AreaFileName);
-    ReportEvent("Saved %s", FileNamePart(AreaFileName));
+    if (done.syncError == 0) {
+      ReportEvent("Saved %s", FileNamePart(AreaFileName));
+      return nullptr;
+    }
+    const char* reason = FileErrorText(done.syncError);
+    ReportEvent("Saved %s (the folder could not be synced: %s)", FileNamePart(AreaFileName),
+                reason);
+    std::snprintf(line, sizeof line, "tesselle: Saved %s (the folder could not be synced: %s)",
+                  AreaFileName, reason);
+    OsReportError(line);
     return nullptr;
   }
-  const char* reason = FileErrorText(errno);
+  const char* reason = FileErrorText(done.error);
   ReportEvent("Save failed: %s", reason);
-  static char line[LineSize];
   std::snprintf(line, sizeof line, "tesselle: cannot save %s: %s", AreaFileName, reason);
   return line;
 }

@@ -32,3 +32,17 @@ constexpr std::size_t FolderLength(const char* name) {
 
 // The name of a file without its folders.
 constexpr const char* FileNamePart(const char* name) { return name + FolderLength(name); }
+
+// Whether two last parts of names name one entry of a folder: the same
+// bytes, letter case aside on Windows, whose names ignore it.
+constexpr bool SameNamePart(const char* a, const char* b) {
+  auto fold = [](char c) {
+#ifdef _WIN32
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+#endif
+    return c;
+  };
+  for (; *a != '\0' && fold(*a) == fold(*b); ++a, ++b) {
+  }
+  return fold(*a) == fold(*b);
+}

@@ -198,9 +198,27 @@ bool OsWriteFile(OsFile file, const void* bytes, std::size_t count);  // all of 
 // Makes the written file durable, gives it target's mode (and owner where
 // the process may), or a new file's mode, and closes it, also on failure.
 bool OsFinishTemporary(OsFile file, const char* temporary, const char* target);
-// Puts from in place of to in one step, durably.
+// Puts from in place of to in one step.
 bool OsReplaceFile(const char* from, const char* to);
+// Makes the replacements in name's folder last, where the system needs the
+// folder itself synced; false, with errno, when it could not be.
+bool OsSyncFolder(const char* name);
 void OsRemoveFile(const char* name);
+// Removes from target's folder what a killed save left there: temporaries of
+// ours (our name pattern, a regular file, our owner) not written to for ten
+// minutes. Nothing else is ever removed, and a folder that cannot be listed
+// is left alone.
+void OsRemoveStaleTemporaries(const char* target);
+
+// Which file a name names, links followed: for an existing file its device
+// and number; for a new one its folder's, to be taken with the name's last
+// part. Two names name the same file when their identities and, for new
+// files, their last parts agree.
+struct OsFileId {
+  std::uint64_t device, number;
+  bool isNew;
+};
+bool OsIdentifyFile(const char* name, OsFileId& id);
 
 // DirectDraw.
 OsHandle DdCreate();

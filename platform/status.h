@@ -14,7 +14,7 @@ struct OsStatus {
   std::int32_t cell;               // the cell under it; -1 past the bank's last cell
   std::int32_t mapColumn, mapRow;  // the Word Map's cursor on the map; -1 in the picker
   std::int32_t mapArea;            // the area there; -1 on an empty picker slot
-  char event[64];                  // what just happened, "" for nothing
+  char event[160];                 // what just happened, "" for nothing
   std::uint32_t eventNumber;       // counts events, so a repeated text still shows anew
 };
 

@@ -44,7 +44,6 @@ bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
 }  // namespace
 
 Record Calls;
-FileFaults Faults;
 
 void Reset(std::int32_t pitch) {
   ResetProgram();

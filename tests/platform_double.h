@@ -10,6 +10,7 @@
 
 #include "platform/emulated/emulated.h"
 #include "platform/status.h"
+#include "tests/file_faults.h"
 #include "tests/test_bank.h"
 
 namespace dbl {
@@ -54,13 +55,5 @@ inline constexpr auto WriteFile = &testbank::WriteBytes;
 
 // A fresh, empty working directory for one test; the previous one is left.
 void EnterTempDir();
-
-// System faults for the file calls, linked in place of write and rename: the
-// disk takes this many more bytes (-1: no limit), and the next renames fail.
-struct FileFaults {
-  long long diskBytesLeft = -1;
-  int failingRenames = 0;
-};
-extern FileFaults Faults;
 
 }  // namespace dbl

@@ -45,7 +45,8 @@ bool ReadBank(const std::string& dir, Bank& bank, std::string& error) {
                      error);
 }
 
-bool WriteBank(const std::string& dir, const Bank& bank, std::string& error) {
+bool WriteBank(const std::string& dir, const Bank& bank, const std::vector<std::string>& inputs,
+               std::string& error, std::string& warning) {
   if (!dir.empty()) {
     std::error_code code;
     std::filesystem::create_directories(dir, code);
@@ -57,7 +58,8 @@ bool WriteBank(const std::string& dir, const Bank& bank, std::string& error) {
   std::string dap = InDirectory(dir, "Cells.dap");
   std::string ids = InDirectory(dir, "Cells.id");
   return ReplaceAll(
-      {{dap.c_str(), bank.dap, sizeof bank.dap}, {ids.c_str(), bank.ids, sizeof bank.ids}}, error);
+      {{dap.c_str(), bank.dap, sizeof bank.dap}, {ids.c_str(), bank.ids, sizeof bank.ids}}, inputs,
+      error, warning);
 }
 
 bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std::string& error) {
@@ -107,17 +109,32 @@ bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::vector<std
   return true;
 }
 
-bool ReplaceAll(const std::vector<FileContent>& files, std::string& error) {
-  std::size_t placed = 0, failed = 0;
-  errno = 0;
-  if (ReplaceFiles(files.data(), files.size(), placed, failed)) return true;
-  error = Reason(files[failed].name);
-  if (placed == 0) {
-    if (files.size() > 1) error += "; no file was replaced";
-    return false;
+bool ReplaceAll(const std::vector<FileContent>& files, const std::vector<std::string>& inputs,
+                std::string& error, std::string& warning) {
+  std::vector<const char*> keep;
+  for (const std::string& input : inputs) keep.push_back(input.c_str());
+  Replaced done = ReplaceFiles(files.data(), files.size(), keep.data(), keep.size());
+  warning.clear();
+  if (done.error == 0) {
+    if (done.syncError != 0)
+      warning = (files.size() == 1 ? std::string(files[0].name) + " is"
+                                   : "all " + std::to_string(files.size()) + " files are") +
+                " in place, but the folder of " + files[done.unsynced].name +
+                " could not be synced: " + FileErrorText(done.syncError);
+    return true;
   }
-  error += "; already replaced: ";
-  for (std::size_t i = 0; i < placed; ++i)
-    error += (i == 0 ? "" : ", ") + std::string(files[i].name);
+  std::string name = files[done.failed].name;
+  if (done.sameAs < files.size()) {
+    error = "the outputs " + std::string(files[done.sameAs].name) + " and " + name +
+            " are the same file; nothing was written";
+  } else if (done.sameAs != Replaced::NotSame) {
+    error = "the output " + name + " and the input " + inputs[done.sameAs - files.size()] +
+            " are the same file; nothing was written";
+  } else {
+    error = name + ": " + FileErrorText(done.error);
+    if (done.placed == 0 && files.size() > 1) error += "; no file was replaced";
+    for (std::size_t i = 0; i < done.placed; ++i)
+      error += (i == 0 ? "; already replaced: " : ", ") + std::string(files[i].name);
+  }
   return false;
 }

@@ -25,10 +25,11 @@ std::string InDirectory(const std::string& dir, const char* name);
 // DIR/Cells.id (its first 256 bytes). On failure, error holds one line.
 bool ReadBank(const std::string& dir, Bank& bank, std::string& error);
 
-// Writes DIR/Cells.dap (66304 bytes) and DIR/Cells.id (256 bytes), both
-// written whole before either is put in place; DIR is made when it does not
+// Writes DIR/Cells.dap (66304 bytes) and DIR/Cells.id (256 bytes) as
+// ReplaceAll does, never over one of the inputs; DIR is made when it does not
 // exist.
-bool WriteBank(const std::string& dir, const Bank& bank, std::string& error);
+bool WriteBank(const std::string& dir, const Bank& bank, const std::vector<std::string>& inputs,
+               std::string& error, std::string& warning);
 
 // Reads an area-set file, refused unless it is exactly 214016 bytes.
 bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std::string& error);
@@ -37,7 +38,10 @@ bool ReadAreaSet(const std::string& path, std::vector<std::uint8_t>& image, std:
 bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::vector<std::uint8_t>& bytes,
                    std::string& error);
 
-// Replaces the files whole, all written before any is put in place. On
-// failure error names the file and the reason, and which files (if any) were
-// already replaced.
-bool ReplaceAll(const std::vector<FileContent>& files, std::string& error);
+// Replaces the files whole, all written before any is put in place, and
+// refuses before writing anything when two of them, or one of them and an
+// input, are the same file. On failure error names the file and the reason,
+// and the files already replaced, if any. When all are in place but a folder
+// could not be synced, warning says so.
+bool ReplaceAll(const std::vector<FileContent>& files, const std::vector<std::string>& inputs,
+                std::string& error, std::string& warning);

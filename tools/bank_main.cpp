@@ -124,7 +124,11 @@ int Import(const Arguments& arguments) {
       return Fail(Program, anim + ": " + error);
   }
   for (const std::string& warning : warnings) Warn(Program, tileset + ": " + warning);
-  if (!WriteBank(dir, bank, error)) return Fail(Program, error);
+  std::string warning;
+  std::vector<std::string> inputs = {tileset};
+  for (const char* option : {"--palette", "--anim"})
+    if (arguments.Has(option)) inputs.push_back(arguments.Value(option));
+  if (!WriteBank(dir, bank, inputs, error, warning)) return Fail(Program, error);
   std::string covered;
   if (cells != 256)
     covered = (cells == 1 ? " (cell " + std::to_string(options.at)
@@ -133,6 +137,7 @@ int Import(const Arguments& arguments) {
               " from the image, the others " + (keepsOthers ? "as they were)" : "blank)");
   std::printf("wrote %s and %s%s\n", Printable(InDirectory(dir, "Cells.dap")).c_str(),
               Printable(InDirectory(dir, "Cells.id")).c_str(), covered.c_str());
+  if (!warning.empty()) Warn(Program, warning);
   return 0;
 }
 
@@ -141,8 +146,9 @@ int Export(const Arguments& arguments) {
     return Fail(Program, "export takes no file name; the tileset goes to -o TILESET.png");
   if (!arguments.Has("-o")) return Fail(Program, "export needs -o TILESET.png");
   Bank bank;
-  std::string error;
-  if (!ReadBank(arguments.Value("--dir"), bank, error)) return Fail(Program, error);
+  std::string error, warning;
+  std::string dir = arguments.Value("--dir");
+  if (!ReadBank(dir, bank, error)) return Fail(Program, error);
   std::vector<int> outOfRange = OutOfRangePaletteEntries(bank.dap);
   if (!outOfRange.empty())
     Warn(Program, "components above 63 in palette entries " +
@@ -171,7 +177,10 @@ int Export(const Arguments& arguments) {
     Warn(Program, std::to_string(named) +
                       " cells have ids that the tileset does not carry; --anim FILE keeps them");
   }
-  if (!ReplaceAll(files, error)) return Fail(Program, error);
+  if (!ReplaceAll(files, {InDirectory(dir, "Cells.dap"), InDirectory(dir, "Cells.id")}, error,
+                  warning))
+    return Fail(Program, error);
+  if (!warning.empty()) Warn(Program, warning);
   return 0;
 }
 

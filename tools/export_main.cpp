@@ -46,15 +46,30 @@ bool Load(const Arguments& arguments, Bank& bank, std::vector<std::uint8_t>& are
          ReadBank(arguments.Value("--dir"), bank, error);
 }
 
-int WritePng(const std::string& path, int width, int height, const std::uint8_t* pixels,
+// The files read, which no output may replace.
+std::vector<std::string> Inputs(const Arguments& arguments) {
+  std::string dir = arguments.Value("--dir");
+  return {arguments.positional[0], InDirectory(dir, "Cells.dap"), InDirectory(dir, "Cells.id")};
+}
+
+int Finish(const std::string& warning) {
+  if (!warning.empty()) Warn(Program, warning);
+  return 0;
+}
+
+int WritePng(const Arguments& arguments, int width, int height, const std::uint8_t* pixels,
              const Bank& bank) {
+  std::string path = arguments.Value("-o"), error, warning;
   std::uint8_t rgb[768];
   BankPaletteToRgb(bank.dap, rgb);
+  std::vector<std::uint8_t> png;
   char reason[200] = {};
-  if (!WriteIndexedPng(path.c_str(), width, height, pixels, static_cast<std::size_t>(width), rgb,
-                       reason, sizeof reason))
+  if (!EncodeIndexedPng(width, height, pixels, static_cast<std::size_t>(width), rgb, png, reason,
+                        sizeof reason))
     return Fail(Program, path + ": " + reason);
-  return 0;
+  if (!ReplaceAll({{path.c_str(), png.data(), png.size()}}, Inputs(arguments), error, warning))
+    return Fail(Program, error);
+  return Finish(warning);
 }
 
 int Png(const Arguments& arguments) {
@@ -78,12 +93,12 @@ int Png(const Arguments& arguments) {
   if (!Load(arguments, bank, areaSet, error)) return Fail(Program, error);
   if (world) {
     std::vector<std::uint8_t> pixels = RenderWorld(bank.dap, areaSet.data(), bounds);
-    return WritePng(arguments.Value("-o"), ThumbnailWidth * bounds.Columns(),
-                    ThumbnailHeight * bounds.Rows(), pixels.data(), bank);
+    return WritePng(arguments, ThumbnailWidth * bounds.Columns(), ThumbnailHeight * bounds.Rows(),
+                    pixels.data(), bank);
   }
   std::vector<std::uint8_t> pixels(AreaImageWidth * AreaImageHeight);
   RenderArea(bank.dap, areaSet.data(), area, pixels.data(), AreaImageWidth);
-  return WritePng(arguments.Value("-o"), AreaImageWidth, AreaImageHeight, pixels.data(), bank);
+  return WritePng(arguments, AreaImageWidth, AreaImageHeight, pixels.data(), bank);
 }
 
 int Tiled(const Arguments& arguments) {
@@ -91,14 +106,15 @@ int Tiled(const Arguments& arguments) {
   if (!arguments.Has("-o")) return Fail(Program, "tiled needs -o OUTDIR");
   Bank bank;
   std::vector<std::uint8_t> areaSet;
-  std::string error;
+  std::string error, warning;
   if (!Load(arguments, bank, areaSet, error)) return Fail(Program, error);
   std::vector<std::string> written;
-  if (!ExportTiled(bank, areaSet.data(), arguments.Value("-o"), written, error))
+  if (!ExportTiled(bank, areaSet.data(), arguments.Value("-o"), Inputs(arguments), written, error,
+                   warning))
     return Fail(Program, error);
   std::printf("wrote %zu files into %s; open world.tmx or an area-NNN.tmx in Tiled\n",
               written.size(), Printable(arguments.Value("-o")).c_str());
-  return 0;
+  return Finish(warning);
 }
 
 }  // namespace

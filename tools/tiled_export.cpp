@@ -125,11 +125,11 @@ class Project {
     return true;
   }
 
-  bool Write() {
+  bool Write(const std::vector<std::string>& inputs, std::string& warning) {
     std::vector<FileContent> files;
     for (std::size_t i = 0; i < names_.size(); ++i)
       files.push_back({paths_[i].c_str(), contents_[i].data(), contents_[i].size()});
-    if (!ReplaceAll(files, error_)) return false;
+    if (!ReplaceAll(files, inputs, error_, warning)) return false;
     written_ = names_;
     return true;
   }
@@ -170,7 +170,8 @@ std::string AreaMapName(int area) {
 }
 
 bool ExportTiled(const Bank& bank, const std::uint8_t* areaSet, const std::string& dir,
-                 std::vector<std::string>& written, std::string& error) {
+                 const std::vector<std::string>& inputs, std::vector<std::string>& written,
+                 std::string& error, std::string& warning) {
   std::error_code code;
   std::filesystem::create_directories(dir, code);
   if (code) {
@@ -193,5 +194,5 @@ bool ExportTiled(const Bank& bank, const std::uint8_t* areaSet, const std::strin
   project.Text("areas.tsx", AreasTsx(areas));
   for (int area : areas) project.Text(AreaMapName(area), AreaTmx(areaSet, area));
   project.Text("world.tmx", WorldTmx(areaSet));
-  return project.Write();
+  return project.Write(inputs, warning);
 }

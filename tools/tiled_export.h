@@ -19,7 +19,8 @@ std::string AreaMapName(int area);
 
 // Writes into dir (made when missing): cells.png and cells.tsx, areas.png and
 // areas.tsx, area-NNN.tmx for each area of AreasToExport, and world.tmx. The
-// names of the files written go to written, in that order. Every file is
-// written whole before any is put in place.
+// names of the files written go to written, in that order. The files are
+// replaced as ReplaceAll does, never over one of the inputs.
 bool ExportTiled(const Bank& bank, const std::uint8_t* areaSet, const std::string& dir,
-                 std::vector<std::string>& written, std::string& error);
+                 const std::vector<std::string>& inputs, std::vector<std::string>& written,
+                 std::string& error, std::string& warning);

@@ -1,6 +1,8 @@
 // The per-system file calls on POSIX systems: reading only regular files,
 // and the steps of replacing a file (finding the file a link names, an
-// exclusive temporary beside it, its mode and owner, the rename, the sync).
+// exclusive temporary beside it, its mode and owner, the rename, the sync),
+// with the files' identities and the clearing of temporaries left behind.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,15 +23,38 @@ bool RefuseIrregular(const struct stat& info) {
   return true;
 }
 
+// A temporary's name: the prefix, then this many of the letters.
+constexpr char TemporaryPrefix[] = ".tesselle-";
+constexpr std::size_t TemporaryLetters = 10;
+constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+// A temporary not written to for this long belongs to a save that was killed.
+constexpr std::time_t StaleSeconds = 10 * 60;
+
 // Fresh letters for a temporary name from a process-wide sequence.
 void FillRandom(char* out, std::size_t count) {
   static std::uint64_t state = static_cast<std::uint64_t>(getpid()) * 0x9E3779B97F4A7C15u ^
                                static_cast<std::uint64_t>(std::time(nullptr));
-  constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   for (std::size_t i = 0; i < count; ++i) {
     state = state * 6364136223846793005u + 1442695040888963407u;
     out[i] = Letters[(state >> 33) % (sizeof Letters - 1)];
   }
+}
+
+bool IsTemporaryName(const char* name) {
+  if (std::strncmp(name, TemporaryPrefix, sizeof TemporaryPrefix - 1) != 0) return false;
+  const char* letters = name + sizeof TemporaryPrefix - 1;
+  std::size_t count = 0;
+  for (; letters[count] != '\0'; ++count)
+    if (count == TemporaryLetters || std::strchr(Letters, letters[count]) == nullptr) return false;
+  return count == TemporaryLetters;
+}
+
+// The folder part of name followed by "." (the folder itself), in folder.
+void FolderOf(const char* name, char (&folder)[OsPathSize]) {
+  std::size_t length = FolderLength(name);
+  if (length >= sizeof folder - 1) length = 0;  // longer than any name passed in
+  std::memcpy(folder, name, length);
+  std::strcpy(folder + length, ".");
 }
 
 // The mode a new file gets: 0666 less the umask.
@@ -100,19 +125,17 @@ bool OsFindTarget(const char* name, char* target, std::size_t size) {
 }
 
 OsFile OsCreateTemporary(const char* target, char* temporary, std::size_t size) {
-  constexpr char Prefix[] = ".tesselle-";
-  constexpr std::size_t Letters = 10;
   std::size_t folder = FolderLength(target);
-  if (folder + sizeof Prefix + Letters > size) {
+  if (folder + sizeof TemporaryPrefix + TemporaryLetters > size) {
     errno = ENAMETOOLONG;
     return OsNoFile;
   }
   std::memcpy(temporary, target, folder);
-  std::memcpy(temporary + folder, Prefix, sizeof Prefix - 1);
-  char* letters = temporary + folder + sizeof Prefix - 1;
-  letters[Letters] = '\0';
+  std::memcpy(temporary + folder, TemporaryPrefix, sizeof TemporaryPrefix - 1);
+  char* letters = temporary + folder + sizeof TemporaryPrefix - 1;
+  letters[TemporaryLetters] = '\0';
   for (int attempt = 0; attempt < 100; ++attempt) {
-    FillRandom(letters, Letters);
+    FillRandom(letters, TemporaryLetters);
     int fd = open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd >= 0) return fd;
     if (errno != EEXIST) return OsNoFile;
@@ -156,14 +179,12 @@ bool OsFinishTemporary(OsFile file, const char*, const char* target) {
   return ok;
 }
 
-bool OsReplaceFile(const char* from, const char* to) {
-  if (rename(from, to) != 0) return false;
-  // The rename lasts once the folder holding it is on the disk.
+bool OsReplaceFile(const char* from, const char* to) { return rename(from, to) == 0; }
+
+// A rename lasts once the folder holding it is on the disk.
+bool OsSyncFolder(const char* name) {
   static char folder[OsPathSize];
-  std::size_t length = FolderLength(to);
-  if (length >= sizeof folder) return true;
-  std::memcpy(folder, to, length);
-  std::strcpy(folder + length, ".");
+  FolderOf(name, folder);
   int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   bool ok = fsync(fd) == 0 || errno == EINVAL;  // some file systems cannot sync a folder
@@ -174,3 +195,36 @@ bool OsReplaceFile(const char* from, const char* to) {
 }
 
 void OsRemoveFile(const char* name) { unlink(name); }
+
+void OsRemoveStaleTemporaries(const char* target) {
+  static char folder[OsPathSize];
+  FolderOf(target, folder);
+  int saved = errno;
+  if (DIR* listing = opendir(folder)) {
+    int fd = dirfd(listing);
+    std::time_t now = std::time(nullptr);
+    while (const dirent* entry = readdir(listing)) {
+      struct stat info {};
+      if (IsTemporaryName(entry->d_name) &&
+          fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+          info.st_uid == geteuid() && now - info.st_mtime > StaleSeconds)
+        unlinkat(fd, entry->d_name, 0);
+    }
+    closedir(listing);
+  }
+  errno = saved;
+}
+
+bool OsIdentifyFile(const char* name, OsFileId& id) {
+  struct stat info {};
+  id.isNew = stat(name, &info) != 0;
+  if (id.isNew) {
+    if (errno != ENOENT) return false;
+    static char folder[OsPathSize];
+    FolderOf(name, folder);
+    if (stat(folder, &info) != 0) return false;
+  }
+  id.device = static_cast<std::uint64_t>(info.st_dev);
+  id.number = static_cast<std::uint64_t>(info.st_ino);
+  return true;
+}

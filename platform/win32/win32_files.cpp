@@ -1,6 +1,6 @@
-// The per-system file calls on Windows: reading only disk files, and the
-// steps of replacing a file (an exclusive temporary beside it, its
-// attributes, the move); failures set errno for the reports.
+// The per-system file calls on Windows: reading only disk files, the steps
+// of replacing a file (an exclusive temporary beside it, its attributes, the
+// move) and the files' identities; failures set errno for the reports.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -163,4 +163,38 @@ bool OsReplaceFile(const char* from, const char* to) {
   return Fail(GetLastError());
 }
 
+// The move was written through; the folder needs nothing more.
+bool OsSyncFolder(const char*) { return true; }
+
 void OsRemoveFile(const char* name) { DeleteFileA(name); }
+
+// Whose a file is takes the security calls to tell; temporaries are left.
+void OsRemoveStaleTemporaries(const char*) {}
+
+bool OsIdentifyFile(const char* name, OsFileId& id) {
+  // A folder opens only with backup semantics; either opens without access.
+  auto open = [](const char* path) {
+    return CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  };
+  HANDLE file = open(name);
+  id.isNew = file == INVALID_HANDLE_VALUE;
+  if (id.isNew) {
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND) return Fail(error);
+    char folder[MAX_PATH + 2];
+    std::size_t length = FolderLength(name);
+    if (length >= MAX_PATH) return Fail(ERROR_FILENAME_EXCED_RANGE);
+    std::snprintf(folder, sizeof folder, "%.*s.", static_cast<int>(length), name);
+    file = open(folder);
+    if (file == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  }
+  BY_HANDLE_FILE_INFORMATION information{};
+  bool ok = GetFileInformationByHandle(file, &information) != 0;
+  DWORD error = GetLastError();
+  CloseHandle(file);
+  if (!ok) return Fail(error);
+  id.device = information.dwVolumeSerialNumber;
+  id.number = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+  return true;
+}

@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <random>
 
+#include "tests/file_faults.h"
 #include "tests/tools/tools_test_util.h"
 #include "tools/anim_list.h"
 #include "tools/png_read.h"
@@ -312,14 +315,14 @@ TEST(BankTool, RoundTripsByteForByte) {
 }
 
 TEST(BankTool, InfoCountsPaletteEntriesAndTellsEachAnimation) {
-  std::string dir = NewScratchDir("tools"), error;
+  std::string dir = NewScratchDir("tools"), error, warning;
   Bank bank = MakeTestBank();
   std::memset(bank.dap, 3, CellBankPaletteOffset);
   bank.dap[100] = 7;
   bank.dap[5000] = 4;
   bank.dap[CellBankPaletteOffset + 3 * 9] = 64;
   bank.ids[1] = bank.ids[2] = 3, bank.ids[3] = 4;  // two chains sharing a tail
-  ASSERT_TRUE(WriteBank(dir, bank, error)) << error;
+  ASSERT_TRUE(WriteBank(dir, bank, {}, error, warning)) << error;
   EXPECT_EQ(RunIn(dir, Tool + " info").out,
             "palette: the cells use 3 of the 256 entries: 3, 4, 7\n"
             "palette: components above 63 in entries 9\n"
@@ -412,6 +415,85 @@ TEST(BankTool, OutputsOfSeveralFilesAreAllOrNothing) {
       << result.err;
   EXPECT_FALSE(std::filesystem::exists(dir + "/u.png") || std::filesystem::exists(dir + "/a.txt"));
   EXPECT_TRUE(std::filesystem::is_empty(dir + "/project"));
+}
+
+// Every file below dir, with its bytes or the name a link holds, but the runner's own.
+std::map<std::string, std::string> Listing(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    std::string name = entry.path().lexically_relative(dir).string();
+    if (name == ".stdout" || name == ".stderr") continue;
+    files[name] = entry.is_symlink()     ? "-> " + std::filesystem::read_symlink(entry).string()
+                  : entry.is_directory() ? "folder"
+                                         : testbank::ReadText(entry.path().string());
+  }
+  return files;
+}
+
+// Two outputs that are one file, once links are followed, or an output that
+// is an input, are refused before anything is written.
+TEST(ToolOutputs, OneFileNamedTwiceIsRefusedBeforeAnythingIsWritten) {
+  std::string dir = NewScratchDir("tools");
+  for (const char* name : {"Cells.dap", "Cells.id", "Areas.out"})
+    std::filesystem::copy_file(DEMO_DIR "/" + std::string(name), dir + "/" + name);
+  ASSERT_EQ(RunIn(dir, Tool + " export -o t.png --anim a.txt").status, 0);
+  WriteText(dir + "/old.png", "old");
+  std::filesystem::create_symlink("old.png", dir + "/old.txt");
+  std::filesystem::create_symlink("g.png", dir + "/g.txt");  // to a file yet to be made
+  std::filesystem::create_directories(dir + "/b");
+  WriteText(dir + "/b/Cells.dap", "old");
+  std::filesystem::create_symlink("Cells.dap", dir + "/b/Cells.id");
+  std::filesystem::create_directories(dir + "/tiles");
+  std::filesystem::create_symlink("../t.png", dir + "/tiles/Cells.dap");
+  std::filesystem::create_directories(dir + "/p");
+  std::filesystem::copy_file(dir + "/Areas.out", dir + "/p/world.tmx");
+  const std::string Export = EXPORT_EXE;
+  const std::tuple<const std::string&, const char*, const char*> cases[] = {
+      {Tool, "export -o e.png --anim e.png", "the outputs e.png and e.png"},
+      {Tool, "export -o ./f.png --anim f.png", "the outputs ./f.png and f.png"},
+      {Tool, "export -o g.png --anim g.txt", "the outputs g.png and g.txt"},
+      {Tool, "export -o old.png --anim old.txt", "the outputs old.png and old.txt"},
+      {Tool, "import t.png --dir b", "the outputs b/Cells.dap and b/Cells.id"},
+      {Tool, "import t.png --anim a.txt --dir tiles",
+       "the output tiles/Cells.dap and the input t.png"},
+      {Tool, "export -o x.png --anim Cells.id", "the output Cells.id and the input Cells.id"},
+      {Export, "png Areas.out --area 0 -o Areas.out",
+       "the output Areas.out and the input Areas.out"},
+      {Export, "tiled p/world.tmx -o p", "the output p/world.tmx and the input p/world.tmx"}};
+  std::map<std::string, std::string> before = Listing(dir);
+  for (const auto& [tool, arguments, clash] : cases) {
+    std::string command = tool + " " + arguments;
+    RunResult result = RunIn(dir, command);
+    EXPECT_EQ(result.status, 1) << command;
+    EXPECT_EQ(result.err, std::filesystem::path(tool).filename().string() + ": " + clash +
+                              " are the same file; nothing was written\n");
+    EXPECT_TRUE(Listing(dir) == before) << command;
+  }
+}
+
+// An output of several files tells exactly which of them are in place.
+TEST(ToolOutputs, AFailureNamesTheFilesAlreadyReplaced) {
+  std::string dir = NewScratchDir("tools");
+  std::string a = dir + "/a", b = dir + "/b";
+  const std::tuple<int, int, const char*, std::string> cases[] = {
+      // renames that work, the folder's error, a and b afterwards, the report
+      {-1, EACCES, "AB",
+       "all 2 files are in place, but the folder of " + a +
+           " could not be synced: Permission denied"},
+      {1, 0, "Ab", b + ": Invalid cross-device link; already replaced: " + a},
+      {0, 0, "ab", a + ": Invalid cross-device link; no file was replaced"}};
+  for (const auto& [renamesLeft, folderError, after, report] : cases) {
+    WriteText(a, "a");
+    WriteText(b, "b");
+    dbl::Faults.renamesLeft = renamesLeft;
+    dbl::Faults.folderError = folderError;
+    std::string error, warning;
+    bool ok = ReplaceAll({{a.c_str(), "A", 1}, {b.c_str(), "B", 1}}, {}, error, warning);
+    dbl::Faults = {};
+    EXPECT_EQ(ok, after == std::string("AB"));
+    EXPECT_EQ(ok ? warning : error, report);
+    EXPECT_EQ(testbank::ReadText(a) + testbank::ReadText(b), after);
+  }
 }
 
 }  // namespace

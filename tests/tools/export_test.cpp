@@ -73,8 +73,9 @@ TEST(TiledExport, CellsOnACycleAreAnimatedFromThemselvesAndIdsBecomeProperties) 
   std::string dir = NewScratchDir("tools");
   std::vector<std::uint8_t> set(AreaSetSize, 0);
   std::vector<std::string> written;
-  std::string error;
-  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir + "/p", written, error)) << error;
+  std::string error, warning;
+  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir + "/p", {}, written, error, warning))
+      << error;
   EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
                                                "area-000.tmx", "world.tmx"}));
   std::string tsx = testbank::ReadText(dir + "/p/cells.tsx");
@@ -94,6 +95,36 @@ TEST(TiledExport, CellsOnACycleAreAnimatedFromThemselvesAndIdsBecomeProperties) 
   EXPECT_EQ(frames, (std::vector<std::vector<int>>{{10, 11, 12}, {12, 10, 11}, {40}, {}, {}}));
   EXPECT_NE(tile(22).find("name=\"next\" type=\"int\" value=\"255\""), std::string::npos);
   EXPECT_EQ(tile(0), "");
+}
+
+// A map's tile values, row by row, are the cell (or the area) + 1, the
+// tileset's first gid being 1.
+TEST(TiledExport, MapValuesAreTheCellOrTheAreaPlusOne) {
+  std::string dir = NewScratchDir("tools");
+  std::vector<std::uint8_t> set(AreaSetSize, 0);
+  std::vector<int> cells, areas;
+  for (int i = 0; i < 160; ++i) cells.push_back(set[i] = static_cast<std::uint8_t>(7 * i + 3));
+  for (int i = 0; i < 65536; ++i) {
+    const int four[] = {0, 1, 2, 255};
+    set[WordMapGridOffset + i] =
+        static_cast<std::uint8_t>(four[(5 * (i % 256) + 3 * (i / 256)) % 4]);
+    areas.push_back(set[WordMapGridOffset + i]);
+  }
+  WriteText(dir + "/set.out", std::string(set.begin(), set.end()));
+  ASSERT_EQ(RunIn(dir, Tool + " tiled set.out --dir " DEMO_DIR " -o p").status, 0);
+  auto values = [&](const char* map) {
+    std::string text = testbank::ReadText(dir + "/p/" + map);
+    std::size_t start = text.find("<data encoding=\"csv\">"), end = text.find("</data>");
+    std::vector<int> found;
+    if (start == std::string::npos || end == std::string::npos) return found;
+    const std::regex number("\\d+");
+    std::string csv = text.substr(start + 21, end - start - 21);
+    for (std::sregex_iterator at(csv.begin(), csv.end(), number), last; at != last; ++at)
+      found.push_back(std::stoi(at->str()) - 1);
+    return found;
+  };
+  EXPECT_EQ(values("area-000.tmx"), cells);
+  EXPECT_EQ(values("world.tmx"), areas);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The data files: size rules at start-up, the id rebuild, the bytes a save
 // writes, the Save As dialog, and saves that must not damage anything.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,8 +12,11 @@
 
 #include "area/area_slots.h"
 #include "area/editor_state.h"
+#include "area/unsaved.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
+#include "files/file_io.h"
+#include "files/stored_set.h"
 #include "shell/program.h"
 #include "tests/unit/program_test.h"
 
@@ -116,11 +120,11 @@ TEST_F(Files, SaveAsDialogLeavesTheScreenAndAddsTheExtensionItself) {
 // temporary's name is never followed.
 TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
   const std::tuple<const char*, long long, int, mode_t, const char*> faults[] = {
-      {"full disk", 100000, 0, 0644, "No space left on device"},
-      {"failing rename", -1, 1, 0644, "Invalid cross-device link"},
-      {"read-only", -1, 0, 0444, "Permission denied"},
-      {"planted links", -1, 0, 0644, nullptr}};
-  for (const auto& [name, diskBytes, failingRenames, mode, fault] : faults) {
+      {"full disk", 100000, -1, 0644, "No space left on device"},
+      {"failing rename", -1, 0, 0644, "Invalid cross-device link"},
+      {"read-only", -1, -1, 0444, "Permission denied"},
+      {"planted links", -1, -1, 0644, nullptr}};
+  for (const auto& [name, diskBytes, renamesLeft, mode, fault] : faults) {
     SCOPED_TRACE(name);
     dbl::EnterTempDir();
     dbl::WriteTestBank();
@@ -140,7 +144,10 @@ TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
     dbl::Reset();
     dbl::AnswerOpen("set.out");
     dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
-    dbl::Do([&] { dbl::Faults = {diskBytes, failingRenames}; });
+    dbl::Do([&] {
+      dbl::Faults.diskBytesLeft = diskBytes;
+      dbl::Faults.renamesLeft = renamesLeft;
+    });
     dbl::Key(VK_F3);
     dbl::Do([] { dbl::Faults = {}; });
     dbl::AnswerSave("good.out");
@@ -192,6 +199,91 @@ TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
   for (const std::string& saved : {std::string("real/set.out"), longName})
     EXPECT_EQ(dbl::ReadFile(saved)[0], 0) << saved;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
+}
+
+// Once the new file is in place the set is saved, also when its folder
+// cannot be synced afterwards: the warning says so, nothing is left unsaved
+// and F3 asks no more about replacing that file.
+TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  dbl::AnswerOpen("set.out");
+  dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
+  dbl::Do([] { dbl::Faults.folderError = EACCES; });
+  dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
+  bool unsaved = true, remembered = false;
+  dbl::Do([&] {
+    unsaved = UnsavedChanges();
+    remembered = StoredUnder("new.out");
+  });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  std::vector<std::uint8_t> saved = dbl::ReadFile("new.out");
+  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 0 && saved[160] == dbl::CellId(0));
+  const std::string warning = "Saved new.out (the folder could not be synced: Permission denied)";
+  EXPECT_EQ(dbl::Calls.status.event, warning);
+  EXPECT_EQ(dbl::Calls.errors, std::vector<std::string>{"tesselle: " + warning});
+  EXPECT_EQ(dbl::Calls.messageBoxes, 0);
+  EXPECT_FALSE(unsaved);
+  EXPECT_TRUE(remembered);
+}
+
+// The new content goes into a file that only its owner may read, which takes
+// the set's mode and is synced before the rename; the folder is synced after.
+TEST_F(Files, SaveSyncsTheNewFileBeforeTheRenameAndTheFolderAfter) {
+  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
+  chmod("set.out", 0604);
+  mode_t mask = umask(022);
+  dbl::AnswerOpen("set.out");
+  dbl::Do([] { dbl::Faults.logging = true; });
+  dbl::Key(VK_F3);
+  dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
+  std::vector<std::string> log;
+  dbl::Do([&] { log = dbl::Faults.log; });
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  umask(mask);
+  const std::vector<std::string> save = {"write file 0600", "sync file 0604", "rename",
+                                         "sync folder"};
+  std::vector<std::string> both = save;
+  both.insert(both.end(), save.begin(), save.end());
+  both[5] = "sync file 0644";  // a new file: 0666 less the umask
+  EXPECT_EQ(log, both);
+}
+
+// A save clears from its folder what a killed save left there: temporaries of
+// ours (the name pattern, a regular file, our owner) not written to for ten
+// minutes. Nothing else goes, in that folder or another.
+TEST_F(Files, ASaveClearsOnlyOurOwnStaleTemporariesFromItsFolder) {
+  enum Kind { File, Folder, Link, Fifo, Foreign };
+  const std::tuple<const char*, Kind, int, bool> entries[] = {
+      // minutes old, cleared
+      {".tesselle-abcdefghij", File, 11, true},       {".tesselle-0123456789", File, 60 * 24, true},
+      {".tesselle-klmnopqrst", File, 9, false},       {".tesselle-abcdefghi", File, 11, false},
+      {".tesselle-abcdefghijk", File, 11, false},     {".tesselle-ABCDEFGHIJ", File, 11, false},
+      {".tesselle-abcde.ghij", File, 11, false},      {"x.tesselle-abcdefghij", File, 11, false},
+      {".tesselle-dddddddddd", Folder, 11, false},    {".tesselle-llllllllll", Link, 11, false},
+      {".tesselle-ffffffffff", Fifo, 11, false},      {".tesselle-oooooooooo", Foreign, 11, false},
+      {"other/.tesselle-abcdefghij", File, 11, false}};
+  std::filesystem::create_directory("other");
+  dbl::WriteFile("victim", {1});
+  auto age = [](const char* name, int minutes) {
+    timespec times[2] = {{time(nullptr) - 60 * minutes, 0}, {time(nullptr) - 60 * minutes, 0}};
+    return utimensat(AT_FDCWD, name, times, AT_SYMLINK_NOFOLLOW) == 0;
+  };
+  for (const auto& [name, kind, minutes, cleared] : entries) {
+    if (kind == Folder) std::filesystem::create_directory(name);
+    if (kind == Link) std::filesystem::create_symlink("victim", name);
+    if (kind == Fifo) mkfifo(name, 0600);
+    if (kind == File || kind == Foreign) dbl::WriteFile(name, {1});
+    if (kind == Foreign && chown(name, 4321, 4321) != 0) std::filesystem::remove(name);
+    ASSERT_TRUE(age(name, minutes) || kind == Foreign) << name;  // another's only as root
+  }
+  ASSERT_TRUE(WriteWholeFile("set.out", AreaSetOfSize(214016, 3).data(), 214016));
+  for (const auto& [name, kind, minutes, cleared] : entries) {
+    bool left = std::filesystem::exists(std::filesystem::symlink_status(name));
+    EXPECT_TRUE(left != cleared || (kind == Foreign && geteuid() != 0)) << name;
+  }
+  EXPECT_EQ(dbl::ReadFile("victim"), std::vector<std::uint8_t>{1});
 }
 
 }  // namespace
