@@ -216,11 +216,11 @@ TEST(Tileset, ImagesOfWholeCellsGoInRowByRowFromTheGivenCell) {
 // bitmaps, colours and ids; the image's colours reuse the entries of the other
 // cells or take free ones. With no bank there, the other cells are blank.
 TEST(BankTool, ImportsFromACellOnKeepingTheOtherCells) {
-  std::string dir = NewScratchDir("tools"), error;
+  std::string dir = NewScratchDir("tools"), error, warning;
   Bank bank = MakeTestBank();
   for (std::size_t i = 0; i < CellBankPaletteOffset; ++i)
     bank.dap[i] = static_cast<std::uint8_t>(i / CellBytes % 40);  // cell n is all entry n % 40
-  ASSERT_TRUE(WriteBank(dir + "/b", bank, error)) << error;
+  ASSERT_TRUE(WriteBank(dir + "/b", bank, {}, error, warning)) << error;
   // Two cells: the colour of entry 30 (which entry 18, the first, holds too),
   // and one that no entry the other cells use holds.
   const std::uint8_t* reused = bank.Palette() + 3 * 30;
@@ -453,8 +453,8 @@ TEST(ToolOutputs, OneFileNamedTwiceIsRefusedBeforeAnythingIsWritten) {
       {Tool, "export -o ./f.png --anim f.png", "the outputs ./f.png and f.png"},
       {Tool, "export -o g.png --anim g.txt", "the outputs g.png and g.txt"},
       {Tool, "export -o old.png --anim old.txt", "the outputs old.png and old.txt"},
-      {Tool, "import t.png --dir b", "the outputs b/Cells.dap and b/Cells.id"},
-      {Tool, "import t.png --anim a.txt --dir tiles",
+      {Tool, "import t.png --keep-palette --dir b", "the outputs b/Cells.dap and b/Cells.id"},
+      {Tool, "import t.png --keep-palette --anim a.txt --dir tiles",
        "the output tiles/Cells.dap and the input t.png"},
       {Tool, "export -o x.png --anim Cells.id", "the output Cells.id and the input Cells.id"},
       {Export, "png Areas.out --area 0 -o Areas.out",
