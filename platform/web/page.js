@@ -72,17 +72,27 @@ Module.tesselle = (() => {
     line.hidden = false;
   };
 
-  async function prepareStorage() {
-    let folder = MemoryFolder;
+  // Reads the stored files into the storage folder: true when it worked.
+  async function readStorage() {
     try {
       FS.mkdir(StorageFolder);
       FS.mount(IDBFS, {}, StorageFolder);
       const error = await within(sync(true), StorageWaitMs);
-      if (error === null) folder = StorageFolder;
-      else console.warn(`tesselle: the browser's storage cannot be read: ${error}`);
+      if (error === null) return true;
+      console.warn(`tesselle: the browser's storage cannot be read: ${error}`);
     } catch (error) {
       console.warn(`tesselle: the browser's storage cannot be used: ${error}`);
     }
+    return false;
+  }
+  // Read while the program and the demo set still download.
+  let storageRead = null;
+  (Module.preRun = Module.preRun || []).push(() => {
+    storageRead = readStorage();
+  });
+
+  async function prepareStorage() {
+    const folder = (await storageRead) ? StorageFolder : MemoryFolder;
     if (folder === MemoryFolder) {
       FS.mkdir(MemoryFolder);
       note(
