@@ -104,11 +104,12 @@ Module.tesselle = (() => {
     state.persistent = folder === StorageFolder;
     const first = FS.readdir('.').every((name) => name === '.' || name === '..');
     if (first) {
+      // Stored while the program starts on it; a save would store it too.
       for (const name of DemoFiles) FS.writeFile(name, FS.readFile(`${DemoFolder}/${name}`));
-      if (state.persistent) {
-        const error = await sync(false);
-        if (error) note(`The demo set could not be stored in this browser: ${error}`);
-      }
+      if (state.persistent)
+        sync(false).then((error) => {
+          if (error) note(`The demo set could not be stored in this browser: ${error}`);
+        });
     }
     state.prepared = true;
   }
