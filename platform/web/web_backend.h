@@ -12,7 +12,9 @@ void StartDisplay();
 void PresentFrame();
 
 // --- Input (web_input.cpp) -------------------------------------------------
-// Takes the canvas's key events from now on.
+// Takes the canvas's key events from now on, and leaves them to the browser
+// again once the program has ended.
 void StartInput();
+void StopInput();
 
 }  // namespace web

@@ -11,6 +11,7 @@
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/platform.h"
+#include "platform/web/web_backend.h"
 
 // Each answers once the user does: 1 with the name in `name` (at most `size`
 // bytes with its 0), 0 on cancel.
@@ -70,6 +71,7 @@ void OsMessageBox(const char* text) { WebMessage(text); }
 
 void OsExitProcess(std::uint32_t code) {
   std::fflush(nullptr);
+  web::StopInput();
   WebEnded(static_cast<int>(code & 0xFF));
   std::exit(static_cast<int>(code & 0xFF));
 }

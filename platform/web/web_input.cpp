@@ -46,6 +46,11 @@ void StartInput() {
   emscripten_set_keyup_callback("#screen", nullptr, EM_TRUE, OnKey);
 }
 
+void StopInput() {
+  emscripten_set_keydown_callback("#screen", nullptr, EM_TRUE, nullptr);
+  emscripten_set_keyup_callback("#screen", nullptr, EM_TRUE, nullptr);
+}
+
 }  // namespace web
 
 bool OsPeekMessage(OsMessage& message) {

@@ -310,6 +310,11 @@ try {
   await page.keyboard.press('KeyY');
   await until('the page does not say the program ended', async () =>
     (await statusText(page)).startsWith('Tesselle has ended') || await statusText(page));
+  // Once the program has ended, the keys are the browser's again.
+  const seenBefore = keysSeen.length;
+  await press(page, ['G']);
+  await until('a key on the ended page is not seen', () => keysSeen.length > seenBefore);
+  if (keysSeen.pop()[1]) fail('the page keeps the keys from the browser after the program ended');
   sameBytes(await storedFile(page, 'Copy.out'), join(asked, 'Copy.out'), 'the stored Copy.out');
   sameBytes(await storedFile(page, 'Areas.out'), saved, 'Areas.out after No to replacing it');
   sameBytes(await download(session, page, join(work, 'download-2'), 'Copy.out'),
