@@ -121,7 +121,7 @@ Module.tesselle = (() => {
   }
 
   // rects: `count` records of x, y, width, height (32-bit each).
-  function putRects(pixels, rects, count, started) {
+  function putRects(rects, count, started) {
     let area = 0;
     for (let i = 0, at = rects >> 2; i < count; ++i, at += 4) {
       context.putImageData(state.image, 0, 0, HEAP32[at], HEAP32[at + 1], HEAP32[at + 2], HEAP32[at + 3]);

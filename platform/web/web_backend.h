@@ -7,9 +7,6 @@ namespace web {
 // --- Display (web_display.cpp) ---------------------------------------------
 // Binds the page's canvas to the picture buffer; call once before the program.
 void StartDisplay();
-// Converts what changed on the emulated surface through the palette in force
-// and puts only that on the canvas.
-void PresentFrame();
 
 // --- Input (web_input.cpp) -------------------------------------------------
 // Takes the canvas's key events from now on, and leaves them to the browser

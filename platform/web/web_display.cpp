@@ -6,7 +6,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "platform/emulated/emulated.h"
@@ -43,11 +42,10 @@ WebDisplay Page;
 
 }  // namespace
 
-// The canvas takes the rectangles of the buffer; the time since `started`
-// goes to the page's count of presents.
-EM_JS(void, WebPutRects,
-      (const std::uint32_t* pixels, const present::Rect* rects, int count, double started),
-      { Module.tesselle.putRects(pixels, rects, count, started); });
+// The canvas takes the rectangles of the picture buffer; the time since
+// `started` goes to the page's count of presents.
+EM_JS(void, WebPutRects, (const present::Rect* rects, int count, double started),
+      { Module.tesselle.putRects(rects, count, started); });
 EM_JS(void, WebBindCanvas, (const std::uint32_t* pixels), { Module.tesselle.bindCanvas(pixels); });
 EM_JS(void, WebShowStatus, (const char* line, const char* title, const char* fileName, int unsaved),
       {
@@ -55,13 +53,10 @@ EM_JS(void, WebShowStatus, (const char* line, const char* title, const char* fil
                                    unsaved != 0);
       });
 
-namespace web {
+namespace {
 
-void StartDisplay() {
-  Page.shown.valid = false;
-  WebBindCanvas(Page.pixels);
-}
-
+// Converts what changed on the emulated surface through the palette in force
+// and puts only that on the canvas.
 void PresentFrame() {
   if (emu::Display.surface == nullptr) return;
   double started = emscripten_get_now();
@@ -75,7 +70,16 @@ void PresentFrame() {
   if (count == 0) return;
   for (int i = 0; i < count; ++i)
     present::DrawRect(Page.shown, Page.rects[i], 1, {Page.pixels, Width}, 0, 0);
-  WebPutRects(Page.pixels, Page.rects, count, started);
+  WebPutRects(Page.rects, count, started);
+}
+
+}  // namespace
+
+namespace web {
+
+void StartDisplay() {
+  Page.shown.valid = false;
+  WebBindCanvas(Page.pixels);
 }
 
 }  // namespace web
@@ -83,7 +87,7 @@ void PresentFrame() {
 // Each wait ends on the tick after the one the previous wait ended on; a
 // caller more than a tick late starts counting again from now.
 void BackendWaitFrame() {
-  web::PresentFrame();
+  PresentFrame();
   double now = emscripten_get_now();
   if (Page.nextTick == 0 || now > Page.nextTick + FrameMs) Page.nextTick = now;
   Page.nextTick += FrameMs;
