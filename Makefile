@@ -68,10 +68,12 @@ bench-desktop: build
 	bash bench/desktop_figures.sh $(BUILD)/tesselle $(BUILD)/demo
 
 # The whole suite, then again under AddressSanitizer and UBSan (the desktop
-# smoke test and the benchmark run are left to the plain build).
+# smoke test and the benchmark run are left to the plain build), then the
+# browser build's test in chromium.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-web
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSELLE_SANITIZE=ON \
@@ -83,7 +85,7 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)
 
 # The Windows build: tesselle.exe cross-compiled with mingw-w64, statically
 # linked, and its smoke test under Wine on a virtual X server. The smoke test
@@ -108,3 +110,48 @@ test-windows: windows
 	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data picture-compare
 	bash tests/windows_smoke.sh $(WIN_BUILD)/tesselle.exe $(BUILD)/tesselle-headless $(BUILD)/demo \
 	  $(BUILD)/tests/picture-compare
+
+# The browser build: the program compiled to WebAssembly with Debian's
+# emscripten into build-web/ (index.html, tesselle.js, tesselle.wasm and the
+# demo set as tesselle.data), served on 127.0.0.1, and its test in Debian's
+# chromium driven by puppeteer-core from the lock file.
+WEB_BUILD ?= build-web
+PORT      ?= 8080
+WEB_PACKAGES := cmake make emscripten
+# emcc's JavaScript optimiser loads Debian's node modules, also under a node
+# from elsewhere.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+.PHONY: web serve-web test-web bench-web node-deps
+
+# node and npm from apt only when the machine has no working ones.
+node-deps:
+	@if ! node --version >/dev/null 2>&1 || ! npm --version >/dev/null 2>&1; then \
+	  $(call install_missing,nodejs npm); \
+	fi
+
+web: node-deps
+	@$(call install_missing,$(WEB_PACKAGES))
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DTESSELLE_WERROR=$(WERROR)
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
+
+serve-web: web
+	node platform/web/serve.mjs $(WEB_BUILD) $(PORT)
+
+node_modules/.package-lock.json: package.json package-lock.json
+	@$(MAKE) --no-print-directory node-deps
+	npm ci --no-audit --no-fund
+
+test-web: web node_modules/.package-lock.json
+	@$(MAKE) --no-print-directory deps
+	@$(call install_missing,chromium)
+	cmake -S . -B $(BUILD) -DTESSELLE_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j$(JOBS) --target tesselle-headless demo-data picture-compare
+	node tests/web/browser_test.mjs $(WEB_BUILD) $(BUILD)/tesselle-headless $(BUILD)/demo \
+	  $(BUILD)/tests/picture-compare
+
+# The browser build's size, first frame and present time beside its budgets.
+bench-web: web node_modules/.package-lock.json
+	@$(call install_missing,chromium)
+	node bench/web_figures.mjs $(WEB_BUILD)

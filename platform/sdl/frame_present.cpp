@@ -7,6 +7,30 @@
 
 namespace present {
 
+namespace {
+
+// Whether `count` bytes (a multiple of 8) are the same. memcmp is the fastest
+// natively; WebAssembly's goes four bytes at a time with a branch each, where
+// eight at a time without branches takes half as long over a whole frame.
+bool SameBytes(const std::uint8_t* a, const std::uint8_t* b, std::size_t count) {
+#ifdef __wasm__
+  std::uint64_t difference = 0;
+  for (std::size_t i = 0; i < count; i += 8) {
+    std::uint64_t left, right;
+    std::memcpy(&left, a + i, 8);
+    std::memcpy(&right, b + i, 8);
+    difference |= left ^ right;
+  }
+  return difference == 0;
+#else
+  return std::memcmp(a, b, count) == 0;
+#endif
+}
+
+static_assert(Width % 8 == 0 && SpanWidth % 8 == 0, "rows and spans are compared in words");
+
+}  // namespace
+
 Layout LayOut(int outputWidth, int outputHeight) {
   Layout layout{};
   int factor = std::min(outputWidth / Width, outputHeight / Height);
@@ -71,11 +95,11 @@ int FindChanges(const std::uint8_t* frame, int pitch, const std::uint32_t* colou
   for (int y = 0; y <= Height; ++y) {
     const std::uint8_t* row = frame + y * pitch;
     std::uint8_t* shownRow = shown.indices + y * Width;
-    bool rowSame = y < Height && std::memcmp(row, shownRow, Width) == 0;
+    bool rowSame = y < Height && SameBytes(row, shownRow, Width);
     for (int span = 0; span < Spans; ++span) {
       int offset = span * SpanWidth;
       bool changed =
-          y < Height && !rowSame && std::memcmp(row + offset, shownRow + offset, SpanWidth) != 0;
+          y < Height && !rowSame && !SameBytes(row + offset, shownRow + offset, SpanWidth);
       if (changed) {
         std::memcpy(shownRow + offset, row + offset, SpanWidth);
         if (runStart[span] < 0) runStart[span] = y;

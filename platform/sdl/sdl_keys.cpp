@@ -1,6 +1,6 @@
 // SDL keys as the program knows them: one table from SDL key codes to Windows
-// virtual-key codes, and the key messages with their lParam bits (repeat
-// count, Alt context, previous state, transition) as Windows builds them.
+// virtual-key codes, and the key messages they become.
+#include "platform/emulated/key_message.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
@@ -71,11 +71,6 @@ OsWParam LookUp(SDL_Keycode code) {
   return 0;
 }
 
-constexpr OsLParam RepeatOnce = 1;
-constexpr OsLParam AltContext = OsLParam{1} << 29;
-constexpr OsLParam WasDown = OsLParam{1} << 30;
-constexpr OsLParam Released = OsLParam{1} << 31;
-
 }  // namespace
 
 namespace desktop {
@@ -99,19 +94,11 @@ OsWParam VirtualKey(const SDL_Keysym& key) {
 bool TranslateKey(const SDL_KeyboardEvent& event, KeyMessage& out) {
   OsWParam virtualKey = VirtualKey(event.keysym);
   if (virtualKey == 0) return false;
-  bool pressed = event.type == SDL_KEYDOWN;
-  bool alt = (event.keysym.mod & KMOD_ALT) != 0;
-  OsLParam lParam = RepeatOnce;
-  if (alt) lParam |= AltContext;
-  if (!pressed) lParam |= WasDown | Released;
-  if (pressed && event.repeat != 0) lParam |= WasDown;
-  // F10 is the menu key on Windows: a system key even without Alt.
-  if (alt || virtualKey == VK_F10)
-    out.message = pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
-  else
-    out.message = pressed ? WM_KEYDOWN : WM_KEYUP;
+  emu::KeyMessageParts parts = emu::MakeKeyMessage(
+      virtualKey, event.type == SDL_KEYDOWN, event.repeat != 0, (event.keysym.mod & KMOD_ALT) != 0);
+  out.message = parts.message;
   out.wParam = virtualKey;
-  out.lParam = lParam;
+  out.lParam = parts.lParam;
   out.shift = (event.keysym.mod & KMOD_SHIFT) != 0;
   out.control = (event.keysym.mod & KMOD_CTRL) != 0;
   return true;

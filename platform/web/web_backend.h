@@ -1,0 +1,17 @@
+// What the browser front end's files share: the picture on the page's
+// canvas and the key events taken from the canvas.
+#pragma once
+
+namespace web {
+
+// --- Display (web_display.cpp) ---------------------------------------------
+// Binds the page's canvas to the picture buffer; call once before the program.
+void StartDisplay();
+
+// --- Input (web_input.cpp) -------------------------------------------------
+// Takes the canvas's key events from now on, and leaves them to the browser
+// again once the program has ended.
+void StartInput();
+void StopInput();
+
+}  // namespace web
