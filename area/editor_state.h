@@ -21,7 +21,7 @@ struct AreaEditorStateRecord {
   std::int32_t selectedCell{};
   std::int32_t selectorScrollRow{};  // 0..10
   std::int32_t activeWindow{};
-  std::int32_t currentArea{};  // 0..254
+  std::int32_t currentArea{};  // 0..255; + and - keep to 0..254
   ViewWindow windows[2]{};
 };
 

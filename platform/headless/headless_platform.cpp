@@ -176,12 +176,14 @@ int OsAskQuestion(const char* text, std::uint32_t type) {
     int answer = commands[Script.next++].answer;
     return yesNo && answer == IDCANCEL ? IDNO : answer;
   }
-  bool second = (type & MB_DEFMASK) == MB_DEFBUTTON2;
-  int answer = second ? IDNO : IDYES;
+  int answer = DefaultAnswer(type);
   std::fprintf(stderr,
                "tesselle-headless: the question \"%s\" gets its default answer, %s: the script "
                "does not answer it\n",
-               text, answer == IDYES ? "yes" : "no");
+               text,
+               answer == IDYES  ? "yes"
+               : answer == IDNO ? "no"
+                                : "cancel");
   return answer;
 }
 

@@ -25,6 +25,7 @@ std::vector<std::string> ZenityArguments(const std::string& tool, const char* te
   } else {
     arguments.insert(arguments.end(),
                      {"--ok-label=Yes", "--cancel-label=Cancel", "--extra-button=No"});
+    if (DefaultAnswer(type) == IDCANCEL) arguments.emplace_back("--default-cancel");
   }
   return arguments;
 }

@@ -22,7 +22,12 @@ const char* ShownName(const OsStatus& status) {
 void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::size_t size) {
   int used;
   const char* mark = status.unsaved ? "*" : "";
-  if (!status.onWordMap)
+  if (!status.onWordMap && status.inSelector)
+    used = std::snprintf(line, size, "%s%s  Area %d  Col %d Row %d  Cell %d: %d use%s in %d area%s",
+                         ShownName(status), mark, status.area, status.column, status.row,
+                         status.cell, status.uses, status.uses == 1 ? "" : "s", status.usedAreas,
+                         status.usedAreas == 1 ? "" : "s");
+  else if (!status.onWordMap)
     used = std::snprintf(line, size, "%s%s  Area %d  Col %d Row %d  Cell %d", ShownName(status),
                          mark, status.area, status.column, status.row, status.cell);
   else if (status.mapColumn >= 0)
@@ -31,8 +36,10 @@ void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::s
   else
     used = std::snprintf(line, size, "%s%s  Word Map picker  Area %d", ShownName(status), mark,
                          status.mapArea);
-  if (withEvent && status.event[0] != '\0' && used >= 0 && static_cast<std::size_t>(used) < size)
-    std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", status.event);
+  // A standing prompt takes the event's place for as long as it stands.
+  const char* told = status.prompt[0] != '\0' ? status.prompt : withEvent ? status.event : "";
+  if (*told != '\0' && used >= 0 && static_cast<std::size_t>(used) < size)
+    std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", told);
 }
 
 void FormatWindowTitle(const OsStatus& status, char* title, std::size_t size) {
