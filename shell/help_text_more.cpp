@@ -23,7 +23,7 @@ const char HelpTextMore[] =
     "CTRL+Z    - undo, CTRL+Y or CTRL+SHIFT+Z - redo\n"
     "\n"
     "Pointer (desktop window):\n"
-    "Left click, drag  - place selected cell or area, or select it below\n"
+    "Left click, drag  - place selected cell or area; in selector, picker: select\n"
     "SHIFT + left drag - select block\n"
     "Right click - get cell under pointer, or area on map\n"
     "Wheel - scroll selector, picker or map (SHIFT + wheel: map columns)\n"
