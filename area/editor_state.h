@@ -32,3 +32,10 @@ void ResetAreaEditorState();
 inline const ViewWindow& ActiveWindow() {
   return AreaEditorState.windows[AreaEditorState.activeWindow];
 }
+
+// The editor window's cursor, also while the selector is active.
+inline CursorPosition EditorCursor() {
+  const AreaEditorStateRecord& state = AreaEditorState;
+  if (state.activeWindow == EditorWindow) return {state.cursorX, state.cursorY};
+  return state.savedCursor[EditorWindow];
+}

@@ -17,16 +17,12 @@ namespace {
 constexpr int Positions = static_cast<int>(AreaCells);
 constexpr int AllPositions = 256 * Positions;
 
-const char* Plural(int count) { return count == 1 ? "" : "s"; }
-
 }  // namespace
 
 void FindCellUse(bool backwards) {
   const AreaEditorStateRecord& state = AreaEditorState;
   const auto cell = static_cast<std::uint8_t>(state.selectedCell);
-  const CursorPosition at = state.activeWindow == EditorWindow
-                                ? CursorPosition{state.cursorX, state.cursorY}
-                                : state.savedCursor[EditorWindow];
+  const CursorPosition at = EditorCursor();
   const int from = state.currentArea * Positions + GridIndex(at.x, at.y);
   const int step = backwards ? AllPositions - 1 : 1;
   int found = -1;
@@ -48,5 +44,5 @@ void FindCellUse(bool backwards) {
   CellUses uses = CountCellUses(cell);
   ReportEvent("Cell %d: use %d of %d, in %d area%s", cell,
               UsesBefore(cell, found / Positions, found % Positions) + 1, uses.uses, uses.areas,
-              Plural(uses.areas));
+              PluralEnding(uses.areas));
 }

@@ -19,16 +19,14 @@
 
 namespace {
 
-const char* Plural(int count) { return count == 1 ? "" : "s"; }
-
-// Rewrites the uses in cells [first, first + count) of a record shaped as an
-// area (cells, then ids AreaCells further on); returns how many there were.
-int Rewrite(std::uint8_t* cells, int first, int count, std::uint8_t old, std::uint8_t now) {
+// Rewrites the uses in an area's record (its cells, then their ids); returns
+// how many there were.
+int RewriteRecord(std::uint8_t* record, std::uint8_t old, std::uint8_t now) {
   int uses = 0;
-  for (int i = first; i < first + count; ++i) {
-    if (cells[i] != old) continue;
-    cells[i] = now;
-    cells[AreaCells + i] = CellIdTable[now];
+  for (std::size_t i = 0; i < AreaCells; ++i) {
+    if (record[i] != old) continue;
+    record[i] = now;
+    record[AreaCells + i] = CellIdTable[now];
     ++uses;
   }
   return uses;
@@ -49,12 +47,6 @@ int RewriteEdited(int x1, int y1, int x2, int y2, std::uint8_t old, std::uint8_t
   return uses;
 }
 
-int EditorCursorIndex() {
-  const AreaEditorStateRecord& state = AreaEditorState;
-  if (state.activeWindow == EditorWindow) return GridIndex(state.cursorX, state.cursorY);
-  return GridIndex(state.savedCursor[EditorWindow].x, state.savedCursor[EditorWindow].y);
-}
-
 }  // namespace
 
 CellUses ReplaceCell(std::uint8_t old, ReplaceScope scope) {
@@ -71,8 +63,7 @@ CellUses ReplaceCell(std::uint8_t old, ReplaceScope scope) {
   if (scope == ReplaceScope::AllAreas) {
     NoteSetChange(AreaSetImage, 256 * AreaRecordSize);
     for (int area = 0; area < 256; ++area) {
-      int uses = Rewrite(AreaRecord(static_cast<std::size_t>(area)), 0, static_cast<int>(AreaCells),
-                         old, now);
+      int uses = RewriteRecord(AreaRecord(static_cast<std::size_t>(area)), old, now);
       // The edited area's slot is rewritten too, but counted as edited.
       if (area == AreaEditorState.currentArea) continue;
       replaced.uses += uses;
@@ -84,13 +75,14 @@ CellUses ReplaceCell(std::uint8_t old, ReplaceScope scope) {
   // not take the cursor into what lies under it.
   EraseCursor();
   DrawEditorWindow();
-  ReportEvent("Replaced %d use%s in %d area%s", replaced.uses, Plural(replaced.uses),
-              replaced.areas, Plural(replaced.areas));
+  ReportEvent("Replaced %d use%s in %d area%s", replaced.uses, PluralEnding(replaced.uses),
+              replaced.areas, PluralEnding(replaced.areas));
   return replaced;
 }
 
 void ReplaceCellKey() {
-  const auto old = EditGrid.cellLayer[EditorCursorIndex()];
+  const CursorPosition at = EditorCursor();
+  const auto old = EditGrid.cellLayer[GridIndex(at.x, at.y)];
   const int now = AreaEditorState.selectedCell;
   if (old == now) {
     ReportEvent("Cell %d is the selected cell already: nothing to replace", now);
@@ -105,7 +97,7 @@ void ReplaceCellKey() {
   std::snprintf(question, sizeof question,
                 "Replace cell %d with cell %d in all areas? %d use%s in %d area%s. No: this area "
                 "only.",
-                old, now, uses.uses, Plural(uses.uses), uses.areas, Plural(uses.areas));
+                old, now, uses.uses, PluralEnding(uses.uses), uses.areas, PluralEnding(uses.areas));
   switch (AskUser(question, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3)) {
     case IDYES: ReplaceCell(old, ReplaceScope::AllAreas); break;
     case IDNO: ReplaceCell(old, ReplaceScope::EditedArea); break;
