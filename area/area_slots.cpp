@@ -1,6 +1,7 @@
 // Moving areas between their slots in the area set and the EditGrid.
 #include "area/area_slots.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "area/block.h"
@@ -16,12 +17,6 @@ namespace {
 
 std::uint8_t* CurrentSlot() {
   return AreaRecord(static_cast<std::size_t>(AreaEditorState.currentArea));
-}
-
-void ShowNewArea() {
-  DrawAreaNumber();
-  LoadArea();
-  DrawSelectorWindow();
 }
 
 }  // namespace
@@ -43,17 +38,32 @@ void StoreArea() {
   std::memcpy(slot + AreaCells, EditGrid.idLayer, AreaCells);
 }
 
-void NextArea() {
-  AreaEditorState.currentArea += 1;
-  if (AreaEditorState.currentArea >= 255) AreaEditorState.currentArea = 254;
-  ShowNewArea();
+bool EditedAreaStored() {
+  const std::uint8_t* slot = CurrentSlot();
+  return std::memcmp(slot, EditGrid.cellLayer, AreaCells) == 0 &&
+         std::memcmp(slot + AreaCells, EditGrid.idLayer, AreaCells) == 0;
 }
 
-void PreviousArea() {
-  AreaEditorState.currentArea -= 1;
-  if (AreaEditorState.currentArea < 0) AreaEditorState.currentArea = 0;
-  ShowNewArea();
+void MoveToArea(std::int32_t area) {
+  std::int32_t left = AreaEditorState.currentArea;
+  bool dropped = !EditedAreaStored();
+  AreaEditorState.currentArea = area;
+  DrawAreaNumber();
+  LoadArea();
+  DrawSelectorWindow();
+  if (dropped)
+    ReportEvent("Changes to area %d not stored were dropped (Ctrl+Z brings them back)", left);
 }
+
+void ReachArea(std::int32_t area) {
+  if (!EditedAreaStored()) StoreArea();
+  MoveToArea(area);
+}
+
+// Numpad + and - stop at 254; only going to a number reaches area 255.
+void NextArea() { MoveToArea(std::min(AreaEditorState.currentArea + 1, 254)); }
+
+void PreviousArea() { MoveToArea(std::max(AreaEditorState.currentArea - 1, 0)); }
 
 void DeleteArea() {
   std::memcpy(EditGrid.backupGrid, EditGrid.cellLayer, AreaCells);

@@ -20,5 +20,12 @@ void LoadArea();
 void StoreArea();
 void NextArea();
 void PreviousArea();
+// True when the EditGrid holds what its slot holds: nothing edited is unstored.
+bool EditedAreaStored();
+// Loads another area as + and - do: its number drawn, the area loaded, the
+// selector drawn again. Edits not stored are dropped, and the status says so.
+void MoveToArea(std::int32_t area);
+// Stores the edited area when it has changes not stored, then moves there.
+void ReachArea(std::int32_t area);
 void DeleteArea();
 void InsertArea();

@@ -4,12 +4,14 @@
 #include "area/block.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "area/area_slots.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "files/area_set.h"
+#include "shell/status_line.h"
 
 BlockStateRecord BlockState;
 
@@ -45,6 +47,8 @@ void CopyBlock() {
   EndBlock();
   // A copy ends the marking: the next Shift+arrow starts a fresh block.
   if (BlockState.code == BlockSelecting) BlockState.code = BlockIdle;
+  const BlockCorners& b = BlockState.stored;
+  ReportEvent("Copied a %d x %d block", std::abs(b.x2 - b.x1) + 1, std::abs(b.y2 - b.y1) + 1);
 }
 
 void PasteBlock() {

@@ -8,8 +8,13 @@
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
+#include "area/fill.h"
+#include "area/find.h"
+#include "area/go_to.h"
 #include "area/history.h"
 #include "area/history_keys.h"
+#include "area/replace.h"
+#include "area/selector_paging.h"
 #include "files/data_files.h"
 #include "shell/help_page.h"
 #include "shell/services.h"
@@ -101,6 +106,20 @@ void FirstGroup(OsWParam key) {
       break;
     case 'Z':
     case 'Y': MoveThroughHistoryInAreaEditor(key); break;
+    // Keys for editing faster: fill, find, replace and paging.
+    case 'F':
+      if (ControlHeld())
+        FindCellUse(ShiftHeld());
+      else if (EditorActive())
+        FillWithSelectedCell();
+      break;
+    case 'H':
+      if (ControlHeld()) ReplaceCellKey();
+      break;
+    case VK_PRIOR:
+    case VK_NEXT:
+      if (!EditorActive()) PageSelector(key == VK_NEXT);
+      break;
     default: break;
   }
 }
@@ -123,7 +142,8 @@ void SecondGroup(OsWParam key) {
 
 void HandleAreaEditorKey(OsWParam wParam) {
   OsWParam key = wParam & 0xFF;
-  FirstGroup(key);
+  // A number being typed takes digits, Backspace, Esc and Enter first.
+  if (!GoToKeyInAreaEditor(key)) FirstGroup(key);
   // The block end rule looks at the whole wParam, not just its low byte.
   if (!ShiftHeld() && EditorActive() && wParam != KeyC && wParam != VK_LEFT && wParam != VK_RIGHT &&
       wParam != VK_UP && wParam != VK_DOWN)

@@ -21,7 +21,7 @@ struct AreaEditorStateRecord {
   std::int32_t selectedCell{};
   std::int32_t selectorScrollRow{};  // 0..10
   std::int32_t activeWindow{};
-  std::int32_t currentArea{};  // 0..254
+  std::int32_t currentArea{};  // 0..255; + and - keep to 0..254
   ViewWindow windows[2]{};
 };
 
@@ -31,4 +31,11 @@ void ResetAreaEditorState();
 
 inline const ViewWindow& ActiveWindow() {
   return AreaEditorState.windows[AreaEditorState.activeWindow];
+}
+
+// The editor window's cursor, also while the selector is active.
+inline CursorPosition EditorCursor() {
+  const AreaEditorStateRecord& state = AreaEditorState;
+  if (state.activeWindow == EditorWindow) return {state.cursorX, state.cursorY};
+  return state.savedCursor[EditorWindow];
 }

@@ -89,12 +89,22 @@ constexpr std::uint32_t MB_YESNO = 0x4;
 constexpr std::uint32_t MB_ICONQUESTION = 0x20;
 constexpr std::uint32_t MB_ICONWARNING = 0x30;
 constexpr std::uint32_t MB_DEFBUTTON2 = 0x100;
+constexpr std::uint32_t MB_DEFBUTTON3 = 0x200;
 constexpr std::uint32_t MB_TYPEMASK = 0xF;
 constexpr std::uint32_t MB_DEFMASK = 0xF00;
 constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 constexpr std::uint32_t OFN_OVERWRITEPROMPT = 0x2;
+
+// The answer of a question's default button: Yes, No, or Cancel when a
+// Yes/No/Cancel question names its third button.
+constexpr int DefaultAnswer(std::uint32_t type) {
+  if ((type & MB_DEFMASK) == MB_DEFBUTTON2) return IDNO;
+  if ((type & MB_DEFMASK) == MB_DEFBUTTON3 && (type & MB_TYPEMASK) == MB_YESNOCANCEL)
+    return IDCANCEL;
+  return IDYES;
+}
 
 // The one message record every loop peeks into.
 struct OsMessage {

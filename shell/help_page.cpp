@@ -17,12 +17,15 @@ constexpr int GlyphWidth = 8;
 constexpr int LinePitch = HelpGlyphHeight + 1;  // one blank row between lines
 constexpr std::uint8_t LineFeed = 0x0A;
 
-// Draws HelpText from the screen's top-left corner, unscaled.
+// The page shown: HelpText, or HelpTextMore after PgDn.
+const char* ShownHelpText = HelpText;
+
+// Draws the page's text from the screen's top-left corner, unscaled.
 void DrawHelpText() {
   LockFrame();
   int penX = 0;
   int lineTop = 0;
-  for (const char* text = HelpText; *text != '\0'; ++text) {
+  for (const char* text = ShownHelpText; *text != '\0'; ++text) {
     auto code = static_cast<std::uint8_t>(*text);
     if (code == LineFeed) {
       penX = 0;
@@ -37,6 +40,14 @@ void DrawHelpText() {
   UnlockFrame();
 }
 
+// PgDn shows the second page, PgUp the first again.
+void TurnHelpPage(OsWParam key) {
+  const char* page = key == VK_NEXT ? HelpTextMore : key == VK_PRIOR ? HelpText : ShownHelpText;
+  if (page == ShownHelpText) return;
+  ShownHelpText = page;
+  RedrawHelpPage();
+}
+
 // Waits for Esc, or for the running flag to be cleared; a WM_QUIT ends the
 // program from inside.
 void HelpPageLoop() {
@@ -44,7 +55,8 @@ void HelpPageLoop() {
     WaitFrame();
     if (TakeTurnMessage() == TurnMessage::KeyDown) {
       if (ProgramState.message.wParam == VK_ESCAPE) return;
-      continue;  // other keys are dropped, and the next turn starts at once
+      TurnHelpPage(ProgramState.message.wParam);
+      continue;  // other keys are dropped; the next turn starts at once
     }
     WaitFrame();
     WatchDisplay();
@@ -59,4 +71,7 @@ void RedrawHelpPage() {
   DrawHelpText();
 }
 
-void ShowHelpPage() { RunScreen(ShownScreen::HelpPage, DrawHelpText, HelpPageLoop); }
+void ShowHelpPage() {
+  ShownHelpText = HelpText;
+  RunScreen(ShownScreen::HelpPage, DrawHelpText, HelpPageLoop);
+}

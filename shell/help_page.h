@@ -4,8 +4,11 @@
 // Nineteen lines, each ended by a line feed, then a 0; only codes 10 and
 // 32..126.
 extern const char HelpText[];
+// The second page, shown by PgDn: the keys beyond the first page, in the
+// same codes and at most 28 lines.
+extern const char HelpTextMore[];
 
 // Saves the screen, shows the page until Esc, and puts the screen back.
 void ShowHelpPage();
-// Draws the page again on a cleared screen.
+// Draws the page shown again on a cleared screen.
 void RedrawHelpPage();

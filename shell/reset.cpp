@@ -5,6 +5,7 @@
 #include "area/block.h"
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
+#include "area/go_to.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
 #include "shell/display.h"
@@ -27,4 +28,5 @@ void ResetProgram() {
   ResetWordMap();
   ScreenShown = ShownScreen::AreaEditor;
   ResetStatusLine();
+  ResetNumberTyping();
 }

@@ -49,3 +49,5 @@ TurnMessage TakeTurnMessage();
 
 // True while Shift is held, as of the message last taken.
 bool ShiftHeld();
+// The same for Ctrl.
+bool ControlHeld();

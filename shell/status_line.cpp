@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "area/area_slots.h"
+#include "area/cell_uses.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "area/unsaved.h"
@@ -25,7 +27,26 @@ OsStatus Status;
 constexpr std::uint32_t NeverCompared = 0xFFFFFFFF;
 std::uint32_t ComparedAtMessage = NeverCompared, ComparedAtEvent = NeverCompared;
 
+// The selector tells how often the cell under its cursor is used; counted
+// again only when a message was taken or the cell changed.
+std::uint32_t CountedAtMessage = NeverCompared;
+std::int32_t CountedCell = -1;
+
+void CountUsesUnderSelector() {
+  if (CountedAtMessage == ProgramState.messagesTaken && CountedCell == Status.cell) return;
+  CountedAtMessage = ProgramState.messagesTaken;
+  CountedCell = Status.cell;
+  CellUses found = {};
+  if (Status.cell >= 0) found = CountCellUses(static_cast<std::uint8_t>(Status.cell));
+  Status.uses = found.uses;
+  Status.usedAreas = found.areas;
+}
+
+char Prompt[sizeof Status.prompt];
+
 }  // namespace
+
+void ShowStatusPrompt(const char* text) { std::snprintf(Prompt, sizeof Prompt, "%s", text); }
 
 void ReportEvent(const char* format, ...) {
   va_list arguments;
@@ -37,6 +58,9 @@ void ReportEvent(const char* format, ...) {
 
 void ResetStatusLine() {
   Status = {};
+  Prompt[0] = '\0';
+  CountedAtMessage = NeverCompared;
+  CountedCell = -1;
   ComparedAtMessage = ComparedAtEvent = NeverCompared;
 }
 
@@ -52,8 +76,17 @@ void HandStatusDown() {
   }
   Status.area = AreaEditorState.currentArea;
   Status.column = AreaEditorState.cursorX;
-  Status.row = AreaEditorState.cursorY;
   Status.cell = CellUnderCursor();
+  // In the selector the row is the bank's, as the cell numbers run.
+  Status.inSelector = AreaEditorState.activeWindow == SelectorWindow;
+  Status.row =
+      AreaEditorState.cursorY + (Status.inSelector ? AreaEditorState.selectorScrollRow : 0);
+  if (Status.inSelector && ScreenShown == ShownScreen::AreaEditor) CountUsesUnderSelector();
+  if (ScreenShown == ShownScreen::Preview)
+    std::snprintf(Status.prompt, sizeof Status.prompt, "Preview of area %d as stored",
+                  AreaEditorState.currentArea);
+  else
+    std::memcpy(Status.prompt, Prompt, sizeof Prompt);
   const WordMapStateRecord& map = WordMapState;
   Status.onWordMap = ScreenShown == ShownScreen::WordMap;
   // In the area picker there are no map coordinates.

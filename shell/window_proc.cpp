@@ -47,3 +47,4 @@ TurnMessage TakeTurnMessage() {
 }
 
 bool ShiftHeld() { return (OsGetKeyState(static_cast<int>(VK_SHIFT)) & 0x8000) != 0; }
+bool ControlHeld() { return (OsGetKeyState(static_cast<int>(VK_CONTROL)) & 0x8000) != 0; }

@@ -134,9 +134,7 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
   }
 }
 
-int OsAskQuestion(const char*, std::uint32_t type) {
-  return (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
-}
+int OsAskQuestion(const char*, std::uint32_t type) { return DefaultAnswer(type); }
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
 void OsShowStatus(const OsStatus& status) { Calls.status = status; }

@@ -166,6 +166,11 @@ expect_screen back
 step final Right space Right F3
 expect_file "$run/Copy.out" final
 
+# Keys added since, as Windows sends them: F fills from the cursor, PgDn
+# pages the selector, digits and Enter go to an area (storing this one).
+step faster f Tab Next Next Tab 1 2 Return Down space F3
+expect_file "$run/Copy.out" faster
+
 # Alt+F4 ends through the close road: the exit code is the close command's
 # wParam, SC_CLOSE = 0xF060, so 0x60, and no failure is reported.
 press alt+F4

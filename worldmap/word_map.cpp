@@ -12,7 +12,9 @@
 #include "shell/services.h"
 #include "shell/shown_screen.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_go_to.h"
 #include "worldmap/word_map_history.h"
+#include "worldmap/word_map_paging.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -108,6 +110,9 @@ void WordMapLoop() {
 }
 
 bool HandleWordMapKey(std::uint32_t key) {
+  // A number being typed takes digits, Backspace, Esc and Enter first.
+  if (GoToKeyInWordMap(key)) return false;
+  if (PageWordMap(key)) return false;
   switch (key) {
     case VK_LEFT: ArrowLeft(); break;
     case VK_RIGHT: ArrowRight(); break;

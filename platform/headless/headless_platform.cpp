@@ -177,12 +177,14 @@ int OsAskQuestion(const char* text, std::uint32_t type) {
     int answer = commands[Script.next++].answer;
     return yesNo && answer == IDCANCEL ? IDNO : answer;
   }
-  bool second = (type & MB_DEFMASK) == MB_DEFBUTTON2;
-  int answer = second ? IDNO : IDYES;
+  int answer = DefaultAnswer(type);
   std::fprintf(stderr,
                "tesselle-headless: the question \"%s\" gets its default answer, %s: the script "
                "does not answer it\n",
-               Printable(text).c_str(), answer == IDYES ? "yes" : "no");
+               Printable(text).c_str(),
+               answer == IDYES  ? "yes"
+               : answer == IDNO ? "no"
+                                : "cancel");
   return answer;
 }
 

@@ -88,6 +88,11 @@ OsWParam VirtualKey(const SDL_Keysym& key) {
   bool nonLatin = key.sym > 0x7F && (key.sym & SDLK_SCANCODE_MASK) == 0;
   if (nonLatin && key.scancode >= SDL_SCANCODE_A && key.scancode <= SDL_SCANCODE_Z)
     return 'A' + static_cast<OsWParam>(key.scancode - SDL_SCANCODE_A);
+  // So do the digit keys of a layout that types other signs on them without
+  // Shift (AZERTY): SDL numbers them 1..9, then 0.
+  if (key.scancode >= SDL_SCANCODE_1 && key.scancode <= SDL_SCANCODE_9)
+    return '1' + static_cast<OsWParam>(key.scancode - SDL_SCANCODE_1);
+  if (key.scancode == SDL_SCANCODE_0) return '0';
   return 0;
 }
 

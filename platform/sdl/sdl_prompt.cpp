@@ -347,7 +347,7 @@ bool PromptInWindow(const char* title, const std::string& hint, std::string& nam
 // the keys that answer it.
 int AskQuestionInWindow(const char* text, std::uint32_t type) {
   bool cancel = (type & MB_TYPEMASK) == MB_YESNOCANCEL;
-  int byDefault = (type & MB_DEFMASK) == MB_DEFBUTTON2 ? IDNO : IDYES;
+  int byDefault = DefaultAnswer(type);
   if (emu::Display.surface == nullptr || Window() == nullptr) return byDefault;
   static const PromptColours Colours;
   BorrowedScreen screen(Colours.entries);
@@ -363,7 +363,10 @@ int AskQuestionInWindow(const char* text, std::uint32_t type) {
     rest.remove_prefix(at);
   }
   std::string keys = std::string("Y: yes   N: no   Esc: ") + (cancel ? "cancel" : "no") +
-                     "   Enter: " + (byDefault == IDYES ? "yes" : "no");
+                     "   Enter: " +
+                     (byDefault == IDYES  ? "yes"
+                      : byDefault == IDNO ? "no"
+                                          : "cancel");
   DrawText(Margin, KeysRow, keys);
   PresentFrame();
   for (;;) {

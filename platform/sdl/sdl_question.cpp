@@ -25,6 +25,7 @@ std::vector<std::string> ZenityArguments(const std::string& tool, const char* te
   } else {
     arguments.insert(arguments.end(),
                      {"--ok-label=Yes", "--cancel-label=Cancel", "--extra-button=No"});
+    if (DefaultAnswer(type) == IDCANCEL) arguments.emplace_back("--default-cancel");
   }
   return arguments;
 }
@@ -47,7 +48,9 @@ int KdialogAnswer(int status, std::uint32_t type) {
 int Ask(const char* text, std::uint32_t type) {
   std::string tool = desktop::FindOnPath("zenity");
   bool zenity = !tool.empty();
-  if (!zenity) tool = desktop::FindOnPath("kdialog");
+  // kdialog cannot make Cancel its default button: such a question is asked
+  // in the window instead, where Enter cancels.
+  if (!zenity && DefaultAnswer(type) != IDCANCEL) tool = desktop::FindOnPath("kdialog");
   if (tool.empty()) return desktop::AskQuestionInWindow(text, type);
   std::string output;
   int answer;

@@ -22,13 +22,17 @@ const char* ShownName(const OsStatus& status) {
 void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::size_t size) {
   int used;
   const char* mark = status.unsaved ? "*" : "";
-  // What lies under the cursor: "Cell 37", "Area 12", or none past the last.
+  // What lies under the cursor: "Cell 37", "Area 12", or none past the last;
+  // in the selector, also how often the cell is used.
   std::int32_t number = status.onWordMap ? status.mapArea : status.cell;
-  char under[24];
-  if (number >= 0)
-    std::snprintf(under, sizeof under, "%s %d", status.onWordMap ? "Area" : "Cell", number);
-  else
+  char under[64];
+  if (number < 0)
     std::snprintf(under, sizeof under, "%s", status.onWordMap ? "no area" : "no cell");
+  else if (!status.onWordMap && status.inSelector)
+    std::snprintf(under, sizeof under, "Cell %d: %d use%s in %d area%s", number, status.uses,
+                  status.uses == 1 ? "" : "s", status.usedAreas, status.usedAreas == 1 ? "" : "s");
+  else
+    std::snprintf(under, sizeof under, "%s %d", status.onWordMap ? "Area" : "Cell", number);
   if (!status.onWordMap)
     used = std::snprintf(line, size, "%s%s  Area %d  Col %d Row %d  %s", ShownName(status), mark,
                          status.area, status.column, status.row, under);
@@ -37,8 +41,10 @@ void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::s
                          status.mapColumn, status.mapRow, under);
   else
     used = std::snprintf(line, size, "%s%s  Word Map picker  %s", ShownName(status), mark, under);
-  if (withEvent && status.event[0] != '\0' && used >= 0 && static_cast<std::size_t>(used) < size)
-    std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", status.event);
+  // A standing prompt takes the event's place for as long as it stands.
+  const char* told = status.prompt[0] != '\0' ? status.prompt : withEvent ? status.event : "";
+  if (*told != '\0' && used >= 0 && static_cast<std::size_t>(used) < size)
+    std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", told);
 }
 
 void FormatWindowTitle(const OsStatus& status, char* title, std::size_t size) {

@@ -1,0 +1,183 @@
+// Finding uses of a cell in their order, and what the status line tells of
+// the number being typed, finds, replaces, copies, dropped changes, the
+// selector's use counts and the preview.
+#include <cstring>
+#include <string>
+
+#include "area/area_slots.h"
+#include "files/area_set.h"
+#include "platform/sdl/status_band.h"
+#include "shell/status_line.h"
+#include "tests/unit/program_test.h"
+
+namespace {
+
+class FasterEditing : public ProgramTest {
+ protected:
+  static void PressWith(OsWParam key, bool shift, bool control) {
+    emu::SetHeldModifiers(shift, control);
+    HandleAreaEditorKey(key);
+    emu::SetHeldModifiers(false, false);
+  }
+  static std::string Event() {
+    HandStatusDown();
+    return dbl::Calls.status.event;
+  }
+  static std::string Prompt() {
+    HandStatusDown();
+    return dbl::Calls.status.prompt;
+  }
+};
+
+// Cell 37 is used at (7, 0) of area 2, at (2, 1) and (10, 9) of the edited
+// area 4 and at (5, 5) of area 200; area 4's slot holds it at (0, 0), which
+// does not count, as the edited area is searched as edited.
+TEST_F(FasterEditing, FindGoesRoundTheSetInBothDirections) {
+  Inside([] {
+    AreaRecord(2)[GridIndex(7, 0)] = 37;
+    AreaRecord(200)[GridIndex(5, 5)] = 37;
+    AreaRecord(4)[0] = 37;
+    AreaEditorState.currentArea = 4;
+    EditGrid.cellLayer[GridIndex(2, 1)] = EditGrid.cellLayer[GridIndex(10, 9)] = 37;
+    AreaEditorState.selectedCell = 37;
+    At(5, 5);
+    const struct {
+      bool backwards;
+      int area, x, y, use;
+    } finds[] = {
+        {false, 4, 10, 9, 3}, {false, 200, 5, 5, 4}, {false, 2, 7, 0, 1},
+        {false, 4, 2, 1, 2},  {false, 4, 10, 9, 3},  {true, 4, 2, 1, 2},
+        {true, 2, 7, 0, 1},   {true, 200, 5, 5, 4},  {true, 4, 10, 9, 3},
+    };
+    for (const auto& f : finds) {
+      PressWith('F', f.backwards, true);
+      EXPECT_EQ((std::array{AreaEditorState.currentArea, AreaEditorState.cursorX,
+                            AreaEditorState.cursorY}),
+                (std::array{f.area, f.x, f.y}));
+      EXPECT_EQ(Event(), "Cell 37: use " + std::to_string(f.use) + " of 4, in 3 areas");
+    }
+    // Leaving area 4 stored it as edited: its (0, 0) is no use any more.
+    EXPECT_EQ(AreaRecord(4)[0], 0);
+    EXPECT_EQ(AreaRecord(4)[GridIndex(2, 1)], 37);
+
+    // From the selector, the search starts at the editor's cursor, which
+    // becomes active.
+    Press(VK_TAB);
+    PressWith('F', false, true);
+    EXPECT_EQ((std::array{AreaEditorState.activeWindow, AreaEditorState.currentArea,
+                          AreaEditorState.cursorX, AreaEditorState.cursorY}),
+              (std::array{EditorWindow, 200, 5, 5}));
+
+    AreaEditorState.selectedCell = 99;
+    PressWith('F', false, true);
+    EXPECT_EQ(Event(), "Cell 99 is not used");
+    EXPECT_EQ(AreaEditorState.currentArea * 100 + AreaEditorState.cursorX, 20005);
+  });
+}
+
+TEST_F(FasterEditing, StatusLineTellsWhatTheNewKeysDid) {
+  Inside([] {
+    // The number being typed stands on the line; Esc, Enter or another key
+    // takes it away.
+    const struct {
+      OsWParam key;
+      const char* prompt;
+    } typing[] = {
+        {'1', "Go to area: 1"},
+        {'2', "Go to area: 12"},
+        {'3', "Go to area: 123"},
+        {'4', "Go to area: 123"},
+        {VK_BACK, "Go to area: 12"},
+        {VK_ESCAPE, ""},
+        {'7', "Go to area: 7"},
+        {VK_TAB, ""},
+        {VK_NUMPAD0 + 1, "Go to cell: 1"},
+        {'5', "Go to cell: 15"},
+        {VK_RETURN, ""},
+    };
+    for (const auto& t : typing) {
+      Press(t.key);
+      EXPECT_EQ(Prompt(), t.prompt) << t.key;
+    }
+    EXPECT_EQ(AreaEditorState.selectedCell, 15);
+    for (OsWParam key : {OsWParam{'3'}, OsWParam{'0'}, OsWParam{'0'}, VK_RETURN}) Press(key);
+    EXPECT_EQ(Event(), "There is no cell 300: they go from 0 to 255");
+    Press(VK_TAB);
+
+    // In the selector, the cell's bank row and its uses.
+    EditGrid.cellLayer[3] = EditGrid.cellLayer[9] = 123;
+    AreaRecord(9)[100] = 123;
+    Press(VK_TAB);
+    AreaEditorState.selectorScrollRow = 5;
+    At(3, 1);
+    HandStatusDown();
+    const OsStatus& status = dbl::Calls.status;
+    EXPECT_EQ((std::array{status.row, status.cell, status.uses, status.usedAreas}),
+              (std::array{6, 123, 3, 2}));
+    Press(VK_TAB);
+
+    Mark(2, 3, 3, 2);
+    Press('C');
+    EXPECT_EQ(Event(), "Copied a 4 x 3 block");
+
+    AreaEditorState.selectedCell = 5;
+    Mark(0, 0, 1, 1);
+    PressWith('H', false, true);
+    EXPECT_EQ(Event(), "Replaced 4 uses in 1 area");
+    At(0, 0);
+    PressWith('H', false, true);
+    EXPECT_EQ(Event(), "Cell 5 is the selected cell already: nothing to replace");
+
+    // + and - tell of edits they drop, and only then.
+    AreaEditorState.currentArea = 3;
+    Press(VK_ADD);
+    EXPECT_EQ(Event(), "Changes to area 3 not stored were dropped (Ctrl+Z brings them back)");
+    std::uint32_t events = dbl::Calls.status.eventNumber;
+    Press(VK_ADD);
+    HandStatusDown();
+    EXPECT_EQ(dbl::Calls.status.eventNumber, events);
+  });
+}
+
+TEST_F(FasterEditing, ThePreviewSaysWhatItShows) {
+  dbl::Do([] { AreaEditorState.currentArea = 3; });
+  dbl::Key(VK_F4);
+  dbl::Idle(2);
+  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, "Preview of area 3 as stored"); });
+  dbl::Key(VK_ESCAPE);
+  dbl::Idle(2);
+  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, ""); });
+  dbl::RunProgram();
+}
+
+// The line puts a prompt in the event's place, and in the selector the uses.
+TEST(StatusLineText, PromptAndUses) {
+  OsStatus status{};
+  std::strcpy(status.fileName, "Areas.out");
+  status.cell = 37;
+  std::strcpy(status.event, "Area 0 stored");
+  const struct {
+    bool inSelector;
+    int uses, areas;
+    const char* prompt;
+    bool withEvent;
+    const char* line;
+  } cases[] = {
+      {false, 0, 0, "", true, "Areas.out  Area 0  Col 0 Row 0  Cell 37  |  Area 0 stored"},
+      {false, 0, 0, "Go to area: 12", false,
+       "Areas.out  Area 0  Col 0 Row 0  Cell 37  |  Go to area: 12"},
+      {true, 112, 9, "", false, "Areas.out  Area 0  Col 0 Row 0  Cell 37: 112 uses in 9 areas"},
+      {true, 1, 1, "", false, "Areas.out  Area 0  Col 0 Row 0  Cell 37: 1 use in 1 area"},
+  };
+  for (const auto& c : cases) {
+    status.inSelector = c.inSelector;
+    status.uses = c.uses;
+    status.usedAreas = c.areas;
+    std::strcpy(status.prompt, c.prompt);
+    char line[160];
+    present::FormatStatusLine(status, c.withEvent, line, sizeof line);
+    EXPECT_STREQ(line, c.line);
+  }
+}
+
+}  // namespace
