@@ -15,11 +15,12 @@ class StatusLine : public ProgramTest {};
 // window draws with: nothing (-1) past cell 255 and past area 255.
 TEST_F(StatusLine, NamesWhatLiesUnderTheCursor) {
   // window (0 editor, 1 selector, 2 map, 3 area picker), scroll, cursor
-  // column and row; then the column, row and what lies there as shown.
+  // column and row; then the column, row (the bank's row in the selector) and
+  // what lies there as shown.
   const std::array<int, 7> rows[] = {
-      {0, 0, 5, 2, 5, 2, 37},    {1, 4, 3, 1, 3, 1, 103},   {1, 10, 15, 2, 15, 2, 255},
-      {1, 10, 16, 2, 16, 2, -1}, {1, 10, 19, 2, 19, 2, -1}, {1, 10, 0, 0, 0, 0, 200},
-      {2, 3, 4, 1, 7, 14, 232},  {3, 0, 2, 1, -1, -1, 22},  {3, 9, 15, 3, -1, -1, 255},
+      {0, 0, 5, 2, 5, 2, 37},     {1, 4, 3, 1, 3, 5, 103},    {1, 10, 15, 2, 15, 12, 255},
+      {1, 10, 16, 2, 16, 12, -1}, {1, 10, 19, 2, 19, 12, -1}, {1, 10, 0, 0, 0, 10, 200},
+      {2, 3, 4, 1, 7, 14, 232},   {3, 0, 2, 1, -1, -1, 22},   {3, 9, 15, 3, -1, -1, 255},
       {3, 9, 16, 3, -1, -1, -1},
   };
   auto check = [&rows](bool onWordMap) {
