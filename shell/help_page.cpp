@@ -42,10 +42,12 @@ void DrawHelpText() {
 void HelpPageLoop() {
   for (;;) {
     WaitFrame();
-    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+    TurnMessage taken = TakeTurnMessage();
+    if (taken == TurnMessage::KeyDown) {
       if (ProgramState.message.wParam == VK_ESCAPE) return;
       continue;  // other keys are dropped, and the next turn starts at once
     }
+    if (taken == TurnMessage::Pointer && ClickLeaves()) return;
     WaitFrame();
     WatchDisplay();
     if (ProgramState.running == 0) return;

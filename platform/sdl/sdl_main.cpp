@@ -26,10 +26,10 @@ constexpr const char* Usage =
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
-// The pointer and text input mean nothing to the program.
-constexpr Uint32 IgnoredEvents[] = {SDL_MOUSEMOTION,  SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
-                                    SDL_MOUSEWHEEL,   SDL_TEXTINPUT,       SDL_TEXTEDITING,
-                                    SDL_FINGERMOTION, SDL_FINGERDOWN,      SDL_FINGERUP};
+// Text input and touches mean nothing to the program (a touch also comes as
+// the mouse events SDL makes of it).
+constexpr Uint32 IgnoredEvents[] = {SDL_TEXTINPUT, SDL_TEXTEDITING, SDL_FINGERMOTION,
+                                    SDL_FINGERDOWN, SDL_FINGERUP};
 
 bool Set(const char* variable) {
   const char* value = std::getenv(variable);
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     SDL_Quit();
     return 1;
   }
-  desktop::SetPointerVisible(false);
+  desktop::StartPointer(fullScreen);
   if (recording != nullptr && !desktop::StartRecording(recording)) {
     std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n", recording,
                  std::strerror(errno));
