@@ -98,6 +98,8 @@ int main(int argc, char** argv) {
   if (characters == nullptr || std::strstr(characters, "UTF-8") == nullptr)
     std::setlocale(LC_CTYPE, "C.UTF-8");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is WM_CLOSE only
+  // A click acts also when it is the one that gives the window the focus.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // The picture is drawn on the window's own surface; a GPU renderer behind
   // it would only add cost to a frame that changes a few spans at a time.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

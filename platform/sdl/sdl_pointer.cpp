@@ -82,9 +82,13 @@ bool TranslatePointer(const SDL_Event& event, KeyMessage& out) {
   out = {};
   switch (event.type) {
     case SDL_MOUSEMOTION:
-      Pointer.moved = true;
-      Pointer.movedAt = SDL_GetTicks();
-      Apply();
+      // SDL tells where the pointer is also when the window, not the mouse,
+      // moved (its focus, size or place changed): without a relative move.
+      if (event.motion.xrel != 0 || event.motion.yrel != 0) {
+        Pointer.moved = true;
+        Pointer.movedAt = SDL_GetTicks();
+        Apply();
+      }
       out.message = WM_MOUSEMOVE;
       return PictureAt(event.motion.x, event.motion.y, out.lParam);
     case SDL_MOUSEBUTTONDOWN: {
