@@ -58,6 +58,14 @@ void PushPointer(const desktop::KeyMessage& pointer, std::uint32_t time) {
   Push({pointer.message, pointer.wParam, pointer.lParam, time, pointer.shift, pointer.control});
 }
 
+// While a dialog or the prompt has the window, the release of a press the
+// program saw is kept for it, so that no button stays held after them.
+void KeepRelease(const SDL_Event& event) {
+  desktop::KeyMessage release;
+  if (event.type == SDL_MOUSEBUTTONUP && !RingFull() && desktop::TranslatePointer(event, release))
+    PushPointer(release, event.common.timestamp);
+}
+
 void PushClose(std::uint32_t time) {
   SDL_Keymod held = SDL_GetModState();
   Push({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
@@ -113,6 +121,7 @@ void PumpWhileModal() {
   while (SDL_PollEvent(&event) != 0) {
     // The window is the dialog's owner and takes no input meanwhile; a
     // request to end the process is kept for when the dialog is done.
+    KeepRelease(event);
     if (HandleCommonEvent(event) && event.type == SDL_QUIT && !RingFull())
       PushClose(event.common.timestamp);
   }
@@ -123,6 +132,7 @@ PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
   PromptEvent what = PromptEvent::None;
   if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
     what = PromptEvent::Other;
+    KeepRelease(event);
     if (event.type == SDL_TEXTINPUT) {
       what = PromptEvent::Text;
     } else if (HandleCommonEvent(event)) {
