@@ -81,8 +81,10 @@ void AdvanceAnimation() {
 void PreviewLoop() {
   for (;;) {
     // Any message carrying Esc ends the preview: the key's press or its
-    // release.
-    if (TakeTurnMessage() != TurnMessage::None && ProgramState.message.wParam == VK_ESCAPE) return;
+    // release; and a left click.
+    TurnMessage taken = TakeTurnMessage();
+    if (taken != TurnMessage::None && ProgramState.message.wParam == VK_ESCAPE) return;
+    if (taken == TurnMessage::Pointer && ClickLeaves()) return;
     WaitFrame();
     AdvanceAnimation();
     if (ProgramState.running == 0) FatalExit();

@@ -34,6 +34,15 @@ void EndBlock() {
   BlockState.live = {};
 }
 
+void MarkFromCursor() {
+  if (BlockState.code != BlockSelecting) StartBlock();
+}
+
+void StopMarking() {
+  BlockState.code = BlockIdle;
+  BlockState.blinking = false;
+}
+
 void ClearBlockSelection() {
   BlockState.code = BlockIdle;
   BlockState.blinking = false;

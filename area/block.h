@@ -33,5 +33,10 @@ void CopyBlock();
 void PasteBlock();
 void ResetBlockAfterLoad();
 void BlinkBlock();
+// Before a cursor move with Shift in the editor: a block is anchored at the
+// cursor unless one is being marked.
+void MarkFromCursor();
+// Before any other cursor move: the marking and the blink stop; the corners stay.
+void StopMarking();
 // The block end rule, TAB: no selection, no blink, the live block at (0, 0).
 void ClearBlockSelection();

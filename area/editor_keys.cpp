@@ -28,14 +28,7 @@ constexpr OsWParam KeyC = 'C', KeyG = 'G', KeyV = 'V';
 bool EditorActive() { return AreaEditorState.activeWindow == EditorWindow; }
 
 // Shift+arrow in the editor marks a block; any other arrow stops the blink.
-void SettleBlockForArrow() {
-  if (EditorActive() && ShiftHeld()) {
-    if (BlockState.code != BlockSelecting) StartBlock();
-  } else {
-    BlockState.code = BlockIdle;
-    BlockState.blinking = false;
-  }
-}
+void SettleBlockForArrow() { EditorActive() && ShiftHeld() ? MarkFromCursor() : StopMarking(); }
 
 void ArrowUp() {
   SettleBlockForArrow();

@@ -9,6 +9,7 @@
 
 constexpr std::int32_t EditorWindow = 0;
 constexpr std::int32_t SelectorWindow = 1;
+constexpr int PositionSide = 32;  // screen pixels of one doubled cell position
 
 struct CursorPosition {
   std::int32_t x, y;

@@ -57,6 +57,7 @@ struct HistoryRecord {
   std::uint64_t stepBytes;
   int pendingCount;
   bool compareWholeImage;  // more notes came than the list holds
+  bool held;               // a drag's step is being gathered
   Pending pending[PendingCount];
 };
 
@@ -208,6 +209,7 @@ void NoteSetChange(const void* where, std::size_t size) {
 }
 
 void RecordStep() {
+  if (History.held) return;
   ScratchUsed = 0;
   if (History.compareWholeImage) {
     for (int i = 0; i < FirstEditorRegion; ++i) CompareRange(Regions[i], 0, Regions[i].size);
@@ -223,6 +225,13 @@ void RecordStep() {
   History.pendingCount = 0;
   History.compareWholeImage = false;
   if (ScratchUsed > 0) KeepScratchAsStep();
+}
+
+void HoldStep() { History.held = true; }
+
+void ReleaseStep() {
+  History.held = false;
+  RecordStep();
 }
 
 bool CanUndo() { return History.done > History.first; }

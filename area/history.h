@@ -24,6 +24,10 @@ void NoteSetChange(const void* where, std::size_t size);
 // The end of a key: what it changed becomes one step, dropping the steps that
 // could have been redone. A key that changed nothing adds no step.
 void RecordStep();
+// A pointer drag is one step from press to release: while the step is held,
+// RecordStep gathers the changes, and releasing it records them as one step.
+void HoldStep();
+void ReleaseStep();
 
 bool CanUndo();
 bool CanRedo();

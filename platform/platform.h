@@ -27,10 +27,28 @@ constexpr std::uint32_t WM_KEYUP = 0x0101;
 constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
 constexpr std::uint32_t WM_SYSKEYUP = 0x0105;
 constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
+constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;
+constexpr std::uint32_t WM_LBUTTONUP = 0x0202;
+constexpr std::uint32_t WM_RBUTTONDOWN = 0x0204;
+constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
+constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr std::uint32_t WM_QUERYNEWPALETTE = 0x030F;
 constexpr std::uint32_t WM_PALETTEISCHANGING = 0x0310;
 constexpr std::uint32_t WM_PALETTECHANGED = 0x0311;
 constexpr OsWParam SC_CLOSE = 0xF060;
+// The pointer messages' wParam: buttons and modifiers held, and the wheel's
+// signed delta in the high word, WHEEL_DELTA a notch. Their lParam is the
+// picture pixel, x in the low word and y in the high word.
+constexpr OsWParam MK_LBUTTON = 0x1;
+constexpr OsWParam MK_RBUTTON = 0x2;
+constexpr OsWParam MK_SHIFT = 0x4;
+constexpr OsWParam MK_CONTROL = 0x8;
+constexpr int WHEEL_DELTA = 120;
+// The range of the pointer messages (WM_MOUSEFIRST..WM_MOUSELAST).
+constexpr bool IsPointerMessage(std::uint32_t message) {
+  return message >= WM_MOUSEMOVE && message <= 0x020E;
+}
 constexpr std::uint32_t PM_REMOVE = 1;
 
 // Virtual-key codes.

@@ -53,11 +53,13 @@ void TurnHelpPage(OsWParam key) {
 void HelpPageLoop() {
   for (;;) {
     WaitFrame();
-    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+    TurnMessage taken = TakeTurnMessage();
+    if (taken == TurnMessage::KeyDown) {
       if (ProgramState.message.wParam == VK_ESCAPE) return;
       TurnHelpPage(ProgramState.message.wParam);
       continue;  // other keys are dropped; the next turn starts at once
     }
+    if (taken == TurnMessage::Pointer && ClickLeaves()) return;
     WaitFrame();
     WatchDisplay();
     if (ProgramState.running == 0) return;

@@ -3,6 +3,7 @@
 #include "area/block.h"
 #include "area/editor_cursor.h"
 #include "area/editor_keys.h"
+#include "area/editor_pointer.h"
 #include "draw/cursor.h"
 #include "shell/display.h"
 #include "shell/program.h"
@@ -12,11 +13,14 @@ void MainLoop() {
     WaitFrame();
     NextCursorColour();
     BlinkBlock();
-    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+    TurnMessage taken = TakeTurnMessage();
+    if (taken == TurnMessage::KeyDown) {
+      EndAreaEditorDragAtKey(ProgramState.message.wParam);
       RedrawCursor();
       RememberCursor();
       HandleAreaEditorKey(ProgramState.message.wParam);
     } else {
+      if (taken == TurnMessage::Pointer) HandleAreaEditorPointer(ProgramState.message);
       WaitFrame();
       RedrawCursor();
       RememberCursor();

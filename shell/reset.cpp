@@ -4,6 +4,7 @@
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
+#include "area/editor_pointer.h"
 #include "area/editor_state.h"
 #include "area/go_to.h"
 #include "draw/cursor.h"
@@ -13,6 +14,7 @@
 #include "shell/shown_screen.h"
 #include "shell/status_line.h"
 #include "worldmap/word_map.h"
+#include "worldmap/word_map_pointer.h"
 
 void ResetProgram() {
   ProgramState = {};
@@ -26,6 +28,8 @@ void ResetProgram() {
   ResetEditorCursor();
   AnimationTick = 0;
   ResetWordMap();
+  ResetAreaEditorPointer();
+  ResetWordMapPointer();
   ScreenShown = ShownScreen::AreaEditor;
   ResetStatusLine();
   ResetNumberTyping();

@@ -28,11 +28,14 @@ bool PeekProgramMessage();
 void DispatchProgramMessage();
 
 // What a loop's turn found in the queue.
-enum class TurnMessage { None, KeyDown, Other };
+enum class TurnMessage { None, KeyDown, Pointer, Other };
 // The one-message step of every loop: WM_QUIT ends the program, a key press
-// is left to the caller in the message record, anything else has been
-// handed to the window procedure.
+// or a pointer message is left to the caller in the message record, anything
+// else has been handed to the window procedure.
 TurnMessage TakeTurnMessage();
+// A pointer message that leaves the help page and the preview, as Esc does:
+// a left press anywhere.
+bool ClickLeaves();
 
 // The orderly end; the exit code is the wParam of the message record.
 [[noreturn]] void ExitProgram();

@@ -42,9 +42,12 @@ TurnMessage TakeTurnMessage() {
   std::uint32_t id = ProgramState.message.message;
   if (id == WM_QUIT) ExitProgram();
   if (id == WM_KEYDOWN) return TurnMessage::KeyDown;
+  if (IsPointerMessage(id)) return TurnMessage::Pointer;
   DispatchProgramMessage();
   return TurnMessage::Other;
 }
+
+bool ClickLeaves() { return ProgramState.message.message == WM_LBUTTONDOWN; }
 
 bool ShiftHeld() { return (OsGetKeyState(static_cast<int>(VK_SHIFT)) & 0x8000) != 0; }
 bool ControlHeld() { return (OsGetKeyState(static_cast<int>(VK_CONTROL)) & 0x8000) != 0; }

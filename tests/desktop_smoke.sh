@@ -182,4 +182,58 @@ xdotool key n
 expect_exit 0
 [[ $(area_sets "$crash") -eq 0 ]] || fail "No to the close question saved: $(ls "$crash")"
 
+# --- The pointer: clicks in a window at 1x and 2x, and in the full-screen
+# letterbox, where it shows after a movement and not after a key.
+# window_point W H X Y: where picture pixel (X, Y) lies on a window W x H.
+window_point() {
+  local f=$(($1 / 640 < $2 / 480 ? $1 / 640 : $2 / 480)) spare text
+  spare=$(($2 - 480 * f)) text=$((spare / 16 < f ? spare / 16 : f))
+  echo $((($1 - 640 * f) / 2 + f * $3)) $(((spare - 16 * text) / 2 + f * $4))
+}
+click_at() { # W H X Y: a movement there, then a left click
+  # shellcheck disable=SC2046 # the point is two words
+  xdotool mousemove --window "$WINDOW" $(window_point "$1" "$2" "$3" "$4") click 1
+}
+pointer=$(new_run_dir pointer)
+# Cell 3 of the bank placed at (2, 1) at 1x; cell 7 at (7, 5) at 2x, after a
+# click on the status line, outside the picture, that would select cell 50.
+clicks=$'open cancel\nclick left 105 395\nclick left 140 80'
+reference "$pointer" "$clicks"$'\nframes 8'
+start_app "$pointer" --window --new
+wait_for_size 640x496
+click_at 640 496 105 395
+click_at 640 496 140 80
+compare_window "$pointer"
+reference "$pointer" "$clicks"$'\nclick left 233 390\nclick left 300 200\nframes 8'
+xdotool windowmove "$WINDOW" 0 0 windowsize "$WINDOW" 1300 1000
+wait_for_size 1300x1000
+click_at 1300 1000 233 390
+xdotool mousemove --window "$WINDOW" 650 990 click 1
+click_at 1300 1000 300 200
+compare_window "$pointer"
+wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
+wait_for_prompt # the set has changes: the question comes in the window
+xdotool key n
+expect_exit 0
+
+# Full screen: a click counts once a movement shows the pointer; a key hides
+# it, and a click with no movement after it does nothing.
+letterbox=$(new_run_dir letterbox)
+reference "$letterbox" $'open cancel\nclick left 105 395\nkey RIGHT\nclick left 140 80\nframes 8'
+start_app "$letterbox" --new
+wait_for_size "${SCREEN_W}x${SCREEN_H}"
+click_at "$SCREEN_W" "$SCREEN_H" 105 395
+# shellcheck disable=SC2046 # the point is two words
+xdotool mousemove --window "$WINDOW" $(window_point "$SCREEN_W" "$SCREEN_H" 300 200)
+sleep 0.3
+xdotool key Right
+sleep 0.3
+xdotool click 1
+click_at "$SCREEN_W" "$SCREEN_H" 140 80
+compare_window "$letterbox"
+xdotool windowfocus --sync "$WINDOW" key alt+F4
+wait_for_prompt
+xdotool key n
+expect_exit 96
+
 echo "desktop smoke test passed"

@@ -85,6 +85,34 @@ done <<'EOF'
 0.3 Right Down space Tab Down space Tab Right space Escape
 0.3 F3
 EOF
+# The pointer, on the picture at 1x: a selector click, a drag over editor
+# cells, a right click, the wheel over the selector, a Shift drag that marks
+# a block; in the Word Map a picker click, a drag, the wheel; then a click
+# that leaves the help page.
+pointer() { xdotool mousemove --window "$WINDOW" "$1" "$2" "${@:3}"; }
+pointer 200 400 click 1 sleep 0.1
+pointer 80 300 mousedown 1 sleep 0.05
+pointer 150 310 sleep 0.05
+pointer 260 320 mouseup 1 sleep 0.1
+pointer 100 50 click 3 sleep 0.1
+pointer 300 440 click 5 click 5 sleep 0.1
+xdotool keydown shift
+pointer 400 100 mousedown 1 sleep 0.05
+pointer 470 170 mouseup 1
+xdotool keyup shift key c
+sleep 0.3
+xdotool key F5
+sleep 0.3
+pointer 100 430 click 1 sleep 0.1
+pointer 200 30 mousedown 1 sleep 0.05
+pointer 330 90 mouseup 1 sleep 0.1
+pointer 400 200 click 5 sleep 0.1
+xdotool key Escape F1
+sleep 0.3
+pointer 300 300 click 1
+wait_recorded "$desk/rec.txt" "^mouse up left 300 300$" 1 "the click that leaves the help page"
+sleep 0.3
+xdotool key F3
 cp "$WORK/zenity" "$desk/bin/zenity"
 checkpoint 1 "$desk/Copy" # an absolute name inside the folder is recorded relative
 sleep 0.5
@@ -125,7 +153,9 @@ cmp -s "$desk/Start.out" "$DATA/Areas.out" && fail "the session's edits did not 
 # What the recording holds (the replay below pins the rest): the dialogs'
 # answers as received, the keys with their modifiers, and the end.
 rec=$desk/rec.txt
-for line in "open Start.out" "save Copy.out" "save Typed.out" "key shift+RIGHT" "keyup ESCAPE"; do
+for line in "open Start.out" "save Copy.out" "save Typed.out" "key shift+RIGHT" "keyup ESCAPE" \
+  "mouse down left 80 300" "mouse move 150 310" "mouse down right 100 50" "mouse wheel -1 300 440" \
+  "mouse down shift+left 400 100"; do
   grep -qx "$line" "$rec" || fail "the recording has no line '$line'"
 done
 [[ $(tail -n 2 "$rec" | tr '\n' ' ') == "close quit 0 " ]] || fail "the recording ends with $(tail -n 2 "$rec")"

@@ -15,6 +15,7 @@
 #include "worldmap/word_map_go_to.h"
 #include "worldmap/word_map_history.h"
 #include "worldmap/word_map_paging.h"
+#include "worldmap/word_map_pointer.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -86,6 +87,7 @@ void RunWordMap() {
         DrawAreaPicker();
       },
       WordMapLoop);
+  EndWordMapDrag();
   LeaveWordMapHistory();
 }
 
@@ -95,13 +97,16 @@ void WordMapLoop() {
   for (;;) {
     WaitFrame();
     NextCursorColour();
-    if (TakeTurnMessage() == TurnMessage::KeyDown) {
+    TurnMessage taken = TakeTurnMessage();
+    if (taken == TurnMessage::KeyDown) {
+      EndWordMapDragAtKey(ProgramState.message.wParam);
       RedrawWordMapCursor();
       RememberWordMapCursor();
       if (HandleWordMapKey(static_cast<std::uint32_t>(ProgramState.message.wParam & 0xFF))) return;
       if (ProgramState.running == 0) return;
       continue;
     }
+    if (taken == TurnMessage::Pointer) HandleWordMapPointer(ProgramState.message);
     WaitFrame();
     RedrawWordMapCursor();
     RememberWordMapCursor();

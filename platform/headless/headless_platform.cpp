@@ -11,6 +11,7 @@
 #include "files/png/png_write.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
+#include "platform/emulated/pointer_hold.h"
 #include "platform/printable.h"
 #include "platform/status.h"
 
@@ -76,7 +77,11 @@ void TakeScriptMessage(const ScriptCommand& command, OsMessage& message) {
   message.wParam = command.wParam;
   message.lParam = command.lParam;
   message.time = static_cast<std::uint32_t>(emu::Display.verticalBlanks);
-  emu::SetHeldModifiers(command.shift, command.control);
+  bool shift = command.shift, control = command.control;
+  // A `message` line gives a pointer message as written.
+  if (command.pointer || !IsPointerMessage(command.message))
+    emu::HoldForMessage(message, shift, control);
+  emu::SetHeldModifiers(shift, control);
 }
 
 // The answer of a dialog: the next command when it is of the dialog's kind.
@@ -106,6 +111,7 @@ bool AnswerDialog(OsFileDialog& dialog, CommandKind kind, const char* name) {
 void StartHeadless(const std::vector<ScriptCommand>& commands, std::int32_t pitch) {
   Script = {};
   Script.commands = &commands;
+  emu::ResetPointerHold();
   emu::InitDisplayEmulation(pitch);
 }
 

@@ -33,9 +33,11 @@ bool ParseNumber(const std::string& word, std::uint64_t& value) {
   return errno == 0 && *end == '\0';
 }
 
-bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifiers,
-              std::string& error) {
-  std::string rest = word;
+// The modifiers before the last word of MOD+...+WORD go to command; rest is
+// that last word.
+bool SplitModifiers(const std::string& word, ScriptCommand& command, bool allowModifiers,
+                    std::string& rest, std::string& error) {
+  rest = word;
   std::size_t plus;
   while ((plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size()) {
     std::string modifier = Upper(rest.substr(0, plus));
@@ -53,12 +55,118 @@ bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifie
     }
     rest = rest.substr(plus + 1);
   }
+  return true;
+}
+
+bool ParseKey(const std::string& word, ScriptCommand& command, bool allowModifiers,
+              std::string& error) {
+  std::string rest;
+  if (!SplitModifiers(word, command, allowModifiers, rest, error)) return false;
   long code = KeyCodeOfName(rest);
   if (code < 0) {
     error = "unknown key '" + Excerpt(rest) + "'";
     return false;
   }
   command.wParam = static_cast<OsWParam>(code);
+  return true;
+}
+
+// X and Y of a pointer line, a pixel of the picture: its message's lParam.
+bool ParsePoint(const std::string& xWord, const std::string& yWord, ScriptCommand& command,
+                std::string& error) {
+  std::uint64_t x = 0, y = 0;
+  if (!ParseNumber(xWord, x) || x >= PictureWidth) {
+    error = "X is from 0 to " + std::to_string(PictureWidth - 1) + ", not '" + Excerpt(xWord) + "'";
+    return false;
+  }
+  if (!ParseNumber(yWord, y) || y >= PictureHeight) {
+    error =
+        "Y is from 0 to " + std::to_string(PictureHeight - 1) + ", not '" + Excerpt(yWord) + "'";
+    return false;
+  }
+  command.lParam = static_cast<OsLParam>(x | y << 16);
+  return true;
+}
+
+// [MOD+...]left or right: the message of that button's press or release.
+bool ParseButton(const std::string& word, bool allowModifiers, bool press, ScriptCommand& command,
+                 std::string& error) {
+  std::string button;
+  if (!SplitModifiers(word, command, allowModifiers, button, error)) return false;
+  std::string name = Upper(button);
+  if (name == "LEFT") {
+    command.message = press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+  } else if (name == "RIGHT") {
+    command.message = press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+  } else {
+    error = "unknown button '" + Excerpt(button) + "' (left or right)";
+    return false;
+  }
+  return true;
+}
+
+// [shift+]N: N notches of the wheel, -100..100 but not 0, as the delta in
+// the high word of wParam.
+bool ParseWheel(const std::string& word, ScriptCommand& command, std::string& error) {
+  std::string turn = word;
+  if (Upper(turn.substr(0, 6)) == "SHIFT+") {
+    command.shift = true;
+    turn = turn.substr(6);
+  }
+  bool negative = !turn.empty() && turn[0] == '-';
+  std::uint64_t notches = 0;
+  if (!ParseNumber(turn.substr(!turn.empty() && (turn[0] == '-' || turn[0] == '+') ? 1 : 0),
+                   notches) ||
+      notches == 0 || notches > MaxWheelNotches) {
+    error = "the wheel turns -" + std::to_string(MaxWheelNotches) + " to " +
+            std::to_string(MaxWheelNotches) + " notches, not 0, not '" + Excerpt(turn) + "'";
+    return false;
+  }
+  long delta = static_cast<long>(notches) * WHEEL_DELTA * (negative ? -1 : 1);
+  command.wParam = static_cast<OsWParam>(static_cast<std::uint16_t>(delta)) << 16;
+  return true;
+}
+
+// `mouse ...` as one message, `click ...` as its three.
+bool ParsePointerLine(const std::vector<std::string>& words, ScriptCommand command,
+                      std::vector<ScriptCommand>& commands, std::string& error) {
+  command.kind = CommandKind::Message;
+  command.pointer = true;
+  bool click = words[0] == "click";
+  std::string action = click ? "click" : words.size() > 1 ? words[1] : "";
+  if (action != "move" && action != "down" && action != "up" && action != "wheel" && !click) {
+    error = "mouse takes move, down, up or wheel";
+    return false;
+  }
+  // The words after `click` or after `mouse ACTION`.
+  std::size_t arguments = action == "move" ? 2 : 3;
+  if (words.size() != arguments + (click ? 1 : 2)) {
+    error = "'" + (click ? action : "mouse " + action) + "' takes " + std::to_string(arguments) +
+            " arguments";
+    return false;
+  }
+  const std::string& x = words[words.size() - 2];
+  const std::string& y = words.back();
+  if (!ParsePoint(x, y, command, error)) return false;
+  if (action == "move") {
+    command.message = WM_MOUSEMOVE;
+  } else if (action == "wheel") {
+    command.message = WM_MOUSEWHEEL;
+    if (!ParseWheel(words[2], command, error)) return false;
+  } else if (!ParseButton(words[click ? 1 : 2], action != "up", action != "up", command, error)) {
+    return false;
+  }
+  if (!click) {
+    commands.push_back(command);
+    return true;
+  }
+  ScriptCommand move = command;
+  move.message = WM_MOUSEMOVE;
+  move.shift = move.control = false;
+  ScriptCommand release = command;
+  release.message = command.message == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP;
+  release.shift = release.control = false;
+  commands.insert(commands.end(), {move, command, release});
   return true;
 }
 
@@ -207,11 +315,14 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>& commands,
     ScriptCommand command{};
     command.line = number;
     std::string reason;
-    if (!ParseLine(words, command, reason)) {
+    bool parsed = words[0] == "mouse" || words[0] == "click"
+                      ? ParsePointerLine(words, command, commands, reason)
+                      : ParseLine(words, command, reason);
+    if (!parsed) {
       error = "line " + std::to_string(number) + ": " + reason;
       return false;
     }
-    commands.push_back(command);
+    if (words[0] != "mouse" && words[0] != "click") commands.push_back(command);
   }
   return true;
 }

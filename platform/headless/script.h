@@ -30,6 +30,7 @@ struct ScriptCommand {
   OsLParam lParam;
   bool shift;
   bool control;
+  bool pointer;  // a mouse or click line: the buttons it holds count
   std::uint64_t frames;
   bool cancel;       // open/save cancel
   bool restorable;   // lose-surface
@@ -40,6 +41,9 @@ struct ScriptCommand {
 // The longest script accepted, and the longest wait of one frames command.
 constexpr std::size_t MaxScriptBytes = std::size_t{16} << 20;
 constexpr std::uint64_t MaxFrames = 100000000;
+// The picture's pixels that pointer lines name, and the wheel's notches.
+constexpr std::uint64_t PictureWidth = 640, PictureHeight = 480;
+constexpr long MaxWheelNotches = 100;
 
 // Parses the whole script; on failure returns false with a message naming
 // the line in error and quoting at most MaxQuotedBytes of it, escaped.

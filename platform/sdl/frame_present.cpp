@@ -59,6 +59,19 @@ Layout LayOut(int outputWidth, int outputHeight) {
   return layout;
 }
 
+bool PicturePixel(const Layout& layout, int outX, int outY, int& x, int& y) {
+  const Rect& picture = layout.picture;
+  if (picture.w <= 0 || picture.h <= 0) return false;
+  int dx = outX - picture.x, dy = outY - picture.y;
+  // Output pixel d of a picture w wide shows picture pixel d * Width / w,
+  // whole scale or shrunk alike.
+  x = std::clamp(static_cast<int>(static_cast<long long>(std::max(dx, 0)) * Width / picture.w), 0,
+                 Width - 1);
+  y = std::clamp(static_cast<int>(static_cast<long long>(std::max(dy, 0)) * Height / picture.h), 0,
+                 Height - 1);
+  return dx >= 0 && dy >= 0 && dx < picture.w && dy < picture.h;
+}
+
 int FindChanges(const std::uint8_t* frame, int pitch, const std::uint32_t* colours,
                 ShownFrame& shown, Rect* rects) {
   if (!shown.valid || std::memcmp(colours, shown.colours, sizeof shown.colours) != 0) {

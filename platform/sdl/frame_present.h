@@ -32,6 +32,10 @@ struct Layout {
 // of it, shrunk, and no status line.
 Layout LayOut(int outputWidth, int outputHeight);
 
+// The picture pixel (x, y) shown at output pixel (outX, outY); false outside
+// the picture, where (x, y) is then the picture's pixel nearest to it.
+bool PicturePixel(const Layout& layout, int outX, int outY, int& x, int& y);
+
 // What the window shows: the frame's indices and the colours they went
 // through. Invalid at first and after anything spoils the window.
 struct ShownFrame {

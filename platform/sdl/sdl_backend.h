@@ -76,7 +76,8 @@ PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds);
 // The virtual-key code of an SDL key, or 0 for a key the program never sees.
 OsWParam VirtualKey(const SDL_Keysym& key);
 
-// A key event as the Windows message it becomes.
+// A key or mouse event as the Windows message it becomes, with the modifiers
+// held for it.
 struct KeyMessage {
   std::uint32_t message;  // WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP
   OsWParam wParam;
@@ -87,9 +88,18 @@ struct KeyMessage {
 // False for keys without a virtual-key code.
 bool TranslateKey(const SDL_KeyboardEvent& event, KeyMessage& out);
 
-// --- Pointer (sdl_platform.cpp) --------------------------------------------
-// Shows or hides the pointer over the window.
+// --- Pointer (sdl_pointer.cpp) ---------------------------------------------
+// In a window the pointer always shows; in full screen as the calls below say.
+void StartPointer(bool fullScreen);
+// The program or a dialog shows or hides the pointer.
 void SetPointerVisible(bool visible);
+// A key press hides the pointer that a movement showed; so does the time.
+void PointerSeesKey();
+void PointerSeesTime();
+// False for mouse events the program does not see: other buttons, presses
+// and the wheel while the pointer is hidden, and anything outside the picture
+// but the release of a press that was delivered.
+bool TranslatePointer(const SDL_Event& event, KeyMessage& out);
 
 // --- Dialogs (sdl_dialogs.cpp) ---------------------------------------------
 enum class FirstOpen { Ask, Answer, Cancel };

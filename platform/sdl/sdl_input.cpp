@@ -1,8 +1,10 @@
 // Input from SDL: events become Windows messages in a fixed ring, taken one
-// at a time after the program's own posted messages. Exposure re-presents the
+// at a time after the program's own posted messages; movements of the mouse
+// that wait in the ring one after another become one, the last. Exposure re-presents the
 // picture; the window manager's close button becomes WM_CLOSE. The in-window
 // prompt takes its keys and text straight from SDL.
 #include "platform/emulated/emulated.h"
+#include "platform/emulated/pointer_hold.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
@@ -44,6 +46,26 @@ void Push(const PendingMessage& pending) {
   ++Input.count;
 }
 
+void PushPointer(const desktop::KeyMessage& pointer, std::uint32_t time) {
+  if (Input.count > 0 && pointer.message == WM_MOUSEMOVE) {
+    PendingMessage& newest = Input.slots[(Input.head + Input.count - 1) % RingSize];
+    if (newest.message == WM_MOUSEMOVE) {
+      newest.lParam = pointer.lParam;
+      newest.time = time;
+      return;
+    }
+  }
+  Push({pointer.message, pointer.wParam, pointer.lParam, time, pointer.shift, pointer.control});
+}
+
+// While a dialog or the prompt has the window, the release of a press the
+// program saw is kept for it, so that no button stays held after them.
+void KeepRelease(const SDL_Event& event) {
+  desktop::KeyMessage release;
+  if (event.type == SDL_MOUSEBUTTONUP && !RingFull() && desktop::TranslatePointer(event, release))
+    PushPointer(release, event.common.timestamp);
+}
+
 void PushClose(std::uint32_t time) {
   SDL_Keymod held = SDL_GetModState();
   Push({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
@@ -78,7 +100,10 @@ void PumpEvents() {
   SDL_Event event;
   // A full ring leaves the rest in SDL's own queue rather than drop it.
   while (!RingFull() && SDL_PollEvent(&event) != 0) {
+    KeyMessage pointer;
+    if (TranslatePointer(event, pointer)) PushPointer(pointer, event.common.timestamp);
     if (!HandleCommonEvent(event)) continue;
+    if (event.type == SDL_KEYDOWN) PointerSeesKey();
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
       KeyMessage key;
       if (TranslateKey(event.key, key))
@@ -88,6 +113,7 @@ void PumpEvents() {
     }
   }
   if (RingFull()) SDL_PumpEvents();  // keep the window answering the display server
+  PointerSeesTime();
 }
 
 void PumpWhileModal() {
@@ -95,6 +121,7 @@ void PumpWhileModal() {
   while (SDL_PollEvent(&event) != 0) {
     // The window is the dialog's owner and takes no input meanwhile; a
     // request to end the process is kept for when the dialog is done.
+    KeepRelease(event);
     if (HandleCommonEvent(event) && event.type == SDL_QUIT && !RingFull())
       PushClose(event.common.timestamp);
   }
@@ -105,6 +132,7 @@ PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
   PromptEvent what = PromptEvent::None;
   if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
     what = PromptEvent::Other;
+    KeepRelease(event);
     if (event.type == SDL_TEXTINPUT) {
       what = PromptEvent::Text;
     } else if (HandleCommonEvent(event)) {
@@ -139,8 +167,10 @@ bool OsPeekMessage(OsMessage& message) {
   message.wParam = pending.wParam;
   message.lParam = pending.lParam;
   message.time = pending.time;
-  emu::SetHeldModifiers(pending.shift, pending.control);
   desktop::RecordMessage(message, pending.shift, pending.control);
+  bool shift = pending.shift, control = pending.control;
+  emu::HoldForMessage(message, shift, control);
+  emu::SetHeldModifiers(shift, control);
   Input.head = (Input.head + 1) % RingSize;
   --Input.count;
   return true;

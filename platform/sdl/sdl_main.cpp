@@ -27,10 +27,10 @@ constexpr const char* Usage =
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
-// The pointer and text input mean nothing to the program.
-constexpr Uint32 IgnoredEvents[] = {SDL_MOUSEMOTION,  SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
-                                    SDL_MOUSEWHEEL,   SDL_TEXTINPUT,       SDL_TEXTEDITING,
-                                    SDL_FINGERMOTION, SDL_FINGERDOWN,      SDL_FINGERUP};
+// Text input and touches mean nothing to the program (a touch also comes as
+// the mouse events SDL makes of it).
+constexpr Uint32 IgnoredEvents[] = {SDL_TEXTINPUT, SDL_TEXTEDITING, SDL_FINGERMOTION,
+                                    SDL_FINGERDOWN, SDL_FINGERUP};
 
 bool Set(const char* variable) {
   const char* value = std::getenv(variable);
@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
   if (characters == nullptr || std::strstr(characters, "UTF-8") == nullptr)
     std::setlocale(LC_CTYPE, "C.UTF-8");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");  // the close button is WM_CLOSE only
+  // A click acts also when it is the one that gives the window the focus.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // The picture is drawn on the window's own surface; a GPU renderer behind
   // it would only add cost to a frame that changes a few spans at a time.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
     SDL_Quit();
     return 1;
   }
-  desktop::SetPointerVisible(false);
+  desktop::StartPointer(fullScreen);
   if (recording != nullptr && !desktop::StartRecording(recording)) {
     std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n",
                  Printable(recording).c_str(), std::strerror(errno));

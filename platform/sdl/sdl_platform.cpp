@@ -1,4 +1,4 @@
-// The rest of the desktop platform: the pointer, failure reports on stderr,
+// The rest of the desktop platform: failure reports on stderr,
 // the error message box, and the process exit that ends the recording and
 // puts SDL away first.
 #include <cstdio>
@@ -8,14 +8,6 @@
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/services.h"
-
-namespace desktop {
-
-void SetPointerVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
-
-}  // namespace desktop
-
-void BackendCursorVisibility(bool visible) { desktop::SetPointerVisible(visible); }
 
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
 

@@ -70,9 +70,26 @@ std::string KeyName(OsWParam code) {
   return name.empty() ? Hex(code) : name;
 }
 
+std::string PointLine(const std::string& start, const OsMessage& message) {
+  return start + std::to_string(message.lParam & 0xFFFF) + " " +
+         std::to_string((message.lParam >> 16) & 0xFFFF);
+}
+
 std::string MessageLine(const OsMessage& message, bool shift, bool control) {
   std::string modifiers = std::string(shift ? "shift+" : "") + (control ? "ctrl+" : "");
   switch (message.message) {
+    case WM_MOUSEMOVE: return PointLine("mouse move ", message);
+    case WM_LBUTTONDOWN: return PointLine("mouse down " + modifiers + "left ", message);
+    case WM_RBUTTONDOWN: return PointLine("mouse down " + modifiers + "right ", message);
+    case WM_LBUTTONUP: return PointLine("mouse up left ", message);
+    case WM_RBUTTONUP: return PointLine("mouse up right ", message);
+    case WM_MOUSEWHEEL: {
+      int notches =
+          static_cast<std::int16_t>(static_cast<std::uint16_t>(message.wParam >> 16)) / WHEEL_DELTA;
+      return PointLine(
+          "mouse wheel " + std::string(shift ? "shift+" : "") + std::to_string(notches) + " ",
+          message);
+    }
     case WM_KEYDOWN: return "key " + modifiers + KeyName(message.wParam);
     case WM_KEYUP: return "keyup " + modifiers + KeyName(message.wParam);
     case WM_SYSKEYDOWN: return "syskey " + KeyName(message.wParam);

@@ -66,9 +66,13 @@ OsHandle OsCreateWindow(const char* className, const char* title, std::uint32_t 
   return window;
 }
 
+// The pointer stays hidden over the exclusive full screen, so the messages
+// of a mouse the user cannot see are dropped here, never seen by the program.
 bool OsPeekMessage(OsMessage& message) {
   MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  do
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  while (IsPointerMessage(msg.message));
   message.window = msg.hwnd;
   message.message = msg.message;
   message.wParam = msg.wParam;

@@ -33,6 +33,8 @@ smoke_begin() {
 session_end() {
   local status=$? pid
   [[ -z ${SESSION_BEFORE_CLEANUP:-} ]] || "$SESSION_BEFORE_CLEANUP" || true
+  # The program may be asking whether to save its changes: it is killed.
+  [[ -z $APP_PID ]] || kill -KILL "$APP_PID" 2>/dev/null || true
   for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
     if [[ -n $pid ]] && kill "$pid" 2>/dev/null; then wait "$pid" 2>/dev/null || true; fi
   done

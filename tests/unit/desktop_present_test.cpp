@@ -130,4 +130,30 @@ TEST(DesktopPresent, LayOutKeepsTheStatusLineOutsideThePicture) {
   }
 }
 
+// A window point maps to the picture pixel drawn there; outside the picture
+// (the letterbox, the status line) it maps to none, but to the nearest pixel.
+TEST(DesktopPresent, WindowPointsMapToThePicturePixelShownThere) {
+  const std::array<int, 7> cases[] = {
+      // output width, height, point x, y, inside, picture x, y
+      {640, 496, 0, 0, 1, 0, 0},
+      {640, 496, 639, 479, 1, 639, 479},
+      {640, 496, 100, 480, 0, 100, 479},
+      {1300, 1000, 10, 4, 1, 0, 0},
+      {1300, 1000, 11, 5, 1, 0, 0},
+      {1300, 1000, 12, 6, 1, 1, 1},
+      {1300, 1000, 9, 500, 0, 0, 248},
+      {1300, 1000, 1289, 963, 1, 639, 479},
+      {1300, 1000, 1290, 980, 0, 639, 479},
+      {1600, 1200, 160, 104, 1, 0, 0},
+      {1600, 1200, 800, 103, 0, 320, 0},
+      {320, 240, 319, 239, 1, 638, 478},
+      {320, 240, 1, 1, 1, 2, 2},
+  };
+  for (const auto& c : cases) {
+    int x = -1, y = -1;
+    bool inside = present::PicturePixel(present::LayOut(c[0], c[1]), c[2], c[3], x, y);
+    EXPECT_EQ((std::array{c[0], c[1], c[2], c[3], inside ? 1 : 0, x, y}), c);
+  }
+}
+
 }  // namespace

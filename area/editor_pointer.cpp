@@ -1,0 +1,180 @@
+// The pointer in the area editor, as keys: a left press on an editor cell is
+// TAB (when the selector is active), arrows to the cell and SPACE; a drag
+// goes on with SPACE at every cell entered, one undo step from press to
+// release; with Shift the press is arrows alone and the drag marks a block as
+// Shift+arrows. A right press on an editor cell is arrows and G; a left press
+// on a selector cell selects it as SPACE there; the wheel scrolls the bank.
+#include "area/editor_pointer.h"
+
+#include <algorithm>
+
+#include "area/block.h"
+#include "area/editor_cursor.h"
+#include "area/editor_keys.h"
+#include "area/editor_state.h"
+#include "area/editor_windows.h"
+#include "area/history.h"
+#include "draw/window_hit.h"
+
+namespace {
+
+enum class Drag { None, Paint, Mark };
+
+constexpr std::int32_t BankRowLength = 20;  // cells a selector row shows
+constexpr std::int32_t LastBankCell = 255;
+constexpr std::int32_t SelectorScrollLimit = 10;
+
+struct AreaEditorPointerRecord {
+  Drag drag;
+  bool onCell;          // the painting pointer is over the editor window
+  WindowPosition last;  // the cell it painted last
+  int wheelRest;        // the wheel's turn short of a notch
+};
+
+AreaEditorPointerRecord AreaEditorPointer;
+
+// Each key comes after the cursor step of its own turn, as in the main loop.
+void CursorStep() {
+  RedrawCursor();
+  RememberCursor();
+}
+
+void AsKey(OsWParam key) {
+  CursorStep();
+  HandleAreaEditorKey(key);
+}
+
+void Activate(std::int32_t window) {
+  if (AreaEditorState.activeWindow != window) AsKey(VK_TAB);
+}
+
+void SetCursor(WindowPosition at) {
+  AreaEditorState.cursorX = static_cast<std::int32_t>(at.column);
+  AreaEditorState.cursorY = static_cast<std::int32_t>(at.row);
+}
+
+// As arrow keys without Shift: inside one window they never scroll.
+void ArrowsTo(WindowPosition at) {
+  CursorStep();
+  StopMarking();
+  SetCursor(at);
+}
+
+// As Shift+arrows in the editor window: the block's end follows the cursor.
+void ShiftArrowsTo(WindowPosition at) {
+  CursorStep();
+  MarkFromCursor();
+  SetCursor(at);
+  ExtendBlock();
+}
+
+bool CellAt(std::int32_t window, const OsMessage& message, WindowPosition& at) {
+  return PositionAt(AreaEditorState.windows[window], PositionSide, PositionSide,
+                    PointerX(message.lParam), PointerY(message.lParam), at);
+}
+
+void PaintAt(WindowPosition at) {
+  ArrowsTo(at);
+  AsKey(VK_SPACE);
+  AreaEditorPointer.last = at;
+  AreaEditorPointer.onCell = true;
+}
+
+void EndDrag() {
+  if (AreaEditorPointer.drag == Drag::Paint) ReleaseStep();
+  AreaEditorPointer.drag = Drag::None;
+}
+
+void PressLeft(const OsMessage& message) {
+  WindowPosition at;
+  if (CellAt(EditorWindow, message, at)) {
+    Activate(EditorWindow);
+    if ((message.wParam & MK_SHIFT) != 0) {
+      ArrowsTo(at);
+      AreaEditorPointer.drag = Drag::Mark;
+      return;
+    }
+    HoldStep();
+    AreaEditorPointer.drag = Drag::Paint;
+    PaintAt(at);
+    return;
+  }
+  // The places past the bank's last cell select nothing.
+  if (CellAt(SelectorWindow, message, at) &&
+      BankRowLength * (AreaEditorState.selectorScrollRow + static_cast<std::int32_t>(at.row)) +
+              static_cast<std::int32_t>(at.column) <=
+          LastBankCell) {
+    Activate(SelectorWindow);
+    ArrowsTo(at);
+    AsKey(VK_SPACE);
+  }
+}
+
+void PressRight(const OsMessage& message) {
+  WindowPosition at;
+  if (!CellAt(EditorWindow, message, at)) return;
+  Activate(EditorWindow);
+  ArrowsTo(at);
+  AsKey('G');
+}
+
+void MovePointer(const OsMessage& message) {
+  AreaEditorPointerRecord& pointer = AreaEditorPointer;
+  if (pointer.drag == Drag::None) return;
+  if ((message.wParam & MK_LBUTTON) == 0) {  // the release went elsewhere
+    EndDrag();
+    return;
+  }
+  WindowPosition at;
+  if (!CellAt(EditorWindow, message, at)) {
+    pointer.onCell = false;
+    return;
+  }
+  if (pointer.drag == Drag::Mark) {
+    if (static_cast<std::int32_t>(at.column) != AreaEditorState.cursorX ||
+        static_cast<std::int32_t>(at.row) != AreaEditorState.cursorY)
+      ShiftArrowsTo(at);
+    return;
+  }
+  if (!pointer.onCell) {
+    PaintAt(at);
+    return;
+  }
+  if (at.column == pointer.last.column && at.row == pointer.last.row) return;
+  WalkLine(pointer.last, at, PaintAt);
+}
+
+// A notch scrolls the bank one row, as UP or DOWN at the selector's edge
+// rows; the cursor keeps its place in the window.
+void Wheel(const OsMessage& message) {
+  WindowPosition at;
+  if (!CellAt(SelectorWindow, message, at)) return;
+  int notches = WheelNotches(message.wParam, AreaEditorPointer.wheelRest);
+  std::int32_t& scroll = AreaEditorState.selectorScrollRow;
+  std::int32_t row = std::clamp(scroll - notches, 0, SelectorScrollLimit);
+  if (row == scroll) return;
+  scroll = row;
+  DrawSelectorWindow();
+}
+
+}  // namespace
+
+void HandleAreaEditorPointer(const OsMessage& message) {
+  switch (message.message) {
+    case WM_LBUTTONDOWN:
+      EndDrag();
+      PressLeft(message);
+      break;
+    case WM_RBUTTONDOWN: PressRight(message); break;
+    case WM_MOUSEMOVE: MovePointer(message); break;
+    case WM_LBUTTONUP: EndDrag(); break;
+    case WM_MOUSEWHEEL: Wheel(message); break;
+    default: break;
+  }
+}
+
+void EndAreaEditorDragAtKey(OsWParam key) {
+  if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndDrag();
+}
+
+void ResetAreaEditorPointer() { AreaEditorPointer = {}; }

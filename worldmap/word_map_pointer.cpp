@@ -1,0 +1,178 @@
+// The pointer in the Word Map, as keys: a left press on a map slot is TAB
+// (when the picker is active), arrows to the slot and SPACE, and a drag goes
+// on with SPACE at every slot entered, one undo step from press to release.
+// A left press on a picker slot selects its area as SPACE there. A right press
+// on a map slot takes the area there as the selected area and scrolls the
+// picker to it. The wheel scrolls the map (with Shift, sideways) or the picker.
+#include "worldmap/word_map_pointer.h"
+
+#include <algorithm>
+
+#include "area/history.h"
+#include "draw/window_hit.h"
+#include "worldmap/word_map.h"
+#include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_state.h"
+
+namespace {
+
+constexpr std::uint32_t LastArea = 255;
+constexpr std::uint32_t PickerRows = 4;
+
+struct WordMapPointerRecord {
+  bool painting;
+  bool onSlot;          // the painting pointer is over the map window
+  WindowPosition last;  // the slot it painted last
+  int wheelRest;        // the wheel's turn short of a notch
+};
+
+WordMapPointerRecord WordMapPointer;
+
+// Each key comes after the cursor step of its own turn, as in the loop.
+void CursorStep() {
+  RedrawWordMapCursor();
+  RememberWordMapCursor();
+}
+
+void AsKey(std::uint32_t key) {
+  CursorStep();
+  HandleWordMapKey(key);
+}
+
+void Activate(std::uint32_t window) {
+  if (WordMapState.activeWindow != window) AsKey(VK_TAB);
+}
+
+// As arrow keys: inside one window they never scroll.
+void ArrowsTo(WindowPosition at) {
+  CursorStep();
+  WordMapState.cursorColumn = at.column;
+  WordMapState.cursorRow = at.row;
+}
+
+bool SlotAt(std::uint32_t window, const OsMessage& message, WindowPosition& at) {
+  return PositionAt(WordMapState.windows[window], SlotWidth, SlotHeight, PointerX(message.lParam),
+                    PointerY(message.lParam), at);
+}
+
+std::uint32_t PickerArea(WindowPosition at) {
+  return PickerLineLength * (WordMapState.pickerScrollRow + at.row) + at.column;
+}
+
+// A window drawn anew under the cursor of the other one: the cursor goes
+// first, so that the redraw takes the pixels under it without the cursor.
+void RedrawWindow(void (*draw)()) {
+  const WordMapStateRecord& state = WordMapState;
+  RestoreWordMapBackground(WordMapSlotX(state.previousColumn), WordMapSlotY(state.previousRow));
+  draw();
+}
+
+void PaintAt(WindowPosition at) {
+  ArrowsTo(at);
+  AsKey(VK_SPACE);
+  WordMapPointer.last = at;
+  WordMapPointer.onSlot = true;
+}
+
+void PressLeft(const OsMessage& message) {
+  WindowPosition at;
+  if (SlotAt(MapWindow, message, at)) {
+    Activate(MapWindow);
+    HoldStep();
+    WordMapPointer.painting = true;
+    PaintAt(at);
+    return;
+  }
+  // The slots past the last area select nothing.
+  if (SlotAt(AreaPicker, message, at) && PickerArea(at) <= LastArea) {
+    Activate(AreaPicker);
+    ArrowsTo(at);
+    AsKey(VK_SPACE);
+  }
+}
+
+void ScrollPickerTo(std::uint32_t area) {
+  std::uint32_t line = area / PickerLineLength;
+  std::uint32_t& scroll = WordMapState.pickerScrollRow;
+  std::uint32_t row = line < scroll ? line
+                      : line >= scroll + PickerRows
+                          ? std::min(line + 1 - PickerRows, PickerScrollLimit)
+                          : scroll;
+  if (row == scroll) return;
+  scroll = row;
+  RedrawWindow(DrawAreaPicker);
+}
+
+void PressRight(const OsMessage& message) {
+  WindowPosition at;
+  if (!SlotAt(MapWindow, message, at)) return;
+  WordMapState.selectedArea = MapEntry(at.column, at.row);
+  DrawSelectedAreaPreview();
+  ScrollPickerTo(WordMapState.selectedArea);
+}
+
+void MovePointer(const OsMessage& message) {
+  WordMapPointerRecord& pointer = WordMapPointer;
+  if (!pointer.painting) return;
+  if ((message.wParam & MK_LBUTTON) == 0) {  // the release went elsewhere
+    EndWordMapDrag();
+    return;
+  }
+  WindowPosition at;
+  if (!SlotAt(MapWindow, message, at)) {
+    pointer.onSlot = false;
+    return;
+  }
+  if (!pointer.onSlot) {
+    PaintAt(at);
+    return;
+  }
+  if (at.column == pointer.last.column && at.row == pointer.last.row) return;
+  WalkLine(pointer.last, at, PaintAt);
+}
+
+// A notch scrolls one row of the map (with Shift, one column) or one line of
+// the picker, within the limits of the arrow keys; the cursor keeps its place.
+void Wheel(const OsMessage& message) {
+  WindowPosition at;
+  bool overMap = SlotAt(MapWindow, message, at);
+  if (!overMap && !SlotAt(AreaPicker, message, at)) return;
+  int notches = WheelNotches(message.wParam, WordMapPointer.wheelRest);
+  WordMapStateRecord& state = WordMapState;
+  bool sideways = overMap && (message.wParam & MK_SHIFT) != 0;
+  std::uint32_t& scroll = !overMap   ? state.pickerScrollRow
+                          : sideways ? state.mapScrollColumn
+                                     : state.mapScrollRow;
+  auto limit = static_cast<int>(overMap ? MapScrollLimit : PickerScrollLimit);
+  auto row = static_cast<std::uint32_t>(std::clamp(static_cast<int>(scroll) - notches, 0, limit));
+  if (row == scroll) return;
+  scroll = row;
+  RedrawWindow(overMap ? DrawMapWindow : DrawAreaPicker);
+}
+
+}  // namespace
+
+void HandleWordMapPointer(const OsMessage& message) {
+  switch (message.message) {
+    case WM_LBUTTONDOWN:
+      EndWordMapDrag();
+      PressLeft(message);
+      break;
+    case WM_RBUTTONDOWN: PressRight(message); break;
+    case WM_MOUSEMOVE: MovePointer(message); break;
+    case WM_LBUTTONUP: EndWordMapDrag(); break;
+    case WM_MOUSEWHEEL: Wheel(message); break;
+    default: break;
+  }
+}
+
+void EndWordMapDragAtKey(OsWParam key) {
+  if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndWordMapDrag();
+}
+
+void ResetWordMapPointer() { WordMapPointer = {}; }
+
+void EndWordMapDrag() {
+  if (WordMapPointer.painting) ReleaseStep();
+  WordMapPointer.painting = false;
+}
