@@ -79,6 +79,7 @@ wait_for_window() { until_true "${2:-60}" visible_window "$1"; } # TITLE [SECOND
 start_app() {
   local dir=$1
   shift
+  APP_DIR=$dir
   (cd "$dir" && PATH=${APP_PATH:-/nonexistent} exec "$PROGRAM" "$@" </dev/null 2>"$dir/stderr") &
   APP_PID=$!
   app_window() { # by its process: the title carries the set's name
@@ -99,7 +100,7 @@ expect_exit() {
   local status=0
   wait "$APP_PID" || status=$?
   APP_PID=""
-  [[ $status -eq $1 ]] || fail "tesselle exits with status $status, not $1"
+  [[ $status -eq $1 ]] || fail "tesselle exits with status $status, not $1: $(cat "$APP_DIR/stderr")"
 }
 
 # is_area_set FILE, wait_for_file FILE: a whole area set is there (within 10 s).
