@@ -136,10 +136,6 @@ Module.tesselle = (() => {
     }
   }
 
-  function showPointer(visible) {
-    canvas.style.cursor = visible ? '' : 'none';
-  }
-
   // The picture at the largest whole scale that leaves room for the status.
   function fit() {
     const width = document.documentElement.clientWidth - 16;
@@ -401,6 +397,8 @@ Module.tesselle = (() => {
     event.returnValue = '';
   });
   window.addEventListener('resize', fit);
+  // A right click on the picture is the program's, not the browser's menu.
+  canvas.addEventListener('contextmenu', (event) => event.preventDefault());
   Module.onAbort = (what) => {
     state.running = false;
     status.textContent = `Tesselle has stopped: ${what}`;
@@ -409,7 +407,7 @@ Module.tesselle = (() => {
   canvas.focus();
 
   return {
-    prepareStorage, bindCanvas, putRects, showPointer, showStatus, ended,
+    prepareStorage, bindCanvas, putRects, showStatus, ended,
     openDialog, nameDialog, question, message, presents,
   };
 })();

@@ -94,9 +94,8 @@ void BackendWaitFrame() {
   emscripten_sleep(static_cast<unsigned>(std::ceil(Page.nextTick - now)));
 }
 
-void BackendCursorVisibility(bool visible) {
-  EM_ASM({ Module.tesselle.showPointer($0 != 0); }, visible);
-}
+// The pointer always shows over the canvas, as in a desktop window.
+void BackendCursorVisibility(bool) {}
 
 // The page shows the status line's text, and the title with " *" while the
 // set is unsaved.

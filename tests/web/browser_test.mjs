@@ -51,8 +51,12 @@ const BrowserKeys = {
   ADD: 'NumpadAdd', SUBTRACT: 'NumpadSubtract',
 };
 const Modifiers = { shift: 'Shift', ctrl: 'Control', alt: 'Alt' };
-const scriptLines = (keys) =>
-  keys.map((word) => (word.startsWith('alt+') ? `syskey ${word.slice(4)}` : `key ${word}`));
+const scriptLines = (keys) => keys.map((word) => {
+  if (word.startsWith('click ')) return word;
+  return word.startsWith('alt+') ? `syskey ${word.slice(4)}` : `key ${word}`;
+});
+// A click of the picture pixel (x, y), as a script line.
+const clickLine = (button, x, y) => `click ${button} ${x} ${y}`;
 
 function browserKey(name) {
   if (BrowserKeys[name]) return BrowserKeys[name];
@@ -61,9 +65,20 @@ function browserKey(name) {
   return fail(`no browser key for ${name}`);
 }
 
-// The keys pressed and released, with their modifiers held, on the focus.
+// The keys pressed and released, with their modifiers held, on the focus;
+// a click line clicks the picture pixel it names through the canvas's scale.
 async function press(page, keys) {
   for (const word of keys) {
+    if (word.startsWith('click ')) {
+      const [, button, x, y] = word.split(' ');
+      const box = await page.$eval('#screen', (canvas) => {
+        const rect = canvas.getBoundingClientRect();
+        return { left: rect.left, top: rect.top, scale: rect.width / canvas.width };
+      });
+      await page.mouse.click(box.left + (Number(x) + 0.5) * box.scale,
+        box.top + (Number(y) + 0.5) * box.scale, { button });
+      continue;
+    }
     const parts = word.split('+');
     const key = browserKey(parts.pop());
     const held = parts.map((part) => Modifiers[part]);
@@ -164,11 +179,14 @@ try {
   // browser's own action was kept from it (seen after the page's handlers).
   const keysSeen = [];
   await page.exposeFunction('noteKey', (key, prevented) => keysSeen.push([key, prevented]));
+  const menus = [];
+  await page.exposeFunction('noteMenu', (prevented) => menus.push(prevented));
   await page.evaluateOnNewDocument(() => {
     window.addEventListener('keydown', (event) => {
       if (event.target.id === 'screen')
         window.noteKey(`${event.ctrlKey ? 'ctrl+' : ''}${event.code}`, event.defaultPrevented);
     });
+    window.addEventListener('contextmenu', (event) => window.noteMenu(event.defaultPrevented));
   });
   let beforeUnload = 0;
   page.on('dialog', async (dialog) => {
@@ -213,6 +231,11 @@ try {
     ['from-help', ['ESCAPE', 'ADD', 'SPACE', 'SUBTRACT', 'ctrl+Z', 'ctrl+Z', 'ctrl+Y']],
     ['word-map', ['F5', 'TAB', 'RIGHT', 'RIGHT', 'SPACE', 'TAB', 'RIGHT', 'DOWN', 'SPACE', 'DOWN']],
     ['back', ['ESCAPE', 'G', 'LEFT', 'SPACE', 'F2']],
+    // The pointer at twice the scale, on the last pixels of editor cells
+    // (cell (c, r) covers 64 + 32c.., 32 + 32r..): a right click selects
+    // the cell under it, left clicks place it.
+    ['pointer', [clickLine('right', 64, 32), clickLine('left', 64 + 32 * 5 + 31, 32 + 32 * 3 + 31),
+      clickLine('left', 64 + 32 * 6, 32 + 32 * 3 + 31)]],
   ];
   await page.evaluate(() => {
     window.samePage = true; // gone if a key reloads the page
@@ -222,10 +245,17 @@ try {
     keys.push(...stepKeys);
     const folder = headlessRun(name, ['open Areas.out', 'frames 8', ...scriptLines(keys),
       'frames 8', 'shot expected.png', 'key F3']);
+    if (name === 'pointer') {
+      await page.setViewport({ width: 1400, height: 1100 });
+      await until('the canvas is not scaled by 2', async () =>
+        await page.$eval('#screen', (canvas) => canvas.getBoundingClientRect().width) === 1280);
+    }
     await press(page, stepKeys);
     await expectCanvas(page, join(folder, 'expected.png'), `the headless picture after '${name}'`);
   }
   if (!(await page.evaluate(() => window.samePage === true))) fail('a key reloaded the page');
+  if (menus.length !== 1 || !menus[0]) fail(`the right click leaves the context menu: ${menus}`);
+  await page.setViewport({ width: 1024, height: 768 });
   await expectTitle(page, 'Tesselle v1.0 — Areas.out *');
 
   // F3 saves into the storage; "Saved" shows only once the storage holds it.
