@@ -1,5 +1,5 @@
 // What the browser front end's files share: the picture on the page's
-// canvas and the key events taken from the canvas.
+// canvas and the key and mouse events taken from the canvas.
 #pragma once
 
 namespace web {
@@ -9,7 +9,7 @@ namespace web {
 void StartDisplay();
 
 // --- Input (web_input.cpp) -------------------------------------------------
-// Takes the canvas's key events from now on, and leaves them to the browser
+// Takes the canvas's key and mouse events from now on, and leaves them to the browser
 // again once the program has ended.
 void StartInput();
 void StopInput();

@@ -41,7 +41,6 @@ struct PagePointer {
 PagePointer Pointer;
 
 void Push(const web::WebKeyMessage& message) {
-  if (Input.count == RingSize) return;  // a full ring drops, as the system's queue does
   std::uint32_t now = static_cast<std::uint32_t>(emscripten_get_now());
   if (message.message == WM_MOUSEMOVE && Input.count > 0) {
     int newest = (Input.head + Input.count - 1) % RingSize;
@@ -51,6 +50,7 @@ void Push(const web::WebKeyMessage& message) {
       return;
     }
   }
+  if (Input.count == RingSize) return;  // a full ring drops, as the system's queue does
   int slot = (Input.head + Input.count) % RingSize;
   Input.slots[slot] = message;
   Input.times[slot] = now;

@@ -24,7 +24,7 @@ struct BrowserKeyEvent {
 // without NumLock are the keys printed under them.
 OsWParam VirtualKeyOf(const BrowserKeyEvent& event);
 
-// A key message for the program.
+// A key message for the program (the page's pointer messages travel alike).
 struct WebKeyMessage {
   std::uint32_t message;
   OsWParam wParam;
