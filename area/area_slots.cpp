@@ -3,12 +3,12 @@
 
 #include <cstring>
 
+#include "app/status_line.h"
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
-#include "shell/status_line.h"
 
 EditGridRecord EditGrid;
 

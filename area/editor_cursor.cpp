@@ -6,9 +6,9 @@
 
 #include "area/area_slots.h"
 #include "area/editor_state.h"
+#include "data/tables.h"
 #include "draw/cursor.h"
 #include "draw/doubling.h"
-#include "draw/tables.h"
 #include "files/area_set.h"
 
 namespace {

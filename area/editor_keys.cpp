@@ -2,7 +2,7 @@
 // that ends a block selection, the block's end corner, then a second group.
 #include "area/editor_keys.h"
 
-#include "area/animation_preview.h"
+#include "app/status_line.h"
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
@@ -11,9 +11,9 @@
 #include "area/history.h"
 #include "area/history_keys.h"
 #include "files/data_files.h"
-#include "shell/help_page.h"
-#include "shell/services.h"
-#include "shell/status_line.h"
+#include "runtime/messages.h"
+#include "screens/animation_preview.h"
+#include "screens/help_page.h"
 #include "worldmap/word_map.h"
 
 namespace {

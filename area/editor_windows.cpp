@@ -10,7 +10,7 @@
 #include "draw/doubling.h"
 #include "draw/number.h"
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 
 #include <cstring>
 
+#include "app/status_line.h"
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
-#include "shell/services.h"
-#include "shell/status_line.h"
+#include "runtime/messages.h"
 
 HistoryMove HistoryMoveOf(OsWParam key) {
   if (key != 'Z' && key != 'Y') return HistoryMove::None;

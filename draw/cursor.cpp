@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shell/display.h"
+#include "runtime/display.h"
 
 std::uint32_t CursorColourCounter;
 

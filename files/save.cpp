@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/status_line.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "files/file_io.h"
 #include "files/stored_set.h"
+#include "io/file_io.h"
 #include "platform/file_names.h"
-#include "shell/desktop_turn.h"
-#include "shell/services.h"
-#include "shell/status_line.h"
+#include "runtime/desktop_turn.h"
+#include "runtime/messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/png/png_write.h"
+#include "io/png_write.h"
 #include "tools/anim_chains.h"
 #include "tools/anim_list.h"
 #include "tools/bank_files.h"

@@ -3,8 +3,8 @@
 // under it.
 #include <cstring>
 
+#include "data/tables.h"
 #include "draw/cursor.h"
-#include "draw/tables.h"
 #include "files/area_set.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"

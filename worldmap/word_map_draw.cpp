@@ -3,7 +3,7 @@
 #include "worldmap/word_map_draw.h"
 
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
 #include "worldmap/thumbnail.h"
 #include "worldmap/word_map_state.h"
 

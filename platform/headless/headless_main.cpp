@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "files/file_io.h"
+#include "app/program.h"
+#include "io/file_io.h"
 #include "platform/headless/headless_platform.h"
-#include "shell/program.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/sdl/frame_present.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/status_band.h"
-#include "shell/services.h"
+#include "runtime/messages.h"
 
 namespace {
 

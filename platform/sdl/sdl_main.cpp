@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/program.h"
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/program.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/services.h"
+#include "runtime/messages.h"
 
 namespace desktop {
 

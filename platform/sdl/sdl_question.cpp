@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/program.h"
 
 namespace {
 

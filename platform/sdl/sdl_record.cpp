@@ -21,7 +21,7 @@
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/key_names.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/services.h"
+#include "runtime/messages.h"
 
 namespace {
 

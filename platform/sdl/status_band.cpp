@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "draw/tables.h"
-#include "shell/services.h"  // WindowTitle
+#include "data/tables.h"
+#include "runtime/messages.h"  // WindowTitle
 
 namespace present {
 

@@ -9,11 +9,11 @@
 #include <set>
 #include <tuple>
 
+#include "app/program.h"
 #include "area/area_slots.h"
 #include "area/editor_state.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "shell/program.h"
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <tuple>
 #include <vector>
 
+#include "app/program.h"
 #include "area/editor_state.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The indexed PNG encoder over libpng, used by the headless shots and the
 // companion tools; the bytes go to the file through the safe writer.
-#include "files/png/png_write.h"
+#include "io/png_write.h"
 
 #include <png.h>
 
@@ -8,7 +8,7 @@
 #include <csetjmp>
 #include <cstdio>
 
-#include "files/file_io.h"
+#include "io/file_io.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The ten digit glyphs of the area number, 4 x 8 logical pixels each:
 // '#' is palette index 15, '.' is index 0.
-#include "draw/tables.h"
+#include "data/tables.h"
 
 namespace {
 

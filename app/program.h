@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/services.h"
+#include "runtime/messages.h"
 
 // Start-up as the entry point runs it, then the main loop; never returns.
 [[noreturn]] void ProgramEntry();

@@ -1,16 +1,16 @@
 // The animation preview (F4): the current area as stored in its slot, drawn
 // one screen pixel per cell pixel on a cleared screen, where every cell whose
 // id-table entry names another cell steps to that cell every sixth turn.
-#include "area/animation_preview.h"
+#include "screens/animation_preview.h"
 
 #include <cstring>
 
 #include "area/editor_state.h"
-#include "draw/screen.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/services.h"
-#include "shell/shown_screen.h"
+#include "runtime/display.h"
+#include "runtime/messages.h"
+#include "runtime/screen.h"
+#include "runtime/shown_screen.h"
 
 std::uint32_t AnimationTick;
 

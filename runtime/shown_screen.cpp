@@ -1,16 +1,16 @@
 // Drawing the showing screen again from the program's records. Window redraws
 // take the cursor's background afresh and move its remembered position, so
 // both are kept and put back: the next cursor step must find them as they were.
-#include "shell/shown_screen.h"
+#include "runtime/shown_screen.h"
 
-#include "area/animation_preview.h"
 #include "area/editor_cursor.h"
 #include "area/editor_windows.h"
 #include "draw/background.h"
-#include "draw/screen.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/help_page.h"
+#include "runtime/display.h"
+#include "runtime/screen.h"
+#include "screens/animation_preview.h"
+#include "screens/help_page.h"
 #include "worldmap/word_map_draw.h"
 
 ShownScreen ScreenShown;

@@ -1,10 +1,10 @@
 // The display device: exclusive mode, primary surface, palette built from a
 // 6-bit table, frame lock with lost-surface restore, and the vertical blank.
-#include "shell/display.h"
+#include "runtime/display.h"
 
-#include "shell/services.h"
-#include "shell/shown_screen.h"
-#include "shell/status_line.h"
+#include "app/status_line.h"
+#include "runtime/messages.h"
+#include "runtime/shown_screen.h"
 
 DisplayDeviceRecord DisplayDevice;
 

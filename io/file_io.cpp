@@ -1,6 +1,6 @@
 // Whole-file reads and atomic whole-file writes, over the platform's file
 // calls: the order of the steps and the cleaning up after a failure.
-#include "files/file_io.h"
+#include "io/file_io.h"
 
 #include <cerrno>
 #include <cstring>

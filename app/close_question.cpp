@@ -1,7 +1,7 @@
 // Closing the window with unsaved changes asks Yes (save, then close), No
 // (close without saving) or Cancel (go on). Yes saves as F3 does, so a new
 // set goes through the question about replacing a file or the Save As dialog.
-#include "shell/close_question.h"
+#include "app/close_question.h"
 
 #include <cstdio>
 
@@ -9,7 +9,7 @@
 #include "area/unsaved.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "shell/desktop_turn.h"
+#include "runtime/desktop_turn.h"
 
 bool MayClose() {
   if (!UnsavedChanges()) return true;

@@ -1,8 +1,8 @@
 // The help page's font: 256 glyphs of 8 x 16 pixels, glyph n at byte 128 n, 16
 // rows of 8 palette indices, ink 25 on ground 0, unpacked from the hex rows of
-// draw/help_glyphs.h (Terminus Font; see draw/FONT-LICENSE.md).
-#include "draw/help_glyphs.h"
-#include "draw/tables.h"
+// data/help_glyphs.h (Terminus Font; see data/FONT-LICENSE.md).
+#include "data/help_glyphs.h"
+#include "data/tables.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Program entry: the window class and window, the data files, the display,
 // the first screen, then the main loop.
+#include "app/program.h"
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
 #include "area/history.h"
@@ -7,8 +8,7 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/stored_set.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 
 ProgramStateRecord ProgramState = {.running = 1};
 

@@ -3,7 +3,7 @@
 // their corners; the lettering is hand-drawn below, one string per pixel row.
 #include <cstddef>
 
-#include "draw/tables.h"
+#include "data/tables.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The area editor's frame loop: two vertical blanks per idle turn, one per
 // key press, at most one message per turn.
+#include "app/program.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
 #include "area/editor_keys.h"
 #include "draw/cursor.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 
 void MainLoop() {
   for (;;) {

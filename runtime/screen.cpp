@@ -1,9 +1,9 @@
 // Whole-screen clear, save and restore, stepping rows by the frame pitch.
-#include "draw/screen.h"
+#include "runtime/screen.h"
 
 #include <cstring>
 
-#include "shell/display.h"
+#include "runtime/display.h"
 
 void ClearScreen() {
   LockFrame();

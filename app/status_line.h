@@ -2,7 +2,7 @@
 // reports there ("Area 3 stored", "Saved Areas.out", ...).
 #pragma once
 
-#include "shell/services.h"  // TESSELLE_PRINTF_LIKE
+#include "runtime/messages.h"  // TESSELLE_PRINTF_LIKE
 
 // Notes what just happened, for the status line to show for a while.
 void ReportEvent(const char* format, ...) TESSELLE_PRINTF_LIKE(1, 2);

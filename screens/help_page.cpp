@@ -1,15 +1,15 @@
 // The help page (F1): a still page of text over the saved area editor screen,
 // drawn once at the display's own resolution.
-#include "shell/help_page.h"
+#include "screens/help_page.h"
 
 #include <cstring>
 
-#include "draw/screen.h"
-#include "draw/tables.h"
+#include "data/tables.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/services.h"
-#include "shell/shown_screen.h"
+#include "runtime/display.h"
+#include "runtime/messages.h"
+#include "runtime/screen.h"
+#include "runtime/shown_screen.h"
 
 namespace {
 

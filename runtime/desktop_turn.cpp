@@ -1,12 +1,12 @@
 // Leaving the exclusive screen for the desktop and coming back to it, and the
 // questions and messages that take such a turn.
-#include "shell/desktop_turn.h"
+#include "runtime/desktop_turn.h"
 
 #include <cstring>
 
-#include "draw/screen.h"
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
+#include "runtime/screen.h"
 
 namespace {
 

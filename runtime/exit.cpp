@@ -3,8 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "shell/display.h"
-#include "shell/services.h"
+#include "runtime/display.h"
+#include "runtime/messages.h"
 
 void ExitProgram() {
   OsShowCursor(true);

@@ -1,6 +1,6 @@
 // The status view of the program's state: the set's name, the cursor of the
 // editor in front (area editor or Word Map) and the last event reported.
-#include "shell/status_line.h"
+#include "app/status_line.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -13,7 +13,7 @@
 #include "files/area_set.h"
 #include "platform/file_names.h"
 #include "platform/status.h"
-#include "shell/shown_screen.h"
+#include "runtime/shown_screen.h"
 #include "worldmap/word_map_state.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The cursor mask of the area editor: four corner brackets over one cell,
 // drawn doubled. A '#' marks a cursor pixel.
-#include "draw/tables.h"
+#include "data/tables.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // Putting every record of the program back to its start-up state, so that a
 // test can run the program from its entry more than once in one process.
-#include "area/animation_preview.h"
+#include "app/program.h"
+#include "app/status_line.h"
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/program.h"
-#include "shell/shown_screen.h"
-#include "shell/status_line.h"
+#include "runtime/display.h"
+#include "runtime/shown_screen.h"
+#include "screens/animation_preview.h"
 #include "worldmap/word_map.h"
 
 void ResetProgram() {

@@ -1,5 +1,5 @@
 // The words of the help page.
-#include "shell/help_page.h"
+#include "screens/help_page.h"
 
 const char HelpText[] =
     "Tesselle v 1.0\n"

@@ -1,9 +1,9 @@
 // The window procedure of the program's one window, and the message helpers
 // that every loop shares.
+#include "app/close_question.h"
+#include "app/program.h"
 #include "files/area_set.h"
-#include "shell/close_question.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 
 OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam) {
   switch (message) {

@@ -1,6 +1,6 @@
 // The cursor mask of the Word Map: four corner brackets over one 32 x 20
 // slot, drawn doubled. A '#' marks a cursor pixel.
-#include "draw/tables.h"
+#include "data/tables.h"
 
 namespace {
 
