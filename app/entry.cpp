@@ -1,18 +1,22 @@
 // Program entry: the window class and window, the data files, the display,
 // the first screen, then the main loop.
 #include "app/program.h"
-#include "area/area_slots.h"
-#include "area/editor_windows.h"
+#include "app/status_line.h"
 #include "area/history.h"
-#include "draw/background.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/stored_set.h"
 #include "runtime/display.h"
+#include "runtime/exit.h"
+#include "runtime/messages.h"
+#include "runtime/shown_screen.h"
+#include "runtime/status_events.h"
 
-ProgramStateRecord ProgramState = {.running = 1};
+const char ProgramTitle[] = "Tesselle v1.0";
 
 void ProgramEntry() {
+  SetStatusSource(FillStatus);
+  ShowBaseScreen(AreaEditorScreen);
   ProgramState.instance = OsGetModuleHandle();
   OsHandle cursor = OsLoadCursor(0x7F00);  // IDC_ARROW
   OsHandle icon = OsLoadIcon(0x7F00);      // IDI_APPLICATION
@@ -33,7 +37,7 @@ void ProgramEntry() {
     FailStartup("display: cannot register the window class");
 
   ProgramState.mainWindow =
-      OsCreateWindow(WindowClassName, WindowTitle, 0, 0, 0, 200, 320, ProgramState.instance);
+      OsCreateWindow(WindowClassName, ProgramTitle, 0, 0, 0, 200, 320, ProgramState.instance);
   if (ProgramState.mainWindow == nullptr) FailStartup("display: cannot create the window");
 
   bool opened = LoadDataFiles();
@@ -44,10 +48,7 @@ void ProgramEntry() {
   BuildIdLayers();
   RememberStoredSet(opened ? AreaFileName : nullptr);
   ApplyPalette(CellBank + CellBankPaletteOffset);
-  DrawBackground();
-  DrawSelectorWindow();
-  LoadArea();
-  DrawAreaNumber();
+  AreaEditorScreen.draw();
   StartHistory();
   MainLoop();
   ExitProgram();

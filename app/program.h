@@ -1,15 +1,21 @@
-// The top of the program: the entry that starts it, the area editor's main
-// loop, the window procedure, and the reset that tests run between starts.
+// The top of the program: the entry that starts it (declared with the
+// platform, which calls it), the area editor's screen and main loop, the window
+// procedure, and the reset that tests run between starts.
 #pragma once
 
 #include <cstdint>
 
+#include "platform/platform.h"
 #include "runtime/messages.h"
 
-// Start-up as the entry point runs it, then the main loop; never returns.
-[[noreturn]] void ProgramEntry();
+struct Screen;
+
+constexpr const char* WindowClassName = "TesselleWindow";
+
+// The area editor: the screen the program starts on, and its frame loop.
+extern const Screen AreaEditorScreen;
+void MainLoop();
+
 // Puts every record of the program back to its start-up state.
 void ResetProgram();
-
-void MainLoop();
 OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam);

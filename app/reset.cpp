@@ -9,14 +9,15 @@
 #include "draw/cursor.h"
 #include "files/area_set.h"
 #include "runtime/display.h"
-#include "runtime/shown_screen.h"
+#include "runtime/program_state.h"
+#include "runtime/status_events.h"
 #include "screens/animation_preview.h"
 #include "worldmap/word_map.h"
 
 void ResetProgram() {
-  ProgramState = {};
-  ProgramState.running = 1;
+  ProgramState = ProgramStart;
   DisplayDevice = {};
+  ResetStatusEvents();
   ResetAreaSet();
   ResetAreaEditorState();
   EditGrid = {};
@@ -25,6 +26,5 @@ void ResetProgram() {
   ResetEditorCursor();
   AnimationTick = 0;
   ResetWordMap();
-  ScreenShown = ShownScreen::AreaEditor;
   ResetStatusLine();
 }

@@ -1,10 +1,8 @@
-// The status view of the program's state: the set's name, the cursor of the
-// editor in front (area editor or Word Map) and the last event reported.
+// The status view of the program's state: the set's name, and the cursor of
+// the editor in front (area editor or Word Map).
 #include "app/status_line.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "area/area_slots.h"
@@ -13,12 +11,14 @@
 #include "files/area_set.h"
 #include "platform/file_names.h"
 #include "platform/status.h"
+#include "runtime/messages.h"
 #include "runtime/shown_screen.h"
+#include "runtime/status_events.h"
+#include "worldmap/word_map.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
 
-OsStatus Status;
 // The set changes only in answer to a message, and a save reports an event,
 // so comparing it with the saved image once per message taken or event
 // reported is enough; an idle frame costs no comparison.
@@ -34,39 +34,27 @@ std::int32_t CellUnderCursor() {
 
 }  // namespace
 
-void ReportEvent(const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(Status.event, sizeof Status.event, format, arguments);
-  va_end(arguments);
-  ++Status.eventNumber;
-}
+void ResetStatusLine() { ComparedAtMessage = ComparedAtEvent = NeverCompared; }
 
-void ResetStatusLine() {
-  Status = {};
-  ComparedAtMessage = ComparedAtEvent = NeverCompared;
-}
-
-void HandStatusDown() {
+void FillStatus(OsStatus& status) {
   const char* name = FileNamePart(AreaFileName);
-  std::size_t length = std::min(std::strlen(name), sizeof Status.fileName - 1);
-  std::memcpy(Status.fileName, name, length);
-  Status.fileName[length] = '\0';
-  if (ComparedAtMessage != ProgramState.messagesTaken || ComparedAtEvent != Status.eventNumber) {
+  std::size_t length = std::min(std::strlen(name), sizeof status.fileName - 1);
+  std::memcpy(status.fileName, name, length);
+  status.fileName[length] = '\0';
+  if (ComparedAtMessage != ProgramState.messagesTaken || ComparedAtEvent != EventsReported()) {
     ComparedAtMessage = ProgramState.messagesTaken;
-    ComparedAtEvent = Status.eventNumber;
-    Status.unsaved = UnsavedChanges();
+    ComparedAtEvent = EventsReported();
+    status.unsaved = UnsavedChanges();
   }
-  Status.area = AreaEditorState.currentArea;
-  Status.column = AreaEditorState.cursorX;
-  Status.row = AreaEditorState.cursorY;
-  Status.cell = CellUnderCursor();
+  status.area = AreaEditorState.currentArea;
+  status.column = AreaEditorState.cursorX;
+  status.row = AreaEditorState.cursorY;
+  status.cell = CellUnderCursor();
   const WordMapStateRecord& map = WordMapState;
-  Status.onWordMap = ScreenShown == ShownScreen::WordMap;
+  status.onWordMap = Showing(WordMapScreen);
   // In the area picker there are no map coordinates.
   bool inMap = map.activeWindow == MapWindow;
-  Status.mapColumn = inMap ? static_cast<std::int32_t>(map.mapScrollColumn + map.cursorColumn) : -1;
-  Status.mapRow = inMap ? static_cast<std::int32_t>(map.mapScrollRow + map.cursorRow) : -1;
-  Status.mapArea = static_cast<std::int32_t>(map.areaUnderCursor % 256);
-  OsShowStatus(Status);
+  status.mapColumn = inMap ? static_cast<std::int32_t>(map.mapScrollColumn + map.cursorColumn) : -1;
+  status.mapRow = inMap ? static_cast<std::int32_t>(map.mapScrollRow + map.cursorRow) : -1;
+  status.mapArea = static_cast<std::int32_t>(map.areaUnderCursor % 256);
 }

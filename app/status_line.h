@@ -1,12 +1,10 @@
-// The status the program hands its platform each frame, and the events it
-// reports there ("Area 3 stored", "Saved Areas.out", ...).
+// The status view of the editors' state, which the frame wait hands down.
 #pragma once
 
-#include "runtime/messages.h"  // TESSELLE_PRINTF_LIKE
+#include "platform/status.h"
 
-// Notes what just happened, for the status line to show for a while.
-void ReportEvent(const char* format, ...) TESSELLE_PRINTF_LIKE(1, 2);
-// Fills the status from the program's state and hands it to the platform.
-void HandStatusDown();
-// Back to the start-up state: no event, and the set compared afresh.
+// Fills the status from the program's state: the set's name and whether it
+// is saved, and the cursor of the editor in front.
+void FillStatus(OsStatus& status);
+// Back to the start-up state: the set compared afresh.
 void ResetStatusLine();

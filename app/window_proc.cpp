@@ -1,9 +1,9 @@
-// The window procedure of the program's one window, and the message helpers
-// that every loop shares.
+// The window procedure of the program's one window.
 #include "app/close_question.h"
 #include "app/program.h"
 #include "files/area_set.h"
 #include "runtime/display.h"
+#include "runtime/program_state.h"
 
 OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLParam lParam) {
   switch (message) {
@@ -25,25 +25,3 @@ OsResult WndProc(OsHandle window, std::uint32_t message, OsWParam wParam, OsLPar
     default: return OsDefWindowProc(window, message, wParam, lParam);
   }
 }
-
-bool PeekProgramMessage() {
-  if (!OsPeekMessage(ProgramState.message)) return false;
-  ++ProgramState.messagesTaken;
-  return true;
-}
-
-void DispatchProgramMessage() {
-  OsTranslateMessage(ProgramState.message);
-  OsDispatchMessage(ProgramState.message);
-}
-
-TurnMessage TakeTurnMessage() {
-  if (!PeekProgramMessage()) return TurnMessage::None;
-  std::uint32_t id = ProgramState.message.message;
-  if (id == WM_QUIT) ExitProgram();
-  if (id == WM_KEYDOWN) return TurnMessage::KeyDown;
-  DispatchProgramMessage();
-  return TurnMessage::Other;
-}
-
-bool ShiftHeld() { return (OsGetKeyState(static_cast<int>(VK_SHIFT)) & 0x8000) != 0; }

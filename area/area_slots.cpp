@@ -3,14 +3,12 @@
 
 #include <cstring>
 
-#include "app/status_line.h"
 #include "area/block.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
-
-EditGridRecord EditGrid;
+#include "runtime/status_events.h"
 
 namespace {
 

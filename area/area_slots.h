@@ -2,19 +2,7 @@
 // from and stored to: F2, numpad + and -, Delete and Insert.
 #pragma once
 
-#include <cstdint>
-
-#include "files/area_set.h"
-
-struct EditGridRecord {
-  std::uint8_t displayLayer[AreaCells];        // what the editor window shows
-  std::uint8_t idLayer[AreaCells];             // follows the display layer: one AreaRecord shape
-  std::uint8_t backupGrid[AreaRecordSize];     // the area cleared by the last Delete
-  std::uint8_t clipboardGrid[AreaRecordSize];  // the area as the last block copy saw it
-  std::uint8_t cellLayer[AreaCells];           // the area as edited
-};
-
-extern EditGridRecord EditGrid;
+#include "area/edit_grid.h"
 
 void LoadArea();
 void StoreArea();

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_state.h"
 #include "data/tables.h"
 #include "draw/cursor.h"

@@ -2,7 +2,6 @@
 // that ends a block selection, the block's end corner, then a second group.
 #include "area/editor_keys.h"
 
-#include "app/status_line.h"
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
@@ -12,6 +11,7 @@
 #include "area/history_keys.h"
 #include "files/data_files.h"
 #include "runtime/messages.h"
+#include "runtime/status_events.h"
 #include "screens/animation_preview.h"
 #include "screens/help_page.h"
 #include "worldmap/word_map.h"

@@ -4,9 +4,10 @@
 
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
+#include "draw/background.h"
 #include "draw/doubling.h"
 #include "draw/number.h"
 #include "files/area_set.h"
@@ -20,6 +21,16 @@ int CursorIndex() { return GridIndex(AreaEditorState.cursorX, AreaEditorState.cu
 
 void DrawCell(std::uint32_t cell, int x, int y) {
   DrawDoubled(FramePixel(x, y), DisplayDevice.FramePitch, CellBank + CellBytes * cell, 16, 16, 16);
+}
+
+void RedrawAreaEditor() {
+  KeepCursor();
+  DrawBackground();
+  DrawSelectorWindow();
+  DrawEditorWindow();
+  DrawAreaNumber();
+  DrawSelectedCellPreview();
+  ShowKeptCursor();
 }
 
 void DrawEditorWindow() {

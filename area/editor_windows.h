@@ -8,6 +8,10 @@
 // frame must be locked.
 void DrawCell(std::uint32_t cell, int x, int y);
 
+// The area editor drawn again whole, the cursor where it showed with what lay
+// under it kept, so that the next cursor step finds both as they were.
+void RedrawAreaEditor();
+
 void DrawEditorWindow();
 void DrawSelectorWindow();
 void DrawSelectedCellPreview();

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_state.h"
 #include "files/area_set.h"
 

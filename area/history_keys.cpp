@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "app/status_line.h"
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/editor_cursor.h"
@@ -13,6 +12,7 @@
 #include "area/history.h"
 #include "files/area_set.h"
 #include "runtime/messages.h"
+#include "runtime/status_events.h"
 
 HistoryMove HistoryMoveOf(OsWParam key) {
   if (key != 'Z' && key != 'Y') return HistoryMove::None;

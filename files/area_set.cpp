@@ -7,8 +7,6 @@
 std::uint8_t CellBank[CellBankUsedSize];
 std::uint8_t CellIdTable[CellIdTableSize];
 std::uint8_t AreaSetImage[AreaSetSize];
-std::uint8_t ScreenStore[ScreenStoreSize];
-std::uint8_t SaveAsScreenStore[ScreenStoreSize];
 std::uint8_t PreviewSnapshot[PreviewSnapshotSize];
 char AreaFileName[AreaFileNameSize] = "Areas.out";
 OsFileDialog AreaFileDialog;
@@ -17,8 +15,6 @@ void ResetAreaSet() {
   std::memset(CellBank, 0, sizeof CellBank);
   std::memset(CellIdTable, 0, sizeof CellIdTable);
   std::memset(AreaSetImage, 0, sizeof AreaSetImage);
-  std::memset(ScreenStore, 0, sizeof ScreenStore);
-  std::memset(SaveAsScreenStore, 0, sizeof SaveAsScreenStore);
   std::memset(PreviewSnapshot, 0, sizeof PreviewSnapshot);
   std::memset(AreaFileName, 0, sizeof AreaFileName);
   std::strcpy(AreaFileName, "Areas.out");

@@ -18,15 +18,12 @@ constexpr std::size_t AreaSetSize = 214016;             // 0x34400
 constexpr std::size_t AreaSetBankCopyOffset = 0x14000;  // CellBank's first 66304 bytes
 constexpr std::size_t AreaSetIdCopyOffset = 0x24300;    // CellIdTable
 constexpr std::size_t WordMapGridOffset = 0x24400;      // 256 x 256 area numbers
-constexpr std::size_t ScreenStoreSize = 640 * 480;
-constexpr std::size_t PreviewSnapshotSize = 148480;  // the set in front of the map
+constexpr std::size_t PreviewSnapshotSize = 148480;     // the set in front of the map
 constexpr std::size_t AreaFileNameSize = 512;
 
 extern std::uint8_t CellBank[CellBankUsedSize];
 extern std::uint8_t CellIdTable[CellIdTableSize];
 extern std::uint8_t AreaSetImage[AreaSetSize];
-extern std::uint8_t ScreenStore[ScreenStoreSize];
-extern std::uint8_t SaveAsScreenStore[ScreenStoreSize];
 extern std::uint8_t PreviewSnapshot[PreviewSnapshotSize];
 extern char AreaFileName[AreaFileNameSize];
 extern OsFileDialog AreaFileDialog;

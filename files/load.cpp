@@ -6,6 +6,7 @@
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "io/file_io.h"
+#include "runtime/exit.h"
 #include "runtime/messages.h"
 
 namespace {

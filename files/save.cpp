@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/status_line.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
 #include "files/stored_set.h"
@@ -16,6 +15,7 @@
 #include "platform/file_names.h"
 #include "runtime/desktop_turn.h"
 #include "runtime/messages.h"
+#include "runtime/status_events.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <cstring>
 
-#include "files/area_set.h"
 #include "runtime/display.h"
 #include "runtime/screen.h"
 
 namespace {
 
 constexpr char ReportPrefix[] = "tesselle: ";
+std::uint8_t SaveAsScreenStore[ScreenStoreSize];  // the screen while the desktop has its turn
 
 }  // namespace
 
@@ -29,7 +29,7 @@ void ReturnFromDesktop() {
   OsShowCursor(false);
   if (!DisplayDevice.screenKept) return;
   EnterScreenMode();
-  ApplyPalette(CellBank + CellBankPaletteOffset);
+  ReapplyPalette();
   RestoreScreen(SaveAsScreenStore);
 }
 

@@ -2,9 +2,9 @@
 // 6-bit table, frame lock with lost-surface restore, and the vertical blank.
 #include "runtime/display.h"
 
-#include "app/status_line.h"
-#include "runtime/messages.h"
-#include "runtime/shown_screen.h"
+#include "runtime/exit.h"
+#include "runtime/program_state.h"
+#include "runtime/status_events.h"
 
 DisplayDeviceRecord DisplayDevice;
 
@@ -32,6 +32,7 @@ void CreatePrimary() {
 }
 
 void ApplyPalette(const std::uint8_t* table) {
+  DisplayDevice.paletteTable = table;
   for (int i = 0; i < 256; ++i) {
     OsPaletteEntry& entry = DisplayDevice.paletteEntries[i];
     entry.red = static_cast<std::uint8_t>(table[3 * i] << 2);
@@ -46,6 +47,10 @@ void ApplyPalette(const std::uint8_t* table) {
   // The surface holds its own reference now; the previous object is done with.
   if (DisplayDevice.palette != nullptr) DdPaletteRelease(DisplayDevice.palette);
   DisplayDevice.palette = palette;
+}
+
+void ReapplyPalette() {
+  if (DisplayDevice.paletteTable != nullptr) ApplyPalette(DisplayDevice.paletteTable);
 }
 
 namespace {
@@ -72,7 +77,8 @@ std::int32_t TryLockFrame() {
     if (restored == DD_OK) {
       if (DisplayDevice.modeAway) {
         DisplayDevice.modeAway = false;
-        RedrawShownScreen();
+        ReapplyPalette();
+        if (DisplayDevice.shown != nullptr) DisplayDevice.shown->redraw();
       }
       continue;
     }

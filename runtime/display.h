@@ -11,6 +11,16 @@ constexpr int ScreenWidth = 640;
 constexpr int ScreenHeight = 480;
 constexpr std::uint32_t SurfaceDescSize = 108;  // DDSURFACEDESC on 32-bit Windows
 
+// One screen of the program, as the display and RunScreen see it: its first
+// picture, drawn on a cleared screen; the same picture drawn again whole as it
+// stands, when the display comes back after another program held it; and its
+// loop, which returns when the screen is left.
+struct Screen {
+  void (*draw)();
+  void (*redraw)();
+  void (*loop)();
+};
+
 struct DisplayDeviceRecord {
   OsHandle window;
   OsHandle draw;
@@ -18,6 +28,8 @@ struct DisplayDeviceRecord {
   OsHandle palette;
   OsSurfaceDesc surfaceDesc;
   OsPaletteEntry paletteEntries[256];
+  const std::uint8_t* paletteTable;  // the 6-bit table last applied
+  const Screen* shown;               // the screen showing, drawn again after a restore
   std::uint8_t* FramePointer;
   std::int32_t FramePitch;
   bool modeAway;              // another program holds the exclusive mode; the screen is gone
@@ -31,9 +43,11 @@ void InitDisplay(OsHandle window);
 void EnterScreenMode();
 void CreatePrimary();
 void ApplyPalette(const std::uint8_t* table);
+// Applies the table last applied again, as it holds now.
+void ReapplyPalette();
 // Locks the frame. A lost surface is restored; while another program holds
 // the exclusive mode, messages go on being taken until it comes back, and the
-// whole screen that was showing is then drawn again.
+// palette and the whole screen that was showing are then drawn again.
 void LockFrame();
 // For a screen that draws nothing for a while: notices that the exclusive
 // mode is away, waits for it and draws the screen again. Any other state of
@@ -43,6 +57,7 @@ void WatchDisplay();
 // false while the exclusive mode is away.
 bool DisplayReady();
 void UnlockFrame();
+// Hands the status down and waits for the next vertical blank.
 void WaitFrame();
 void LeaveScreenMode();
 void ShutdownDisplay();

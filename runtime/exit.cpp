@@ -1,10 +1,12 @@
 // The ways the process ends: the orderly shutdown, the immediate end, and the
 // failures that end it with a one-line report and status 1.
+#include "runtime/exit.h"
+
 #include <cstdarg>
 #include <cstdio>
 
 #include "runtime/display.h"
-#include "runtime/messages.h"
+#include "runtime/program_state.h"
 
 void ExitProgram() {
   OsShowCursor(true);

@@ -2,7 +2,13 @@
 // store and back, rows packed 640 bytes apart whatever the frame pitch.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "runtime/display.h"
+
+// A copy of the whole screen.
+constexpr std::size_t ScreenStoreSize = ScreenWidth * ScreenHeight;
 
 void ClearScreen();
 void SaveScreen(std::uint8_t* store);

@@ -1,15 +1,15 @@
-// Which of the program's four screens is showing, and how each is drawn again
-// whole when the display comes back after another program held it.
+// Which screen is showing, and running one screen over another: the area
+// editor is the base screen; the help page, the animation preview and the
+// Word Map each run over it until left.
 #pragma once
 
-enum class ShownScreen { AreaEditor, HelpPage, Preview, WordMap };
+#include "runtime/display.h"
 
-extern ShownScreen ScreenShown;
-
-// Draws the screen that is showing as it was: the palette, every window, the
-// cursor where it stands, and what lies under the cursor as the cursor keeps it.
-void RedrawShownScreen();
-// Shows one of the screens over the area editor: keeps the editor's picture,
-// clears the screen, draws the new one and runs its loop, then puts the
-// editor's picture back.
-void RunScreen(ShownScreen screen, void (*draw)(), void (*loop)());
+// The screen the program starts on; the display draws it again after a
+// restore until another screen runs over it.
+void ShowBaseScreen(const Screen& screen);
+// Whether `screen` is the one showing.
+bool Showing(const Screen& screen);
+// Keeps the picture of the screen showing, clears the screen, draws the new
+// one and runs its loop, then puts the kept picture back.
+void RunScreen(const Screen& screen);

@@ -8,6 +8,7 @@
 #include "area/editor_state.h"
 #include "files/area_set.h"
 #include "runtime/display.h"
+#include "runtime/exit.h"
 #include "runtime/messages.h"
 #include "runtime/screen.h"
 #include "runtime/shown_screen.h"
@@ -89,19 +90,17 @@ void PreviewLoop() {
   }
 }
 
-}  // namespace
-
 void RedrawPreview() {
   ClearScreen();
   DrawPreviewArea();
 }
 
-void RunAnimationPreview() {
-  RunScreen(
-      ShownScreen::Preview,
-      [] {
-        TakeSnapshot();
-        DrawPreviewArea();
-      },
-      PreviewLoop);
-}
+}  // namespace
+
+const Screen PreviewScreen = {[] {
+                                TakeSnapshot();
+                                DrawPreviewArea();
+                              },
+                              RedrawPreview, PreviewLoop};
+
+void RunAnimationPreview() { RunScreen(PreviewScreen); }

@@ -10,8 +10,9 @@ extern std::uint32_t AnimationTick;
 
 constexpr std::uint32_t AnimationPeriod = 6;  // turns (vertical blanks) per step
 
+struct Screen;
+extern const Screen PreviewScreen;
+
 // Saves the screen, animates the stored current area until Esc, and puts
 // the screen back.
 void RunAnimationPreview();
-// Draws the preview again, as far as it has animated, on a cleared screen.
-void RedrawPreview();

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "data/tables.h"
-#include "files/area_set.h"
 #include "runtime/display.h"
 #include "runtime/messages.h"
 #include "runtime/screen.h"
@@ -52,11 +51,13 @@ void HelpPageLoop() {
   }
 }
 
-}  // namespace
-
 void RedrawHelpPage() {
   ClearScreen();
   DrawHelpText();
 }
 
-void ShowHelpPage() { RunScreen(ShownScreen::HelpPage, DrawHelpText, HelpPageLoop); }
+}  // namespace
+
+const Screen HelpPageScreen = {DrawHelpText, RedrawHelpPage, HelpPageLoop};
+
+void ShowHelpPage() { RunScreen(HelpPageScreen); }

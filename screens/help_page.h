@@ -5,7 +5,8 @@
 // 32..126.
 extern const char HelpText[];
 
+struct Screen;
+extern const Screen HelpPageScreen;
+
 // Saves the screen, shows the page until Esc, and puts the screen back.
 void ShowHelpPage();
-// Draws the page again on a cleared screen.
-void RedrawHelpPage();

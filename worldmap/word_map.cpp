@@ -75,15 +75,22 @@ void ArrowRight() {
 
 }  // namespace
 
+const Screen WordMapScreen = {[] {
+                                DrawMapWindow();
+                                DrawAreaPicker();
+                              },
+                              [] {
+                                KeepWordMapCursor();
+                                ClearScreen();
+                                DrawMapWindow();
+                                DrawAreaPicker();
+                                ShowKeptWordMapCursor();
+                              },
+                              WordMapLoop};
+
 void RunWordMap() {
   EnterWordMapHistory();
-  RunScreen(
-      ShownScreen::WordMap,
-      [] {
-        DrawMapWindow();
-        DrawAreaPicker();
-      },
-      WordMapLoop);
+  RunScreen(WordMapScreen);
   LeaveWordMapHistory();
 }
 

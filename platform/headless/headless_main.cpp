@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/program.h"
 #include "io/file_io.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/platform.h"
 
 namespace {
 

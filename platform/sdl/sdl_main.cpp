@@ -8,7 +8,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/program.h"
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -69,7 +68,7 @@ int main(int argc, char** argv) {
         std::fputs(Usage, stdout);
         return 0;
       } else if (std::strcmp(argument, "--version") == 0) {
-        std::printf("%s\n", WindowTitle);
+        std::printf("%s\n", ProgramTitle);
         return 0;
       } else if (std::strcmp(argument, "--window") == 0) {
         fullScreen = false;

@@ -6,7 +6,6 @@
 
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
-#include "runtime/messages.h"
 
 namespace desktop {
 
@@ -20,7 +19,7 @@ void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
 
 void OsMessageBox(const char* text) {
   desktop::DialogScope scope;
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, WindowTitle, text, desktop::Window()) != 0)
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, ProgramTitle, text, desktop::Window()) != 0)
     std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(), text);
 }
 

@@ -21,7 +21,6 @@
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/key_names.h"
 #include "platform/sdl/sdl_backend.h"
-#include "runtime/messages.h"
 
 namespace {
 
@@ -125,7 +124,7 @@ bool StartRecording(const char* path) {
     folder.resize(std::strlen(folder.c_str()));
     Recording.folder = folder;
   }
-  Line(std::string("# ") + WindowTitle + ": a session recorded by tesselle --record");
+  Line(std::string("# ") + ProgramTitle + ": a session recorded by tesselle --record");
   Line(
       "# replay it with tesselle-headless in a folder with the same Cells.dap, Cells.id and area "
       "sets");

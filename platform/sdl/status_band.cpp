@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "data/tables.h"
-#include "runtime/messages.h"  // WindowTitle
 
 namespace present {
 
@@ -35,8 +34,8 @@ void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::s
     std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", status.event);
 }
 
-void FormatWindowTitle(const OsStatus& status, char* title, std::size_t size) {
-  std::snprintf(title, size, "%s \xE2\x80\x94 %s%s", WindowTitle, ShownName(status),
+void FormatWindowTitle(const OsStatus& status, const char* program, char* title, std::size_t size) {
+  std::snprintf(title, size, "%s \xE2\x80\x94 %s%s", program, ShownName(status),
                 status.unsaved ? "*" : "");
 }
 

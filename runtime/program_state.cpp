@@ -1,0 +1,15 @@
+// The process record, and taking messages into it from the platform's queue.
+#include "runtime/program_state.h"
+
+ProgramStateRecord ProgramState = ProgramStart;
+
+bool PeekProgramMessage() {
+  if (!OsPeekMessage(ProgramState.message)) return false;
+  ++ProgramState.messagesTaken;
+  return true;
+}
+
+void DispatchProgramMessage() {
+  OsTranslateMessage(ProgramState.message);
+  OsDispatchMessage(ProgramState.message);
+}

@@ -1,0 +1,36 @@
+// The status record handed to the platform: the last event reported here,
+// the rest filled by the source the top of the program names.
+#include "runtime/status_events.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+struct StatusRecord {
+  OsStatus status;
+  void (*fill)(OsStatus& status);
+};
+
+StatusRecord Status;
+
+}  // namespace
+
+void ReportEvent(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  std::vsnprintf(Status.status.event, sizeof Status.status.event, format, arguments);
+  va_end(arguments);
+  ++Status.status.eventNumber;
+}
+
+std::uint32_t EventsReported() { return Status.status.eventNumber; }
+
+void SetStatusSource(void (*fill)(OsStatus& status)) { Status.fill = fill; }
+
+void HandStatusDown() {
+  if (Status.fill != nullptr) Status.fill(Status.status);
+  OsShowStatus(Status.status);
+}
+
+void ResetStatusEvents() { Status = {}; }
