@@ -8,7 +8,6 @@
 #include "area/area_slots.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
-#include "files/data_files.h"
 #include "runtime/desktop_turn.h"
 
 bool MayClose() {
@@ -17,7 +16,7 @@ bool MayClose() {
   std::snprintf(text, sizeof text, "Save changes to %s before closing?",
                 AreaFileName[0] != '\0' ? AreaFileName : "the new area set");
   switch (AskUser(text, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2)) {
-    case IDYES: StoreArea(); return SaveChanges();
+    case IDYES: return SaveAreaSet(SaveMode::UnderItsName);
     case IDNO: return true;
     default: return false;
   }

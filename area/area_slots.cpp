@@ -8,6 +8,7 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
+#include "runtime/messages.h"
 #include "runtime/status_events.h"
 
 namespace {
@@ -71,4 +72,13 @@ void InsertArea() {
   StoreArea();
   LoadArea();
   ReportEvent("Last deleted area put in area %d", AreaEditorState.currentArea);
+}
+
+bool SaveAreaSet(SaveMode mode) {
+  StoreArea();
+  return WriteAreaSet(mode);
+}
+
+bool SaveAreaSet() {
+  return SaveAreaSet(ShiftHeld() ? SaveMode::ChooseName : SaveMode::UnderItsName);
 }

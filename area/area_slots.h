@@ -3,6 +3,7 @@
 #pragma once
 
 #include "area/edit_grid.h"
+#include "files/data_files.h"
 
 void LoadArea();
 void StoreArea();
@@ -10,3 +11,7 @@ void NextArea();
 void PreviousArea();
 void DeleteArea();
 void InsertArea();
+// Stores the edited area into its slot, then writes the set; true when it was
+// written. Without a mode, as F3 asks: Shift+F3 chooses a name.
+bool SaveAreaSet(SaveMode mode);
+bool SaveAreaSet();

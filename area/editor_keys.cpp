@@ -9,7 +9,6 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "area/history_keys.h"
-#include "files/data_files.h"
 #include "runtime/messages.h"
 #include "runtime/status_events.h"
 #include "screens/animation_preview.h"
@@ -89,10 +88,7 @@ void FirstGroup(OsWParam key) {
       StoreArea();
       ReportEvent("Area %d stored", AreaEditorState.currentArea);
       break;
-    case VK_F3:
-      StoreArea();
-      SaveAreaSet();
-      break;
+    case VK_F3: SaveAreaSet(); break;
     case VK_INSERT: InsertArea(); break;
     case VK_DELETE: DeleteArea(); break;
     case VK_F4: RunAnimationPreview(); break;

@@ -14,11 +14,13 @@ constexpr std::size_t CellIdTableSize = 256;
 constexpr std::size_t AreaRecordSize = 320;  // 160 cells, then 160 ids
 constexpr std::size_t AreaCells = 160;
 constexpr int AreaColumns = 16, AreaRows = 10;
-constexpr std::size_t AreaSetSize = 214016;             // 0x34400
-constexpr std::size_t AreaSetBankCopyOffset = 0x14000;  // CellBank's first 66304 bytes
-constexpr std::size_t AreaSetIdCopyOffset = 0x24300;    // CellIdTable
-constexpr std::size_t WordMapGridOffset = 0x24400;      // 256 x 256 area numbers
-constexpr std::size_t PreviewSnapshotSize = 148480;     // the set in front of the map
+constexpr std::size_t AreaSetSize = 214016;                  // 0x34400
+constexpr std::size_t AreaSetBankCopyOffset = 0x14000;       // CellBank's first 66304 bytes
+constexpr std::size_t AreaSetIdCopyOffset = 0x24300;         // CellIdTable
+constexpr std::size_t WordMapGridOffset = 0x24400;           // 256 x 256 area numbers
+constexpr std::size_t AreaSlotsSize = 256 * AreaRecordSize;  // the slots, first in the set
+constexpr std::size_t WordMapSize = AreaSetSize - WordMapGridOffset;  // to the end of the set
+constexpr std::size_t PreviewSnapshotSize = 148480;                   // the set in front of the map
 constexpr std::size_t AreaFileNameSize = 512;
 
 extern std::uint8_t CellBank[CellBankUsedSize];

@@ -1,7 +1,7 @@
-// The save command: copy the cell bank and id table into the set, which the
-// caller has stored the edited area into, and write it whole; through the
-// Save As dialog when Shift is held or no name is set. A file this run neither read nor wrote is
-// replaced only when the user says so. A failed write is reported, never passed off.
+// Writing the set: copy the cell bank and id table into it and write it
+// whole, through the Save As dialog when asked or when no name is set. A file
+// this run neither read nor wrote is replaced only when the user says so. A
+// failed write is reported, never passed off.
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -14,7 +14,6 @@
 #include "io/file_io.h"
 #include "platform/file_names.h"
 #include "runtime/desktop_turn.h"
-#include "runtime/messages.h"
 #include "runtime/status_events.h"
 
 namespace {
@@ -28,7 +27,7 @@ void CopyBankIntoAreaSet() {
 
 // Writes the set to AreaFileName; on failure returns the report line. Either
 // way the status line says what became of it.
-const char* WriteAreaSet() {
+const char* WriteSetFile() {
   if (WriteWholeFile(AreaFileName, AreaSetImage, AreaSetSize)) {
     RememberStoredSet(AreaFileName);
     ReportEvent("Saved %s", FileNamePart(AreaFileName));
@@ -58,7 +57,7 @@ bool MayReplace() {
 bool SaveUnderName() {
   if (!MayReplace()) return false;
   CopyBankIntoAreaSet();
-  const char* failure = WriteAreaSet();
+  const char* failure = WriteSetFile();
   if (failure != nullptr) TellUser(failure);
   return failure == nullptr;
 }
@@ -70,7 +69,7 @@ bool SaveUnderChosenName() {
   AreaFileDialog.defExt = "out";
   bool saved = false;
   if (OsGetSaveFileName(AreaFileDialog)) {
-    const char* failure = WriteAreaSet();
+    const char* failure = WriteSetFile();
     if (failure != nullptr) TellUser(failure);
     saved = failure == nullptr;
   }
@@ -80,8 +79,7 @@ bool SaveUnderChosenName() {
 
 }  // namespace
 
-bool SaveAreaSet() {
-  return AreaFileName[0] == 0 || ShiftHeld() ? SaveUnderChosenName() : SaveUnderName();
+bool WriteAreaSet(SaveMode mode) {
+  return AreaFileName[0] == 0 || mode == SaveMode::ChooseName ? SaveUnderChosenName()
+                                                              : SaveUnderName();
 }
-
-bool SaveChanges() { return AreaFileName[0] == 0 ? SaveUnderChosenName() : SaveUnderName(); }

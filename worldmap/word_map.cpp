@@ -6,7 +6,6 @@
 #include "area/history.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
-#include "files/data_files.h"
 #include "runtime/display.h"
 #include "runtime/messages.h"
 #include "runtime/screen.h"
@@ -123,10 +122,7 @@ bool HandleWordMapKey(std::uint32_t key) {
     case VK_SPACE: MapActive() ? PlaceSelectedArea() : SelectPickerArea(); break;
     case VK_TAB: SwitchWordMapWindow(); break;
     case VK_ESCAPE: return true;
-    case VK_F3:
-      StoreArea();
-      SaveAreaSet();
-      break;
+    case VK_F3: SaveAreaSet(); break;
     case 'Z':
     case 'Y': MoveThroughHistoryInWordMap(key); break;
     default: break;
