@@ -28,8 +28,8 @@ std::uint32_t ComparedAtMessage = NeverCompared, ComparedAtEvent = NeverCompared
 std::int32_t CellUnderCursor() {
   const AreaEditorStateRecord& state = AreaEditorState;
   if (state.activeWindow == EditorWindow)
-    return EditGrid.displayLayer[(16 * state.cursorY + state.cursorX) % AreaCells];
-  return (20 * (state.selectorScrollRow + state.cursorY) + state.cursorX) % 256;
+    return EditGrid.displayLayer[GridIndex(state.cursorX, state.cursorY) % AreaCells];
+  return (SelectorLineLength * (state.selectorScrollRow + state.cursorY) + state.cursorX) % 256;
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int PositionSide = 32;  // screen pixels of one doubled cell
 std::uint8_t CursorBackground[PositionSide * PositionSide];
 
 int PositionX(std::int32_t column) {

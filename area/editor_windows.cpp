@@ -39,8 +39,8 @@ void DrawEditorWindow() {
   for (std::uint32_t y = 0; y < window.height; ++y)
     for (std::uint32_t x = 0; x < window.width; ++x)
       DrawCell(EditGrid.displayLayer[GridIndex(static_cast<int>(x), static_cast<int>(y))],
-               static_cast<int>(window.originX + 32 * x),
-               static_cast<int>(window.originY + 32 * y));
+               static_cast<int>(window.originX + PositionSide * x),
+               static_cast<int>(window.originY + PositionSide * y));
   UnlockFrame();
   RetakeCursorBackground();
 }
@@ -51,14 +51,15 @@ void DrawSelectorWindow() {
   LockFrame();
   for (std::uint32_t r = 0; r < window.height; ++r) {
     for (std::uint32_t x = 0; x < window.width; ++x) {
-      std::uint32_t cell = 20 * (scroll + r) + x;
-      int left = static_cast<int>(window.originX + 32 * x);
-      int top = static_cast<int>(window.originY + 32 * r);
+      std::uint32_t cell = SelectorLineLength * (scroll + r) + x;
+      int left = static_cast<int>(window.originX + PositionSide * x);
+      int top = static_cast<int>(window.originY + PositionSide * r);
       if (cell <= 255) {
         DrawCell(cell, left, top);
       } else {
         // No cell lies past 255: show ground rather than a stale picture.
-        for (int row = 0; row < 32; ++row) std::memset(FramePixel(left, top + row), 0, 32);
+        for (int row = 0; row < PositionSide; ++row)
+          std::memset(FramePixel(left, top + row), 0, PositionSide);
       }
     }
   }
@@ -68,13 +69,14 @@ void DrawSelectorWindow() {
 
 void DrawSelectedCellPreview() {
   LockFrame();
-  DrawCell(static_cast<std::uint32_t>(AreaEditorState.selectedCell), 12, 32);
+  DrawCell(static_cast<std::uint32_t>(AreaEditorState.selectedCell), SelectedCellX, SelectedCellY);
   UnlockFrame();
 }
 
 void DrawAreaNumber() {
   LockFrame();
-  DrawNumber(static_cast<std::uint32_t>(AreaEditorState.currentArea), FramePixel(192, 360));
+  DrawNumber(static_cast<std::uint32_t>(AreaEditorState.currentArea),
+             FramePixel(AreaNumberX, AreaNumberY));
   UnlockFrame();
 }
 
@@ -88,7 +90,8 @@ void PlaceSelectedCell() {
 
 void SelectBankCell() {
   std::int32_t index =
-      20 * (AreaEditorState.selectorScrollRow + AreaEditorState.cursorY) + AreaEditorState.cursorX;
+      SelectorLineLength * (AreaEditorState.selectorScrollRow + AreaEditorState.cursorY) +
+      AreaEditorState.cursorX;
   if (index > 255) index = 0;
   AreaEditorState.selectedCell = index;
   DrawSelectedCellPreview();

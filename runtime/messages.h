@@ -10,5 +10,9 @@ enum class TurnMessage { None, KeyDown, Other };
 // handed to the window procedure.
 TurnMessage TakeTurnMessage();
 
+// The virtual-key code of a key message: the low byte of its wParam. The
+// editors' key tables match this code.
+constexpr OsWParam KeyCodeOf(OsWParam wParam) { return wParam & 0xFF; }
+
 // True while Shift is held, as of the message last taken.
 bool ShiftHeld();

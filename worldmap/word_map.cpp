@@ -1,9 +1,11 @@
 // The Word Map editor (F5): entering and leaving its screen, its frame loop,
-// and its keys: arrows that move the cursor or scroll, SPACE, TAB, Esc, F3.
+// and its keys, one table: arrows that move the cursor or scroll, SPACE, TAB,
+// F3 and the history keys; Esc leaves.
 #include "worldmap/word_map.h"
 
 #include "area/area_slots.h"
 #include "area/history.h"
+#include "area/history_keys.h"
 #include "draw/cursor.h"
 #include "files/area_set.h"
 #include "runtime/display.h"
@@ -72,6 +74,33 @@ void ArrowRight() {
   }
 }
 
+// In which window a row holds.
+enum class KeyWhere { AnyWindow, MapWindowOnly, AreaPickerOnly };
+
+struct WordMapKey {
+  std::uint32_t key;
+  KeyWhere where;
+  void (*handler)();
+};
+
+using enum KeyWhere;
+
+// Esc leaves the Word Map before any row is looked at.
+constexpr WordMapKey WordMapKeys[] = {
+    {VK_LEFT, AnyWindow, ArrowLeft},
+    {VK_RIGHT, AnyWindow, ArrowRight},
+    {VK_UP, AnyWindow, ArrowUp},
+    {VK_DOWN, AnyWindow, ArrowDown},
+    {VK_SPACE, MapWindowOnly, PlaceSelectedArea},
+    {VK_SPACE, AreaPickerOnly, SelectPickerArea},
+    {VK_TAB, AnyWindow, SwitchWordMapWindow},
+    {VK_F3, AnyWindow, [] { SaveAreaSet(); }},
+    {KeyZ, AnyWindow, [] { MoveThroughHistoryInWordMap(KeyZ); }},
+    {KeyY, AnyWindow, [] { MoveThroughHistoryInWordMap(KeyY); }},
+};
+
+bool Holds(KeyWhere where) { return where == AnyWindow || (where == MapWindowOnly) == MapActive(); }
+
 }  // namespace
 
 const Screen WordMapScreen = {[] {
@@ -102,7 +131,8 @@ void WordMapLoop() {
     if (TakeTurnMessage() == TurnMessage::KeyDown) {
       RedrawWordMapCursor();
       RememberWordMapCursor();
-      if (HandleWordMapKey(static_cast<std::uint32_t>(ProgramState.message.wParam & 0xFF))) return;
+      if (HandleWordMapKey(static_cast<std::uint32_t>(KeyCodeOf(ProgramState.message.wParam))))
+        return;
       if (ProgramState.running == 0) return;
       continue;
     }
@@ -114,18 +144,11 @@ void WordMapLoop() {
 }
 
 bool HandleWordMapKey(std::uint32_t key) {
-  switch (key) {
-    case VK_LEFT: ArrowLeft(); break;
-    case VK_RIGHT: ArrowRight(); break;
-    case VK_UP: ArrowUp(); break;
-    case VK_DOWN: ArrowDown(); break;
-    case VK_SPACE: MapActive() ? PlaceSelectedArea() : SelectPickerArea(); break;
-    case VK_TAB: SwitchWordMapWindow(); break;
-    case VK_ESCAPE: return true;
-    case VK_F3: SaveAreaSet(); break;
-    case 'Z':
-    case 'Y': MoveThroughHistoryInWordMap(key); break;
-    default: break;
+  if (key == VK_ESCAPE) return true;
+  for (const WordMapKey& row : WordMapKeys) {
+    if (row.key != key || !Holds(row.where)) continue;
+    row.handler();
+    break;
   }
   RecordStep();
   return false;
