@@ -13,6 +13,7 @@
 #include "platform/status.h"
 #include "runtime/messages.h"
 #include "runtime/shown_screen.h"
+#include "runtime/state_records.h"
 #include "runtime/status_events.h"
 #include "worldmap/word_map.h"
 #include "worldmap/word_map_state.h"
@@ -23,7 +24,11 @@ namespace {
 // so comparing it with the saved image once per message taken or event
 // reported is enough; an idle frame costs no comparison.
 constexpr std::uint32_t NeverCompared = 0xFFFFFFFF;
-std::uint32_t ComparedAtMessage = NeverCompared, ComparedAtEvent = NeverCompared;
+struct ComparedRecord {
+  std::uint32_t atMessage = NeverCompared, atEvent = NeverCompared;
+};
+ComparedRecord Compared;
+StateRecord Listed{"Compared", Compared, [] { Compared = {}; }};
 
 std::int32_t CellUnderCursor() {
   const AreaEditorStateRecord& state = AreaEditorState;
@@ -34,16 +39,14 @@ std::int32_t CellUnderCursor() {
 
 }  // namespace
 
-void ResetStatusLine() { ComparedAtMessage = ComparedAtEvent = NeverCompared; }
-
 void FillStatus(OsStatus& status) {
   const char* name = FileNamePart(AreaFileName);
   std::size_t length = std::min(std::strlen(name), sizeof status.fileName - 1);
   std::memcpy(status.fileName, name, length);
   status.fileName[length] = '\0';
-  if (ComparedAtMessage != ProgramState.messagesTaken || ComparedAtEvent != EventsReported()) {
-    ComparedAtMessage = ProgramState.messagesTaken;
-    ComparedAtEvent = EventsReported();
+  if (Compared.atMessage != ProgramState.messagesTaken || Compared.atEvent != EventsReported()) {
+    Compared.atMessage = ProgramState.messagesTaken;
+    Compared.atEvent = EventsReported();
     status.unsaved = UnsavedChanges();
   }
   status.area = AreaEditorState.currentArea;

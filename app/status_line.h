@@ -6,5 +6,3 @@
 // Fills the status from the program's state: the set's name and whether it
 // is saved, and the cursor of the editor in front.
 void FillStatus(OsStatus& status);
-// Back to the start-up state: the set compared afresh.
-void ResetStatusLine();

@@ -10,8 +10,12 @@
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "files/area_set.h"
+#include "runtime/state_records.h"
 
 BlockStateRecord BlockState;
+namespace {
+StateRecord Listed{"BlockState", BlockState, [] { BlockState = {}; }};
+}  // namespace
 
 void StartBlock() {
   BlockState.code = BlockSelecting;

@@ -10,10 +10,13 @@
 #include "draw/cursor.h"
 #include "draw/doubling.h"
 #include "files/area_set.h"
+#include "runtime/state_records.h"
 
 namespace {
 
 std::uint8_t CursorBackground[PositionSide * PositionSide];
+StateRecord Listed{"CursorBackground", CursorBackground,
+                   [] { std::memset(CursorBackground, 0, sizeof CursorBackground); }};
 
 int PositionX(std::int32_t column) {
   return static_cast<int>(ActiveWindow().originX) + PositionSide * column;
@@ -66,8 +69,6 @@ void RetakeCursorBackground() {
   RememberCursor();
   CaptureCursorBackground();
 }
-
-void ResetEditorCursor() { std::memset(CursorBackground, 0, sizeof CursorBackground); }
 
 namespace {
 

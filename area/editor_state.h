@@ -34,8 +34,6 @@ struct AreaEditorStateRecord {
 
 extern AreaEditorStateRecord AreaEditorState;
 
-void ResetAreaEditorState();
-
 inline const ViewWindow& ActiveWindow() {
   return AreaEditorState.windows[AreaEditorState.activeWindow];
 }

@@ -5,8 +5,12 @@
 #include <cstring>
 
 #include "runtime/display.h"
+#include "runtime/state_records.h"
 
 std::uint32_t CursorColourCounter;
+namespace {
+StateRecord Listed{"CursorColourCounter", CursorColourCounter, [] { CursorColourCounter = 0; }};
+}  // namespace
 
 void NextCursorColour() { CursorColourCounter = (CursorColourCounter + 1) % 16; }
 

@@ -35,6 +35,3 @@ constexpr int GridIndex(int x, int y) { return AreaColumns * y + x; }
 
 inline std::uint8_t* AreaRecord(std::size_t area) { return AreaSetImage + AreaRecordSize * area; }
 inline std::uint8_t* WordMapGrid() { return AreaSetImage + WordMapGridOffset; }
-
-// Puts the images and buffers back to their start-up state.
-void ResetAreaSet();

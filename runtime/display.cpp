@@ -4,9 +4,13 @@
 
 #include "runtime/exit.h"
 #include "runtime/program_state.h"
+#include "runtime/state_records.h"
 #include "runtime/status_events.h"
 
 DisplayDeviceRecord DisplayDevice;
+namespace {
+StateRecord Listed{"DisplayDevice", DisplayDevice, [] { DisplayDevice = {}; }};
+}  // namespace
 
 void InitDisplay(OsHandle window) {
   DisplayDevice.window = window;

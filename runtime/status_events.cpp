@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "runtime/state_records.h"
+
 namespace {
 
 struct StatusRecord {
@@ -13,6 +15,7 @@ struct StatusRecord {
 };
 
 StatusRecord Status;
+StateRecord Listed{"Status", Status, [] { Status = {}; }};
 
 }  // namespace
 
@@ -32,5 +35,3 @@ void HandStatusDown() {
   if (Status.fill != nullptr) Status.fill(Status.status);
   OsShowStatus(Status.status);
 }
-
-void ResetStatusEvents() { Status = {}; }

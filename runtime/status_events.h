@@ -14,5 +14,3 @@ std::uint32_t EventsReported();
 void SetStatusSource(void (*fill)(OsStatus& status));
 // Fills the status and hands it to the platform; the frame wait calls it.
 void HandStatusDown();
-// Back to the start-up state: no event, no source.
-void ResetStatusEvents();

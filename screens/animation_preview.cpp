@@ -12,8 +12,12 @@
 #include "runtime/messages.h"
 #include "runtime/screen.h"
 #include "runtime/shown_screen.h"
+#include "runtime/state_records.h"
 
 std::uint32_t AnimationTick;
+namespace {
+StateRecord Listed{"AnimationTick", AnimationTick, [] { AnimationTick = 0; }};
+}  // namespace
 
 namespace {
 

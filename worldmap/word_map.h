@@ -16,6 +16,3 @@ void WordMapLoop();
 bool HandleWordMapKey(std::uint32_t key);
 // TAB: the other window becomes active, each keeping its own cursor.
 void SwitchWordMapWindow();
-
-// Back to the state at program start.
-void ResetWordMap();
