@@ -7,7 +7,7 @@ WERROR     ?= OFF
 
 # What the program needs to build, then what the tests and benchmarks add.
 RUN_PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev
-PACKAGES := $(RUN_PACKAGES) libgtest-dev libgmock-dev \
+PACKAGES := $(RUN_PACKAGES) python3 libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xdotool openbox wmctrl x11-apps tiled
 
 # `make run` edits the user's own copy of the demo set, never the build's.

@@ -9,9 +9,8 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
-#include "shell/status_line.h"
-
-EditGridRecord EditGrid;
+#include "runtime/messages.h"
+#include "runtime/status_events.h"
 
 namespace {
 
@@ -83,4 +82,13 @@ void InsertArea() {
   StoreArea();
   LoadArea();
   ReportEvent("Last deleted area put in area %d", AreaEditorState.currentArea);
+}
+
+bool SaveAreaSet(SaveMode mode) {
+  StoreArea();
+  return WriteAreaSet(mode);
+}
+
+bool SaveAreaSet() {
+  return SaveAreaSet(ShiftHeld() ? SaveMode::ChooseName : SaveMode::UnderItsName);
 }

@@ -2,19 +2,8 @@
 // from and stored to: F2, numpad + and -, Delete and Insert.
 #pragma once
 
-#include <cstdint>
-
-#include "files/area_set.h"
-
-struct EditGridRecord {
-  std::uint8_t displayLayer[AreaCells];        // what the editor window shows
-  std::uint8_t idLayer[AreaCells];             // follows the display layer: one AreaRecord shape
-  std::uint8_t backupGrid[AreaRecordSize];     // the area cleared by the last Delete
-  std::uint8_t clipboardGrid[AreaRecordSize];  // the area as the last block copy saw it
-  std::uint8_t cellLayer[AreaCells];           // the area as edited
-};
-
-extern EditGridRecord EditGrid;
+#include "area/edit_grid.h"
+#include "files/data_files.h"
 
 void LoadArea();
 void StoreArea();
@@ -29,3 +18,7 @@ void MoveToArea(std::int32_t area);
 void ReachArea(std::int32_t area);
 void DeleteArea();
 void InsertArea();
+// Stores the edited area into its slot, then writes the set; true when it was
+// written. Without a mode, as F3 asks: Shift+F3 chooses a name.
+bool SaveAreaSet(SaveMode mode);
+bool SaveAreaSet();

@@ -7,13 +7,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "files/area_set.h"
-#include "shell/status_line.h"
+#include "runtime/state_records.h"
+#include "runtime/status_events.h"
 
 BlockStateRecord BlockState;
+namespace {
+StateRecord Listed{"BlockState", BlockState, [] { BlockState = {}; }};
+}  // namespace
 
 void StartBlock() {
   BlockState.code = BlockSelecting;

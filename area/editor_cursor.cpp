@@ -4,16 +4,19 @@
 
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_state.h"
+#include "data/tables.h"
 #include "draw/cursor.h"
 #include "draw/doubling.h"
-#include "draw/tables.h"
 #include "files/area_set.h"
+#include "runtime/state_records.h"
 
 namespace {
 
 std::uint8_t CursorBackground[PositionSide * PositionSide];
+StateRecord Listed{"CursorBackground", CursorBackground,
+                   [] { std::memset(CursorBackground, 0, sizeof CursorBackground); }};
 
 int PositionX(std::int32_t column) {
   return static_cast<int>(ActiveWindow().originX) + PositionSide * column;
@@ -66,8 +69,6 @@ void RetakeCursorBackground() {
   RememberCursor();
   CaptureCursorBackground();
 }
-
-void ResetEditorCursor() { std::memset(CursorBackground, 0, sizeof CursorBackground); }
 
 namespace {
 

@@ -16,8 +16,6 @@ void RememberCursor();
 // After a window redraw painted over the cursor: remember it and take its
 // background afresh.
 void RetakeCursorBackground();
-// Back to the start-up state.
-void ResetEditorCursor();
 // Around a redraw of the whole screen: keeps what lies under the cursor and
 // its remembered position, then puts both back and draws the cursor where it
 // showed, so that the next step finds them as they were.

@@ -15,14 +15,11 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "draw/window_hit.h"
+#include "runtime/state_records.h"
 
 namespace {
 
 enum class Drag { None, Paint, Mark };
-
-constexpr std::int32_t BankRowLength = 20;  // cells a selector row shows
-constexpr std::int32_t LastBankCell = 255;
-constexpr std::int32_t SelectorScrollLimit = 10;
 
 struct AreaEditorPointerRecord {
   Drag drag;
@@ -32,6 +29,8 @@ struct AreaEditorPointerRecord {
 };
 
 AreaEditorPointerRecord AreaEditorPointer;
+StateRecord ListedAreaEditorPointer{"AreaEditorPointer", AreaEditorPointer,
+                                    [] { AreaEditorPointer = {}; }};
 
 // Each key comes after the cursor step of its own turn, as in the main loop.
 void CursorStep() {
@@ -101,9 +100,8 @@ void PressLeft(const OsMessage& message) {
   }
   // The places past the bank's last cell select nothing.
   if (CellAt(SelectorWindow, message, at) &&
-      BankRowLength * (AreaEditorState.selectorScrollRow + static_cast<std::int32_t>(at.row)) +
-              static_cast<std::int32_t>(at.column) <=
-          LastBankCell) {
+      SelectorCellAt(static_cast<std::int32_t>(at.column), static_cast<std::int32_t>(at.row)) !=
+          NoCell) {
     Activate(SelectorWindow);
     ArrowsTo(at);
     AsKey(VK_SPACE);
@@ -176,5 +174,3 @@ void HandleAreaEditorPointer(const OsMessage& message) {
 void EndAreaEditorDragAtKey(OsWParam key) {
   if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndDrag();
 }
-
-void ResetAreaEditorPointer() { AreaEditorPointer = {}; }

@@ -8,5 +8,3 @@
 void HandleAreaEditorPointer(const OsMessage& message);
 // A key press ends a drag, unless it is a modifier key itself.
 void EndAreaEditorDragAtKey(OsWParam key);
-// Back to no drag.
-void ResetAreaEditorPointer();

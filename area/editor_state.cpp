@@ -1,6 +1,8 @@
 // The area editor's state record and its window table.
 #include "area/editor_state.h"
 
+#include "runtime/state_records.h"
+
 namespace {
 
 constexpr ViewWindow AreaEditorWindows[2] = {
@@ -14,5 +16,6 @@ constexpr AreaEditorStateRecord StartState = {
 }  // namespace
 
 AreaEditorStateRecord AreaEditorState = StartState;
-
-void ResetAreaEditorState() { AreaEditorState = StartState; }
+namespace {
+StateRecord Listed{"AreaEditorState", AreaEditorState, [] { AreaEditorState = StartState; }};
+}  // namespace

@@ -2,26 +2,26 @@
 // SPACE and 'G' commands that pick and place cells.
 #include "area/editor_windows.h"
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_cursor.h"
 #include "area/editor_state.h"
+#include "draw/background.h"
 #include "draw/doubling.h"
 #include "draw/number.h"
-#include "draw/screen.h"
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
+#include "runtime/screen.h"
 
 namespace {
 
 int CursorIndex() { return GridIndex(AreaEditorState.cursorX, AreaEditorState.cursorY); }
 
-constexpr std::int32_t BankRowLength = 20;  // cells
 constexpr std::int32_t LastCell = 255;
 
 }  // namespace
 
 std::int32_t SelectorCellAt(std::int32_t x, std::int32_t y) {
-  std::int32_t cell = BankRowLength * (AreaEditorState.selectorScrollRow + y) + x;
+  std::int32_t cell = SelectorLineLength * (AreaEditorState.selectorScrollRow + y) + x;
   return cell <= LastCell ? cell : NoCell;
 }
 
@@ -34,14 +34,24 @@ void DrawCell(std::uint32_t cell, int x, int y) {
   DrawDoubled(FramePixel(x, y), DisplayDevice.FramePitch, CellBank + CellBytes * cell, 16, 16, 16);
 }
 
+void RedrawAreaEditor() {
+  KeepCursor();
+  DrawBackground();
+  DrawSelectorWindow();
+  DrawEditorWindow();
+  DrawAreaNumber();
+  DrawSelectedCellPreview();
+  ShowKeptCursor();
+}
+
 void DrawEditorWindow() {
   const ViewWindow& window = AreaEditorState.windows[EditorWindow];
   LockFrame();
   for (std::uint32_t y = 0; y < window.height; ++y)
     for (std::uint32_t x = 0; x < window.width; ++x)
       DrawCell(EditGrid.displayLayer[GridIndex(static_cast<int>(x), static_cast<int>(y))],
-               static_cast<int>(window.originX + 32 * x),
-               static_cast<int>(window.originY + 32 * y));
+               static_cast<int>(window.originX + PositionSide * x),
+               static_cast<int>(window.originY + PositionSide * y));
   UnlockFrame();
   RetakeCursorBackground();
 }
@@ -53,13 +63,13 @@ void DrawSelectorWindow() {
     for (std::uint32_t x = 0; x < window.width; ++x) {
       std::int32_t cell =
           SelectorCellAt(static_cast<std::int32_t>(x), static_cast<std::int32_t>(r));
-      int left = static_cast<int>(window.originX + 32 * x);
-      int top = static_cast<int>(window.originY + 32 * r);
+      int left = static_cast<int>(window.originX + PositionSide * x);
+      int top = static_cast<int>(window.originY + PositionSide * r);
       // No cell lies past 255: ground rather than a stale picture.
       if (cell != NoCell)
         DrawCell(static_cast<std::uint32_t>(cell), left, top);
       else
-        ClearRegion(left, top, 32, 32);
+        ClearRegion(left, top, PositionSide, PositionSide);
     }
   }
   UnlockFrame();
@@ -68,13 +78,14 @@ void DrawSelectorWindow() {
 
 void DrawSelectedCellPreview() {
   LockFrame();
-  DrawCell(static_cast<std::uint32_t>(AreaEditorState.selectedCell), 12, 32);
+  DrawCell(static_cast<std::uint32_t>(AreaEditorState.selectedCell), SelectedCellX, SelectedCellY);
   UnlockFrame();
 }
 
 void DrawAreaNumber() {
   LockFrame();
-  DrawNumber(static_cast<std::uint32_t>(AreaEditorState.currentArea), FramePixel(192, 360));
+  DrawNumber(static_cast<std::uint32_t>(AreaEditorState.currentArea),
+             FramePixel(AreaNumberX, AreaNumberY));
   UnlockFrame();
 }
 

@@ -16,6 +16,9 @@ std::int32_t SelectorCellAt(std::int32_t x, std::int32_t y);
 // The cell under the cursor in the active window: the editor window's cell as
 // shown, or the selector's bank cell (NoCell on an empty position).
 std::int32_t CellUnderCursor();
+// The area editor drawn again whole, the cursor where it showed with what lay
+// under it kept, so that the next cursor step finds both as they were.
+void RedrawAreaEditor();
 
 void DrawEditorWindow();
 void DrawSelectorWindow();

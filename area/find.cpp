@@ -7,10 +7,10 @@
 #include "area/area_slots.h"
 #include "area/block.h"
 #include "area/cell_uses.h"
-#include "area/editor_keys.h"
 #include "area/editor_state.h"
+#include "area/window_switch.h"
 #include "files/area_set.h"
-#include "shell/status_line.h"
+#include "runtime/status_events.h"
 
 namespace {
 

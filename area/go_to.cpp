@@ -7,7 +7,8 @@
 #include "area/area_slots.h"
 #include "area/editor_state.h"
 #include "area/editor_windows.h"
-#include "shell/status_line.h"
+#include "runtime/state_records.h"
+#include "runtime/status_events.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ struct NumberTypingRecord {
 };
 
 NumberTypingRecord Typing;
+StateRecord ListedTyping{"Typing", Typing, [] { Typing = {}; }};
 
 int DigitOf(OsWParam key) {
   if (key >= '0' && key <= '9') return static_cast<int>(key - '0');
@@ -70,8 +72,6 @@ NumberKey TypeNumber(OsWParam key, const char* what, int& number) {
   if (typing) Drop();
   return NumberKey::Other;
 }
-
-void ResetNumberTyping() { Typing = {}; }
 
 void SelectCellNumber(int cell) {
   AreaEditorStateRecord& state = AreaEditorState;

@@ -17,8 +17,6 @@ enum class NumberKey {
 // typed are Other, as is every other key; the status line shows the number
 // while it is typed.
 NumberKey TypeNumber(OsWParam key, const char* what, int& number);
-// Back to the start-up state: no number typed.
-void ResetNumberTyping();
 
 // The area editor's number keys; true when the key was taken by them. Enter
 // in the editor window goes to the area, storing the edited one first when

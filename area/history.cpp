@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "area/area_slots.h"
+#include "area/edit_grid.h"
 #include "area/editor_state.h"
 #include "files/area_set.h"
 
@@ -22,10 +22,8 @@ struct Region {
   std::uint32_t offset;  // in the shadow
 };
 
-constexpr std::size_t SlotsSize = 256 * AreaRecordSize;
-constexpr std::size_t WordMapSize = AreaSetSize - WordMapGridOffset;  // to the end of the set
 constexpr std::size_t ShadowSize =
-    SlotsSize + WordMapSize + 2 * AreaCells + sizeof EditGrid.backupGrid + sizeof(std::int32_t);
+    AreaSlotsSize + WordMapSize + 2 * AreaCells + sizeof EditGrid.backupGrid + sizeof(std::int32_t);
 constexpr int RegionCount = 6;
 constexpr int FirstEditorRegion = 2;  // the regions compared after every key
 
@@ -70,7 +68,7 @@ std::size_t ScratchUsed;
 
 void SetUpRegions() {
   Region table[RegionCount] = {
-      {AreaSetImage, SlotsSize, HistorySlots, 0},
+      {AreaSetImage, AreaSlotsSize, HistorySlots, 0},
       {WordMapGrid(), WordMapSize, HistoryWordMap, 0},
       {EditGrid.cellLayer, AreaCells, HistoryEditGrid, 0},
       {EditGrid.idLayer, AreaCells, HistoryEditGrid, 0},

@@ -11,13 +11,13 @@
 #include "area/editor_windows.h"
 #include "area/history.h"
 #include "files/area_set.h"
-#include "shell/services.h"
-#include "shell/status_line.h"
+#include "runtime/messages.h"
+#include "runtime/status_events.h"
 
 HistoryMove HistoryMoveOf(OsWParam key) {
-  if (key != 'Z' && key != 'Y') return HistoryMove::None;
+  if (key != KeyZ && key != KeyY) return HistoryMove::None;
   if ((OsGetKeyState(static_cast<int>(VK_CONTROL)) & 0x8000) == 0) return HistoryMove::None;
-  return key == 'Y' || ShiftHeld() ? HistoryMove::Redo : HistoryMove::Undo;
+  return key == KeyY || ShiftHeld() ? HistoryMove::Redo : HistoryMove::Undo;
 }
 
 std::uint32_t MoveThroughHistory(HistoryMove move) {

@@ -6,6 +6,9 @@
 
 #include "platform/platform.h"
 
+// Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo.
+constexpr OsWParam KeyZ = 'Z', KeyY = 'Y';
+
 enum class HistoryMove { None, Undo, Redo };
 
 // What a key asks of the history, with Ctrl and Shift as held for its message.

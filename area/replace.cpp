@@ -14,8 +14,8 @@
 #include "area/history.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "shell/desktop_turn.h"
-#include "shell/status_line.h"
+#include "runtime/desktop_turn.h"
+#include "runtime/status_events.h"
 
 namespace {
 

@@ -22,5 +22,5 @@ bool UnsavedChanges() {
       return true;
     }
   }
-  return std::memcmp(StoredWordMap(), WordMapGrid(), AreaSetSize - WordMapGridOffset) != 0;
+  return std::memcmp(StoredWordMap(), WordMapGrid(), WordMapSize) != 0;
 }

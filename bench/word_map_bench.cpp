@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_setup.h"
-#include "draw/screen.h"
+#include "runtime/screen.h"
 #include "tests/platform_double.h"
 #include "worldmap/word_map.h"
 #include "worldmap/word_map_draw.h"

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "files/file_io.h"
+#include "io/file_io.h"
 
 namespace {
 

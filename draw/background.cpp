@@ -1,9 +1,9 @@
 // The background picture, drawn doubled over the whole screen.
 #include "draw/background.h"
 
+#include "data/tables.h"
 #include "draw/doubling.h"
-#include "draw/tables.h"
-#include "shell/display.h"
+#include "runtime/display.h"
 
 void DrawBackground() {
   LockFrame();

@@ -4,9 +4,13 @@
 
 #include <cstring>
 
-#include "shell/display.h"
+#include "runtime/display.h"
+#include "runtime/state_records.h"
 
 std::uint32_t CursorColourCounter;
+namespace {
+StateRecord Listed{"CursorColourCounter", CursorColourCounter, [] { CursorColourCounter = 0; }};
+}  // namespace
 
 void NextCursorColour() { CursorColourCounter = (CursorColourCounter + 1) % 16; }
 

@@ -1,9 +1,9 @@
 // Three-digit numbers with leading zeros in the doubled digit glyphs.
 #include "draw/number.h"
 
+#include "data/tables.h"
 #include "draw/doubling.h"
-#include "draw/tables.h"
-#include "shell/display.h"
+#include "runtime/display.h"
 
 namespace {
 

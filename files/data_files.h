@@ -1,12 +1,16 @@
 // Loading the data files at start-up, rebuilding the cell ids of every area,
-// and the save command with its Save As road.
+// and writing the set with its Save As road.
 #pragma once
 
 // True when an area set was read; false for a new, empty one.
 bool LoadDataFiles();
 void BuildIdLayers();
-// F3: true when the set was written. SaveChanges is the same save without
-// the Shift road to Save As, for the question before closing. The caller
-// stores the edited area into its slot first.
-bool SaveAreaSet();
-bool SaveChanges();
+
+enum class SaveMode {
+  UnderItsName,  // the name the set has; the Save As dialog only for a new set
+  ChooseName,    // the Save As dialog (Shift+F3)
+};
+// Writes the set as its slots hold it, with the cell bank and id table;
+// true when it was written. SaveAreaSet (area/area_slots.h) stores the edited
+// area into its slot first.
+bool WriteAreaSet(SaveMode mode);

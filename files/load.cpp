@@ -5,8 +5,9 @@
 
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "files/file_io.h"
-#include "shell/services.h"
+#include "io/file_io.h"
+#include "runtime/exit.h"
+#include "runtime/messages.h"
 
 namespace {
 

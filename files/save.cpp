@@ -1,7 +1,7 @@
-// The save command: copy the cell bank and id table into the set, which the
-// caller has stored the edited area into, and write it whole; through the
-// Save As dialog when Shift is held or no name is set. A file this run neither read nor wrote is
-// replaced only when the user says so. A failed write is reported, never passed off.
+// Writing the set: copy the cell bank and id table into it and write it
+// whole, through the Save As dialog when asked or when no name is set. A file
+// this run neither read nor wrote is replaced only when the user says so. A
+// failed write is reported, never passed off.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -9,12 +9,11 @@
 
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "files/file_io.h"
 #include "files/stored_set.h"
+#include "io/file_io.h"
 #include "platform/file_names.h"
-#include "shell/desktop_turn.h"
-#include "shell/services.h"
-#include "shell/status_line.h"
+#include "runtime/desktop_turn.h"
+#include "runtime/status_events.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ void CopyBankIntoAreaSet() {
 // Writes the set to AreaFileName; on failure returns the report line. Either
 // way the status line says what became of it. Once the file is in place the
 // set is saved, even when its folder could not be synced afterwards.
-const char* WriteAreaSet() {
+const char* WriteSetFile() {
   FileContent file{AreaFileName, AreaSetImage, AreaSetSize};
   Replaced done = ReplaceFiles(&file, 1, nullptr, 0);
   static char line[LineSize];
@@ -69,7 +68,7 @@ bool MayReplace() {
 bool SaveUnderName() {
   if (!MayReplace()) return false;
   CopyBankIntoAreaSet();
-  const char* failure = WriteAreaSet();
+  const char* failure = WriteSetFile();
   if (failure != nullptr) TellUser(failure);
   return failure == nullptr;
 }
@@ -81,7 +80,7 @@ bool SaveUnderChosenName() {
   AreaFileDialog.defExt = "out";
   bool saved = false;
   if (OsGetSaveFileName(AreaFileDialog)) {
-    const char* failure = WriteAreaSet();
+    const char* failure = WriteSetFile();
     if (failure != nullptr) TellUser(failure);
     saved = failure == nullptr;
   }
@@ -91,8 +90,7 @@ bool SaveUnderChosenName() {
 
 }  // namespace
 
-bool SaveAreaSet() {
-  return AreaFileName[0] == 0 || ShiftHeld() ? SaveUnderChosenName() : SaveUnderName();
+bool WriteAreaSet(SaveMode mode) {
+  return AreaFileName[0] == 0 || mode == SaveMode::ChooseName ? SaveUnderChosenName()
+                                                              : SaveUnderName();
 }
-
-bool SaveChanges() { return AreaFileName[0] == 0 ? SaveUnderChosenName() : SaveUnderName(); }

@@ -9,17 +9,14 @@
 
 namespace {
 
-constexpr std::size_t SlotsSize = 256 * AreaRecordSize;
-constexpr std::size_t WordMapSize = AreaSetSize - WordMapGridOffset;
-
-std::uint8_t StoredImage[SlotsSize + WordMapSize];
+std::uint8_t StoredImage[AreaSlotsSize + WordMapSize];
 char StoredName[AreaFileNameSize];
 
 }  // namespace
 
 void RememberStoredSet(const char* name) {
-  std::memcpy(StoredImage, AreaSetImage, SlotsSize);
-  std::memcpy(StoredImage + SlotsSize, WordMapGrid(), WordMapSize);
+  std::memcpy(StoredImage, AreaSetImage, AreaSlotsSize);
+  std::memcpy(StoredImage + AreaSlotsSize, WordMapGrid(), WordMapSize);
   StoredName[0] = '\0';
   if (name != nullptr) std::snprintf(StoredName, sizeof StoredName, "%s", name);
 }
@@ -28,7 +25,7 @@ const std::uint8_t* StoredSlot(int area) {
   return StoredImage + AreaRecordSize * static_cast<std::size_t>(area);
 }
 
-const std::uint8_t* StoredWordMap() { return StoredImage + SlotsSize; }
+const std::uint8_t* StoredWordMap() { return StoredImage + AreaSlotsSize; }
 
 bool StoredUnder(const char* name) {
   return StoredName[0] != '\0' && std::strncmp(StoredName, name, sizeof StoredName) == 0;

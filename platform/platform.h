@@ -15,6 +15,12 @@ using OsResult = std::intptr_t;
 using OsWindowProc = OsResult (*)(OsHandle window, std::uint32_t message, OsWParam wParam,
                                   OsLParam lParam);
 
+// What the program gives its front ends: the entry each one hands over to once
+// it has set itself up, which never returns, and the program's name and
+// version for the window, the dialogs and the questions.
+[[noreturn]] void ProgramEntry();
+extern const char ProgramTitle[];
+
 // Window messages.
 constexpr std::uint32_t WM_DESTROY = 0x0002;
 constexpr std::uint32_t WM_CLOSE = 0x0010;

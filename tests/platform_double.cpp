@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "app/program.h"
 #include "platform/emulated/dialog_name.h"
-#include "shell/program.h"
 
 namespace dbl {
 

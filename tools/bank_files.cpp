@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/file_io.h"
+#include "io/file_io.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "files/area_set.h"
-#include "files/file_io.h"
+#include "io/file_io.h"
 
 struct Bank {
   std::uint8_t dap[CellBankUsedSize] = {};  // 256 cell bitmaps, then the 6-bit palette

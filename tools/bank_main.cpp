@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "files/png/png_write.h"
+#include "io/png_write.h"
 #include "platform/printable.h"
 #include "tools/anim_chains.h"
 #include "tools/anim_list.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/png/png_write.h"
+#include "io/png_write.h"
 #include "platform/printable.h"
 #include "tools/area_render.h"
 #include "tools/bank_files.h"

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes draw/help_glyphs.h, the glyphs of the help page's 8 x 16 font for code page 852.
+"""Writes data/help_glyphs.h, the glyphs of the help page's 8 x 16 font for code page 852.
 
 The glyphs come from Terminus Font, 8 x 16 regular, as Debian ships it in the
 console fonts of the console-setup-linux package (PSF1 files with a Unicode
@@ -18,8 +18,8 @@ Run once by hand when the table is to be made again:
     apt-get download console-setup-linux
     dpkg -x console-setup-linux_*.deb /tmp/console-setup
     python3 tools/make_help_font.py /tmp/console-setup/usr/share/consolefonts \
-        > draw/help_glyphs.h
-    clang-format -i draw/help_glyphs.h
+        > data/help_glyphs.h
+    clang-format -i data/help_glyphs.h
 
 With console-setup-linux installed the directory is /usr/share/consolefonts.
 """
@@ -144,7 +144,7 @@ def write(rows):
     out = sys.stdout
     out.write("""\
 // The help page's glyphs: 256 of 8 x 16 pixels for the DOS Latin-2 code page
-// (852), as hex rows that draw/help_font.cpp turns into pixels. Codes 1..31
+// (852), as hex rows that data/help_font.cpp turns into pixels. Codes 1..31
 // and 127 are the small pictures of the DOS code pages; codes 0, 32 and 255
 // are blank.
 //
@@ -152,7 +152,7 @@ def write(rows):
 // taken from the console fonts (*-Terminus16.psf.gz) of Debian's
 // console-setup-linux 1.221 by tools/make_help_font.py, which wrote this file.
 // Terminus Font is licensed under the SIL Open Font License, Version 1.1;
-// draw/FONT-LICENSE.md holds the notice and the licence. Copyright (c) 2010
+// data/FONT-LICENSE.md holds the notice and the licence. Copyright (c) 2010
 // Dimitar Toshkov Zhekov, with Reserved Font Name "Terminus Font".
 #pragma once
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/png/png_write.h"
+#include "io/png_write.h"
 #include "tools/anim_chains.h"
 #include "tools/area_render.h"
 #include "tools/tileset.h"

@@ -1,92 +1,34 @@
-// The Word Map editor (F5): entering and leaving its screen, its frame loop,
-// and its keys: arrows that move the cursor or scroll, SPACE, TAB, Esc, F3.
+// The Word Map editor (F5): entering and leaving its screen, and its frame
+// loop, which hands keys to the key table and pointer messages to the
+// pointer.
 #include "worldmap/word_map.h"
 
-#include "area/area_slots.h"
-#include "area/history.h"
 #include "draw/cursor.h"
-#include "draw/screen.h"
-#include "files/area_set.h"
-#include "files/data_files.h"
-#include "shell/display.h"
-#include "shell/services.h"
-#include "shell/shown_screen.h"
+#include "runtime/display.h"
+#include "runtime/messages.h"
+#include "runtime/screen.h"
+#include "runtime/shown_screen.h"
 #include "worldmap/word_map_draw.h"
-#include "worldmap/word_map_go_to.h"
 #include "worldmap/word_map_history.h"
-#include "worldmap/word_map_paging.h"
+#include "worldmap/word_map_keys.h"
 #include "worldmap/word_map_pointer.h"
-#include "worldmap/word_map_state.h"
 
-namespace {
-
-bool MapActive() { return WordMapState.activeWindow == MapWindow; }
-
-void RedrawActiveWindow() { MapActive() ? DrawMapWindow() : DrawAreaPicker(); }
-
-// At the edge of a window the cursor stays and the view scrolls, up to its
-// limit and never round; the window is drawn again also at the limit.
-void ArrowUp() {
-  WordMapStateRecord& state = WordMapState;
-  if (state.cursorRow > 0) {
-    state.cursorRow -= 1;
-    return;
-  }
-  std::uint32_t& scroll = MapActive() ? state.mapScrollRow : state.pickerScrollRow;
-  if (scroll > 0) scroll -= 1;
-  RedrawActiveWindow();
-}
-
-void ArrowDown() {
-  WordMapStateRecord& state = WordMapState;
-  if (state.cursorRow + 1 < ActiveWordMapWindow().height) {
-    state.cursorRow += 1;
-    return;
-  }
-  std::uint32_t& scroll = MapActive() ? state.mapScrollRow : state.pickerScrollRow;
-  if (scroll < (MapActive() ? MapScrollLimit : PickerScrollLimit)) scroll += 1;
-  RedrawActiveWindow();
-}
-
-// In the area picker, left and right walk through the area numbers: past a
-// line end the cursor goes on at the other end of the next or previous line.
-void ArrowLeft() {
-  WordMapStateRecord& state = WordMapState;
-  if (state.cursorColumn > 0) {
-    state.cursorColumn -= 1;
-  } else if (MapActive()) {
-    if (state.mapScrollColumn > 0) state.mapScrollColumn -= 1;
-    DrawMapWindow();
-  } else {
-    state.cursorColumn = ActiveWordMapWindow().width - 1;
-    ArrowUp();
-  }
-}
-
-void ArrowRight() {
-  WordMapStateRecord& state = WordMapState;
-  if (state.cursorColumn + 1 < ActiveWordMapWindow().width) {
-    state.cursorColumn += 1;
-  } else if (MapActive()) {
-    if (state.mapScrollColumn < MapScrollLimit) state.mapScrollColumn += 1;
-    DrawMapWindow();
-  } else {
-    state.cursorColumn = 0;
-    ArrowDown();
-  }
-}
-
-}  // namespace
+const Screen WordMapScreen = {[] {
+                                DrawMapWindow();
+                                DrawAreaPicker();
+                              },
+                              [] {
+                                KeepWordMapCursor();
+                                ClearScreen();
+                                DrawMapWindow();
+                                DrawAreaPicker();
+                                ShowKeptWordMapCursor();
+                              },
+                              WordMapLoop};
 
 void RunWordMap() {
   EnterWordMapHistory();
-  RunScreen(
-      ShownScreen::WordMap,
-      [] {
-        DrawMapWindow();
-        DrawAreaPicker();
-      },
-      WordMapLoop);
+  RunScreen(WordMapScreen);
   EndWordMapDrag();
   LeaveWordMapHistory();
 }
@@ -102,7 +44,8 @@ void WordMapLoop() {
       EndWordMapDragAtKey(ProgramState.message.wParam);
       RedrawWordMapCursor();
       RememberWordMapCursor();
-      if (HandleWordMapKey(static_cast<std::uint32_t>(ProgramState.message.wParam & 0xFF))) return;
+      if (HandleWordMapKey(static_cast<std::uint32_t>(KeyCodeOf(ProgramState.message.wParam))))
+        return;
       if (ProgramState.running == 0) return;
       continue;
     }
@@ -112,40 +55,4 @@ void WordMapLoop() {
     RememberWordMapCursor();
     if (ProgramState.running == 0) return;
   }
-}
-
-bool HandleWordMapKey(std::uint32_t key) {
-  // A number being typed takes digits, Backspace, Esc and Enter first.
-  if (GoToKeyInWordMap(key)) return false;
-  if (PageWordMap(key)) return false;
-  switch (key) {
-    case VK_LEFT: ArrowLeft(); break;
-    case VK_RIGHT: ArrowRight(); break;
-    case VK_UP: ArrowUp(); break;
-    case VK_DOWN: ArrowDown(); break;
-    case VK_SPACE: MapActive() ? PlaceSelectedArea() : SelectPickerArea(); break;
-    case VK_TAB: SwitchWordMapWindow(); break;
-    case VK_ESCAPE: return true;
-    case VK_F3:
-      StoreArea();
-      SaveAreaSet();
-      break;
-    case 'Z':
-    case 'Y': MoveThroughHistoryInWordMap(key); break;
-    default: break;
-  }
-  RecordStep();
-  return false;
-}
-
-void SwitchWordMapWindow() {
-  WordMapStateRecord& state = WordMapState;
-  RememberWordMapCursor();
-  RestoreWordMapBackground(WordMapSlotX(state.cursorColumn), WordMapSlotY(state.cursorRow));
-  state.savedCursor[state.activeWindow] = {state.cursorColumn, state.cursorRow};
-  state.activeWindow = 1 - state.activeWindow;
-  const WordMapCursor& saved = state.savedCursor[state.activeWindow];
-  state.cursorColumn = state.previousColumn = saved.column;
-  state.cursorRow = state.previousRow = saved.row;
-  CaptureWordMapBackground(WordMapSlotX(state.cursorColumn), WordMapSlotY(state.cursorRow));
 }

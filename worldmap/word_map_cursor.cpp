@@ -3,9 +3,11 @@
 // under it.
 #include <cstring>
 
+#include "data/tables.h"
 #include "draw/cursor.h"
-#include "draw/tables.h"
 #include "files/area_set.h"
+#include "runtime/display.h"
+#include "runtime/screen.h"
 #include "worldmap/word_map_draw.h"
 #include "worldmap/word_map_state.h"
 
@@ -13,7 +15,36 @@ namespace {
 
 constexpr int MaskWidth = 16, MaskHeight = 10;  // drawn doubled over the slot
 
+const std::uint8_t* CellOfArea(std::uint8_t area, int i, int j) {
+  return CellBank + CellBytes * AreaRecord(area)[GridIndex(i, j)];
+}
+
 }  // namespace
+
+// Preview: each cell becomes 8 x 8, its even columns of its even rows.
+void DrawAreaPreview(std::uint8_t area, int x, int y) {
+  LockFrame();
+  for (int j = 0; j < AreaRows; ++j) {
+    for (int v = 0; v < 8; ++v) {
+      std::uint8_t* row = FramePixel(x, y + 8 * j + v);
+      for (int i = 0; i < AreaColumns; ++i) {
+        const std::uint8_t* source = CellOfArea(area, i, j) + 16 * 2 * v;
+        for (int u = 0; u < 8; ++u) row[8 * i + u] = source[2 * u];
+      }
+    }
+  }
+  UnlockFrame();
+}
+
+void DrawPreviewOrGround(std::uint32_t area, int x, int y) {
+  if (area <= LastArea) {
+    DrawAreaPreview(static_cast<std::uint8_t>(area), x, y);
+    return;
+  }
+  LockFrame();
+  ClearRegion(x, y, PreviewWidth, PreviewHeight);
+  UnlockFrame();
+}
 
 int WordMapSlotX(std::uint32_t column) {
   return static_cast<int>(ActiveWordMapWindow().originX + SlotWidth * column);

@@ -1,18 +1,14 @@
-// Area thumbnails and previews sampled from the cells of an area, and the
-// map window and area picker drawn from them, slot by slot.
+// Area thumbnails sampled from the cells of an area, and the map window and
+// area picker drawn from them, slot by slot.
 #include "worldmap/word_map_draw.h"
 
-#include "draw/screen.h"
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
+#include "runtime/screen.h"
 #include "worldmap/thumbnail.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
-
-const std::uint8_t* CellOfArea(std::uint8_t area, int i, int j) {
-  return CellBank + CellBytes * AreaRecord(area)[GridIndex(i, j)];
-}
 
 // Thumbnail: each cell becomes a 2 x 2 block of its pixels (4, 4), (8, 4),
 // (4, 12) and (8, 12). The frame must be locked.
@@ -46,31 +42,6 @@ std::uint32_t MapAreaAt(std::uint32_t column, std::uint32_t row) { return MapEnt
 void DrawAreaThumbnail(std::uint8_t area, int x, int y) {
   LockFrame();
   PutThumbnail(area, x, y);
-  UnlockFrame();
-}
-
-// Preview: each cell becomes 8 x 8, its even columns of its even rows.
-void DrawAreaPreview(std::uint8_t area, int x, int y) {
-  LockFrame();
-  for (int j = 0; j < AreaRows; ++j) {
-    for (int v = 0; v < 8; ++v) {
-      std::uint8_t* row = FramePixel(x, y + 8 * j + v);
-      for (int i = 0; i < AreaColumns; ++i) {
-        const std::uint8_t* source = CellOfArea(area, i, j) + 16 * 2 * v;
-        for (int u = 0; u < 8; ++u) row[8 * i + u] = source[2 * u];
-      }
-    }
-  }
-  UnlockFrame();
-}
-
-void DrawPreviewOrGround(std::uint32_t area, int x, int y) {
-  if (area <= LastArea) {
-    DrawAreaPreview(static_cast<std::uint8_t>(area), x, y);
-    return;
-  }
-  LockFrame();
-  ClearRegion(x, y, PreviewWidth, PreviewHeight);
   UnlockFrame();
 }
 

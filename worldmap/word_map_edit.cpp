@@ -3,14 +3,7 @@
 #include "area/history.h"
 #include "files/area_set.h"
 #include "worldmap/word_map_draw.h"
-#include "worldmap/word_map_history.h"
 #include "worldmap/word_map_state.h"
-
-namespace {
-
-constexpr int SelectedPreviewX = 0, SelectedPreviewY = 0;
-
-}  // namespace
 
 // Only in memory: the next save of the area set takes it to the file.
 void PlaceSelectedArea() {
@@ -33,10 +26,4 @@ void SelectPickerArea() {
   if (area > LastArea) return;
   WordMapState.selectedArea = area;
   DrawSelectedAreaPreview();
-}
-
-void DrawSelectedAreaPreview() {
-  DrawAreaPreview(static_cast<std::uint8_t>(WordMapState.selectedArea), SelectedPreviewX,
-                  SelectedPreviewY);
-  NoteSelectedPreviewShown();
 }

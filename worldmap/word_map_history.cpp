@@ -1,7 +1,8 @@
-// Undo and redo in the Word Map. A move that changed the map or the slots
-// draws the map window, the area picker and the selected-area preview anew;
-// the cursor preview follows on the loop's next cursor step. Changes to the
-// edited area wait until the area editor's screen is restored.
+// Undo and redo in the Word Map, and the selected-area preview that a move
+// draws anew. A move that changed the map or the slots draws the map window,
+// the area picker and that preview anew; the cursor preview follows on the
+// loop's next cursor step. Changes to the edited area wait until the area
+// editor's screen is restored.
 #include "worldmap/word_map_history.h"
 
 #include "area/history.h"
@@ -17,6 +18,8 @@ struct WordMapHistoryRecord {
 };
 
 WordMapHistoryRecord WordMapHistory;
+
+constexpr int SelectedPreviewX = 0, SelectedPreviewY = 0;
 
 }  // namespace
 
@@ -34,7 +37,11 @@ void MoveThroughHistoryInWordMap(std::uint32_t key) {
   if (WordMapHistory.selectedPreviewShown) DrawSelectedAreaPreview();
 }
 
-void NoteSelectedPreviewShown() { WordMapHistory.selectedPreviewShown = true; }
+void DrawSelectedAreaPreview() {
+  DrawAreaPreview(static_cast<std::uint8_t>(WordMapState.selectedArea), SelectedPreviewX,
+                  SelectedPreviewY);
+  WordMapHistory.selectedPreviewShown = true;
+}
 
 void EnterWordMapHistory() { WordMapHistory = {}; }
 

@@ -6,8 +6,6 @@
 
 // Ctrl+Z and the redo keys in the Word Map.
 void MoveThroughHistoryInWordMap(std::uint32_t key);
-// The selected-area preview is on the screen until the Word Map is left.
-void NoteSelectedPreviewShown();
 // On entry: no preview shown, nothing of the area editor to draw.
 void EnterWordMapHistory();
 // Once the area editor's screen is back: draws what moves changed of it.

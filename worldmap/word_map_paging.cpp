@@ -24,25 +24,24 @@ void PageAxis(std::uint32_t& scroll, std::uint32_t& cursor, int by) {
 
 }  // namespace
 
-bool PageWordMap(std::uint32_t key) {
+void PageWordMap(std::uint32_t key) {
   WordMapStateRecord& state = WordMapState;
   const ViewWindow& window = ActiveWordMapWindow();
   const int rows = static_cast<int>(window.height), columns = static_cast<int>(window.width);
   if (state.activeWindow == AreaPicker) {
-    if (key != VK_PRIOR && key != VK_NEXT) return false;
+    if (key != VK_PRIOR && key != VK_NEXT) return;
     int scroll = static_cast<int>(state.pickerScrollRow) + (key == VK_NEXT ? rows : -rows);
     state.pickerScrollRow =
         static_cast<std::uint32_t>(std::clamp(scroll, 0, static_cast<int>(PickerScrollLimit)));
     DrawAreaPicker();
-    return true;
+    return;
   }
   switch (key) {
     case VK_PRIOR: PageAxis(state.mapScrollRow, state.cursorRow, -rows); break;
     case VK_NEXT: PageAxis(state.mapScrollRow, state.cursorRow, rows); break;
     case VK_HOME: PageAxis(state.mapScrollColumn, state.cursorColumn, -columns); break;
     case VK_END: PageAxis(state.mapScrollColumn, state.cursorColumn, columns); break;
-    default: return false;
+    default: return;
   }
   DrawMapWindow();
-  return true;
 }

@@ -5,5 +5,6 @@
 
 #include <cstdint>
 
-// True when the key was a paging key of the active window.
-bool PageWordMap(std::uint32_t key);
+// Pages the active window for VK_PRIOR, VK_NEXT, VK_HOME or VK_END; the area
+// picker pages by PgUp and PgDn only.
+void PageWordMap(std::uint32_t key);

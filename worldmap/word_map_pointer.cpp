@@ -10,8 +10,9 @@
 
 #include "area/history.h"
 #include "draw/window_hit.h"
-#include "worldmap/word_map.h"
+#include "runtime/state_records.h"
 #include "worldmap/word_map_draw.h"
+#include "worldmap/word_map_keys.h"
 #include "worldmap/word_map_state.h"
 
 namespace {
@@ -27,6 +28,7 @@ struct WordMapPointerRecord {
 };
 
 WordMapPointerRecord WordMapPointer;
+StateRecord ListedWordMapPointer{"WordMapPointer", WordMapPointer, [] { WordMapPointer = {}; }};
 
 // Each key comes after the cursor step of its own turn, as in the loop.
 void CursorStep() {
@@ -169,8 +171,6 @@ void HandleWordMapPointer(const OsMessage& message) {
 void EndWordMapDragAtKey(OsWParam key) {
   if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndWordMapDrag();
 }
-
-void ResetWordMapPointer() { WordMapPointer = {}; }
 
 void EndWordMapDrag() {
   if (WordMapPointer.painting) ReleaseStep();

@@ -10,4 +10,3 @@ void HandleWordMapPointer(const OsMessage& message);
 // leaving the Word Map.
 void EndWordMapDragAtKey(OsWParam key);
 void EndWordMapDrag();
-void ResetWordMapPointer();

@@ -2,6 +2,8 @@
 // start, and kept from one visit to the next within a run.
 #include "worldmap/word_map_state.h"
 
+#include "runtime/state_records.h"
+
 namespace {
 
 constexpr ViewWindow WordMapWindows[2] = {
@@ -15,5 +17,6 @@ constexpr WordMapStateRecord StartState = {
 }  // namespace
 
 WordMapStateRecord WordMapState = StartState;
-
-void ResetWordMap() { WordMapState = StartState; }
+namespace {
+StateRecord Listed{"WordMapState", WordMapState, [] { WordMapState = StartState; }};
+}  // namespace

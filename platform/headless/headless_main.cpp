@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "files/file_io.h"
+#include "io/file_io.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/platform.h"
 #include "platform/printable.h"
-#include "shell/program.h"
 
 namespace {
 

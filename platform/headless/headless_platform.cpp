@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "files/file_io.h"
-#include "files/png/png_write.h"
+#include "io/file_io.h"
+#include "io/png_write.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/pointer_hold.h"

@@ -13,7 +13,6 @@
 #include "platform/sdl/frame_present.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/status_band.h"
-#include "shell/services.h"
 
 namespace {
 
@@ -184,7 +183,7 @@ bool OpenDisplay(bool fullScreen) {
     height = mode.h;
     x = y = 0;
   }
-  Desktop.window.reset(SDL_CreateWindow(WindowTitle, x, y, width, height, flags));
+  Desktop.window.reset(SDL_CreateWindow(ProgramTitle, x, y, width, height, flags));
   if (!Desktop.window) return false;
   // Out of full screen (around a dialog) the window is the picture's size
   // and one status line.
@@ -195,7 +194,7 @@ bool OpenDisplay(bool fullScreen) {
   Desktop.small.reset(
       SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!Desktop.small) return false;
-  std::strcpy(Desktop.title, WindowTitle);
+  std::strcpy(Desktop.title, ProgramTitle);
   SDL_ShowWindow(Desktop.window.get());
   Desktop.stale = true;
   Show(true);
@@ -223,7 +222,7 @@ void ShowStatus(const OsStatus& status) {
   Desktop.status = status;
   Desktop.haveStatus = true;
   char title[LineSize];
-  present::FormatWindowTitle(status, title, sizeof title);
+  present::FormatWindowTitle(status, ProgramTitle, title, sizeof title);
   if (Desktop.window && std::strcmp(title, Desktop.title) != 0) {
     std::memcpy(Desktop.title, title, sizeof title);
     SDL_SetWindowTitle(Desktop.window.get(), title);

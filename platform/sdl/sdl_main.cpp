@@ -11,7 +11,6 @@
 #include "platform/emulated/emulated.h"
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/program.h"
 
 namespace {
 
@@ -70,7 +69,7 @@ int main(int argc, char** argv) {
         std::fputs(Usage, stdout);
         return 0;
       } else if (std::strcmp(argument, "--version") == 0) {
-        std::printf("%s\n", WindowTitle);
+        std::printf("%s\n", ProgramTitle);
         return 0;
       } else if (std::strcmp(argument, "--window") == 0) {
         fullScreen = false;

@@ -7,13 +7,12 @@
 #include "platform/emulated/emulated.h"
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/services.h"
 
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
 
 void OsMessageBox(const char* text) {
   desktop::DialogScope scope;
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, WindowTitle, text, desktop::Window()) != 0)
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, ProgramTitle, text, desktop::Window()) != 0)
     std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(),
                  Printable(text).c_str());
 }

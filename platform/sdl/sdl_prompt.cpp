@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "draw/tables.h"
+#include "data/tables.h"
 #include "platform/emulated/emulated.h"
 #include "platform/sdl/sdl_backend.h"
 

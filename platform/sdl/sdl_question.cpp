@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/sdl/sdl_backend.h"
-#include "shell/program.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ bool HasCancel(std::uint32_t type) { return (type & MB_TYPEMASK) == MB_YESNOCANC
 std::vector<std::string> ZenityArguments(const std::string& tool, const char* text,
                                          std::uint32_t type) {
   std::vector<std::string> arguments = {tool, "--question", "--no-wrap",
-                                        std::string("--title=") + WindowTitle,
+                                        std::string("--title=") + ProgramTitle,
                                         std::string("--text=") + text};
   if (!HasCancel(type)) {
     arguments.insert(arguments.end(), {"--ok-label=Yes", "--cancel-label=No"});
@@ -61,7 +60,7 @@ int Ask(const char* text, std::uint32_t type) {
       answer = ZenityAnswer(status, output, type);
     } else {
       const char* kind = HasCancel(type) ? "--yesnocancel" : "--yesno";
-      int status = desktop::RunTool({tool, "--title", WindowTitle, kind, text}, output);
+      int status = desktop::RunTool({tool, "--title", ProgramTitle, kind, text}, output);
       answer = KdialogAnswer(status, type);
     }
   }

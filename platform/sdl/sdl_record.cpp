@@ -22,7 +22,6 @@
 #include "platform/emulated/key_names.h"
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
-#include "shell/services.h"
 
 namespace {
 
@@ -136,7 +135,7 @@ bool StartRecording(const char* path) {
     folder.resize(std::strlen(folder.c_str()));
     Recording.folder = folder;
   }
-  Line(std::string("# ") + WindowTitle + ": a session recorded by tesselle --record");
+  Line(std::string("# ") + ProgramTitle + ": a session recorded by tesselle --record");
   Line(
       "# replay it with tesselle-headless in a folder with the same Cells.dap, Cells.id and area "
       "sets");

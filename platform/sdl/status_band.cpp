@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-#include "draw/tables.h"
-#include "shell/services.h"  // WindowTitle
+#include "data/tables.h"
 
 namespace present {
 
@@ -47,8 +46,8 @@ void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::s
     std::snprintf(line + used, size - static_cast<std::size_t>(used), "  |  %s", told);
 }
 
-void FormatWindowTitle(const OsStatus& status, char* title, std::size_t size) {
-  std::snprintf(title, size, "%s \xE2\x80\x94 %s%s", WindowTitle, ShownName(status),
+void FormatWindowTitle(const OsStatus& status, const char* program, char* title, std::size_t size) {
+  std::snprintf(title, size, "%s \xE2\x80\x94 %s%s", program, ShownName(status),
                 status.unsaved ? "*" : "");
 }
 

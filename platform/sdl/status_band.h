@@ -14,8 +14,8 @@ namespace present {
 // when `withEvent`.
 void FormatStatusLine(const OsStatus& status, bool withEvent, char* line, std::size_t size);
 
-// Writes "Tesselle v1.0 — NAME", "*" after NAME while unsaved, into `title`.
-void FormatWindowTitle(const OsStatus& status, char* title, std::size_t size);
+// Writes "PROGRAM — NAME", "*" after NAME while unsaved, into `title`.
+void FormatWindowTitle(const OsStatus& status, const char* program, char* title, std::size_t size);
 
 // Fills `band` with `paper` and writes `text` on it in `ink`, 8 x 16 glyphs
 // scaled by `scale`, one glyph of margin, cut at the band's right edge.

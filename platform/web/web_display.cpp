@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/emulated/emulated.h"
+#include "platform/platform.h"
 #include "platform/sdl/frame_present.h"
 #include "platform/sdl/status_band.h"
 #include "platform/status.h"
@@ -111,7 +112,7 @@ void OsShowStatus(const OsStatus& status) {
   char title[LineSize];
   OsStatus named = status;
   named.unsaved = false;
-  present::FormatWindowTitle(named, title, sizeof title);
+  present::FormatWindowTitle(named, ProgramTitle, title, sizeof title);
   if (status.unsaved) std::strncat(title, " *", sizeof title - std::strlen(title) - 1);
   if (std::strcmp(line, Page.line) == 0 && std::strcmp(title, Page.title) == 0 &&
       status.unsaved == Page.unsaved && std::strcmp(status.fileName, Page.fileName) == 0)

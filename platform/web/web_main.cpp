@@ -4,8 +4,8 @@
 #include <emscripten/emscripten.h>
 
 #include "platform/emulated/emulated.h"
+#include "platform/platform.h"
 #include "platform/web/web_backend.h"
-#include "shell/program.h"
 
 // Mounts the browser's storage as the working folder, fills it with the demo
 // set on the first visit and comes back when both are done.

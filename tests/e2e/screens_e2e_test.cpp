@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "draw/tables.h"
+#include "data/tables.h"
 #include "tests/e2e/harness.h"
 
 namespace {

@@ -1,15 +1,15 @@
 // The animation preview: chains of the cell-id table stepping every six
 // vertical blanks, the tick carried from one preview to the next, the stored
 // slot and the bank's own files as its source, and the ways it ends.
-#include "area/animation_preview.h"
+#include "screens/animation_preview.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "app/program.h"
 #include "area/area_slots.h"
 #include "files/area_set.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The area editor's dispatcher, cursor, windows and area slots, run inside
 // the program on the platform double.
+#include "app/program.h"
 #include "area/area_slots.h"
 #include "area/editor_cursor.h"
 #include "area/editor_windows.h"
-#include "draw/tables.h"
+#include "data/tables.h"
 #include "files/area_set.h"
-#include "shell/program.h"
 #include "tests/unit/program_test.h"
 
 namespace {

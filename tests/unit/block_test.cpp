@@ -6,7 +6,7 @@
 
 #include "area/area_slots.h"
 #include "files/area_set.h"
-#include "shell/display.h"
+#include "runtime/display.h"
 #include "tests/unit/program_test.h"
 
 namespace {

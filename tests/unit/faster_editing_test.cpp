@@ -7,7 +7,7 @@
 #include "area/area_slots.h"
 #include "files/area_set.h"
 #include "platform/sdl/status_band.h"
-#include "shell/status_line.h"
+#include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 
 namespace {

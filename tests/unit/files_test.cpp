@@ -10,14 +10,14 @@
 #include <set>
 #include <tuple>
 
+#include "app/program.h"
 #include "area/area_slots.h"
 #include "area/editor_state.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
 #include "files/data_files.h"
-#include "files/file_io.h"
 #include "files/stored_set.h"
-#include "shell/program.h"
+#include "io/file_io.h"
 #include "tests/unit/program_test.h"
 
 namespace {

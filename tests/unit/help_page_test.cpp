@@ -1,6 +1,6 @@
 // The help page: its font, its loop, and the ways it is left. The page as
 // drawn, text and all, is checked end to end and against a golden image.
-#include "shell/help_page.h"
+#include "screens/help_page.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <cstring>
 #include <vector>
 
+#include "app/program.h"
 #include "area/editor_state.h"
+#include "data/tables.h"
 #include "draw/cursor.h"
-#include "draw/tables.h"
-#include "shell/display.h"
-#include "shell/program.h"
+#include "runtime/display.h"
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "area/editor_windows.h"
 #include "draw/number.h"
 #include "files/area_set.h"
-#include "shell/status_line.h"
+#include "runtime/status_events.h"
 #include "tests/platform_double.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_draw.h"

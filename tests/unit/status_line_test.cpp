@@ -1,9 +1,8 @@
 // The status the program hands down: where the cursor stands and what lies
 // under it, in each window of the area editor and the Word Map.
-#include "shell/status_line.h"
-
 #include "area/area_slots.h"
 #include "files/area_set.h"
+#include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"
 

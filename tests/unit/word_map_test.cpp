@@ -2,7 +2,7 @@
 // windows scroll and wrap, SPACE and TAB, its state across visits, its pace.
 #include <cstring>
 
-#include "draw/tables.h"
+#include "data/tables.h"
 #include "files/area_set.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"
