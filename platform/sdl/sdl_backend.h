@@ -115,9 +115,12 @@ std::string FindOnPath(const char* program);
 int RunTool(const std::vector<std::string>& arguments, std::string& output);
 
 // --- Questions (sdl_question.cpp, sdl_prompt.cpp) ----------------------------
+// OsAskQuestion without the recording: for a question a dialog asks.
+int AskQuestion(const char* text, std::uint32_t type, int unasked);
 // Asks in the window: Y, N, Esc (Cancel, or No without one) and Enter (the
-// default button). Answers as OsAskQuestion does.
-int AskQuestionInWindow(const char* text, std::uint32_t type);
+// default button); the key that answers is not typed into a prompt below.
+// Answers as OsAskQuestion does.
+int AskQuestionInWindow(const char* text, std::uint32_t type, int unasked);
 
 // --- Recording (sdl_record.cpp) --------------------------------------------
 // Starts writing the session to `path` as a headless script; false with errno

@@ -241,7 +241,7 @@ std::string Refusal(Kind kind, const OsFileDialog& dialog, const std::string& na
     return "No such file: " + std::string(std::strerror(errno)) + ".";
   if (exists && !S_ISREG(status.st_mode)) return "That is not a regular file.";
   if (kind == Kind::Save && exists && (dialog.flags & OFN_OVERWRITEPROMPT) != 0 &&
-      OsAskQuestion((name + " exists. Replace it?").c_str(), MB_YESNO | MB_ICONWARNING) != IDYES)
+      !emu::MayReplace(name.c_str(), desktop::AskQuestion))
     return "Choose another name.";
   return {};
 }
@@ -293,7 +293,7 @@ bool RunDialog(Kind kind, OsFileDialog& dialog) {
     if (!Accept(kind, chosen, dialog)) return false;
     // kdialog does not ask before a file is replaced: ask here, and on No
     // show the dialog again.
-    if (zenity || kind == Kind::Open || emu::MayReplace(dialog)) return true;
+    if (zenity || kind == Kind::Open || emu::MayReplace(dialog, desktop::AskQuestion)) return true;
   }
 }
 

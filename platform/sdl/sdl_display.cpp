@@ -277,3 +277,18 @@ BorrowedScreen::~BorrowedScreen() {
 }  // namespace desktop
 
 void OsShowStatus(const OsStatus& status) { desktop::ShowStatus(status); }
+
+// The window as it is between dialogs: full screen at the desktop's size, or
+// as large as it is now.
+bool OsStatusLineShown() {
+  SDL_Window* window = Desktop.window.get();
+  if (window == nullptr) return false;
+  int width = 0, height = 0;
+  SDL_DisplayMode mode;
+  if (Desktop.fullScreen &&
+      SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window), &mode) == 0)
+    width = mode.w, height = mode.h;
+  else
+    SDL_GetWindowSize(window, &width, &height);
+  return present::LayOut(width, height).band.h > 0;
+}

@@ -8,6 +8,7 @@
 // So N is the number of vertical blanks from the first such call after the
 // previous message to the call that took this one. Messages the program posts
 // itself are not written: the replay posts them again.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -156,6 +157,12 @@ void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog) {
   if (name == "cancel") name = "./cancel";  // the same file, and not a cancel
   if (Replays(name, dialog)) {
     Line(verb + name);
+    // Whatever dialog asked, the user said yes to replacing a file that is
+    // there; the replay's dialog asks too. Names refused on the way are not
+    // written: they changed nothing.
+    struct stat status;
+    if (!open && (dialog.flags & OFN_OVERWRITEPROMPT) != 0 && stat(received.c_str(), &status) == 0)
+      Line("confirm yes");
     return;
   }
   // A script line cannot give the program this name: the replay cancels the
