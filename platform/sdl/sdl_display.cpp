@@ -196,6 +196,7 @@ bool OpenDisplay(bool fullScreen) {
       SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!Desktop.small) return false;
   std::strcpy(Desktop.title, WindowTitle);
+  SetWindowTitle(Desktop.window.get(), WindowTitle);
   SDL_ShowWindow(Desktop.window.get());
   Desktop.stale = true;
   Show(true);
@@ -226,7 +227,7 @@ void ShowStatus(const OsStatus& status) {
   present::FormatWindowTitle(status, title, sizeof title);
   if (Desktop.window && std::strcmp(title, Desktop.title) != 0) {
     std::memcpy(Desktop.title, title, sizeof title);
-    SDL_SetWindowTitle(Desktop.window.get(), title);
+    SetWindowTitle(Desktop.window.get(), title);
   }
 }
 

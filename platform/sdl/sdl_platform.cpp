@@ -20,6 +20,7 @@ void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }
 
 void OsMessageBox(const char* text) {
   desktop::DialogScope scope;
+  desktop::HeldScope held;  // a signal to end ends the box too
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, WindowTitle, text, desktop::Window()) != 0)
     std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(), text);
 }

@@ -1,6 +1,8 @@
 // tesselle --record FILE: the session written, as it runs, as a script that
 // tesselle-headless replays turn for turn. Each line is flushed when written,
 // so a session that crashes still leaves the script up to its last message.
+// The file is made new: a name that is there, a link included, or one of the
+// files the program reads is refused before anything else happens.
 //
 // Timing: the replay takes a message at the first PeekMessage, once the wait
 // of the `frames N` before it is over, and that wait counts from the first
@@ -8,6 +10,7 @@
 // So N is the number of vertical blanks from the first such call after the
 // previous message to the call that took this one. Messages the program posts
 // itself are not written: the replay posts them again.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,12 +18,15 @@
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/key_names.h"
+#include "platform/file_names.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/services.h"
 
@@ -29,6 +35,7 @@ namespace {
 struct Recorder {
   std::FILE* file = nullptr;
   std::string path;
+  std::string made;         // the same, absolute: the working folder may change
   std::string folder;       // the working folder, for names written relative to it
   bool waiting = false;     // input has been looked at since the last message
   std::uint64_t since = 0;  // the vertical blank of that first look
@@ -106,6 +113,37 @@ bool Replays(const std::string& name, const OsFileDialog& dialog) {
   return emu::CompleteDialogName(name, dialog.defExt) == name;
 }
 
+// Where a name leads, to tell whether two names are one file: the device and
+// inode of a file that is there, and the real path of its folder with its own
+// name, which is all a file that is not there yet has.
+struct Identity {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  std::string path;
+};
+
+Identity IdentityOf(const std::string& name) {
+  Identity identity;
+  struct stat status;
+  if (stat(name.c_str(), &status) == 0) {
+    identity.exists = true;
+    identity.device = status.st_dev;
+    identity.inode = status.st_ino;
+  }
+  std::size_t folderLength = FolderLength(name.c_str());
+  std::string folder = folderLength == 0 ? "." : name.substr(0, folderLength);
+  char* real = realpath(folder.c_str(), nullptr);
+  identity.path = (real != nullptr ? std::string(real) : folder) + "/" + name.substr(folderLength);
+  std::free(real);
+  return identity;
+}
+
+bool SameFile(const Identity& a, const Identity& b) {
+  if (a.exists && b.exists) return a.device == b.device && a.inode == b.inode;
+  return a.path == b.path;
+}
+
 // The name as it can stand in a comment line.
 std::string Printable(const std::string& name) {
   std::string text;
@@ -117,10 +155,38 @@ std::string Printable(const std::string& name) {
 
 namespace desktop {
 
-bool StartRecording(const char* path) {
-  Recording.file = std::fopen(path, "w");
-  if (Recording.file == nullptr) return false;
+bool CreateRecording(const char* path, const std::vector<std::string>& inputs, std::string& why) {
+  Identity recording = IdentityOf(path);
+  for (const std::string& input : inputs)
+    if (SameFile(recording, IdentityOf(input))) {
+      why = std::string("--record will not write ") + path + ": the program reads that file (" +
+            input + "); name a new file";
+      return false;
+    }
+  // Made new, never through a link planted at the name.
+  int made = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (made >= 0) Recording.file = fdopen(made, "w");
+  if (Recording.file == nullptr) {
+    int error = errno;
+    if (made >= 0) close(made);
+    why = error == EEXIST
+              ? std::string("--record will not replace ") + path + ", which exists; name a new file"
+              : std::string("cannot write the recording ") + path + ": " + std::strerror(error);
+    return false;
+  }
   Recording.path = path;
+  Recording.made = recording.path;
+  return true;
+}
+
+void DropRecording() {
+  if (Recording.file == nullptr) return;
+  Stop();
+  unlink(Recording.made.c_str());
+}
+
+void BeginRecording() {
+  if (Recording.file == nullptr) return;
   std::string folder(4096, '\0');
   if (getcwd(folder.data(), folder.size()) != nullptr) {
     folder.resize(std::strlen(folder.c_str()));
@@ -130,7 +196,6 @@ bool StartRecording(const char* path) {
   Line(
       "# replay it with tesselle-headless in a folder with the same Cells.dap, Cells.id and area "
       "sets");
-  return Recording.file != nullptr;
 }
 
 void RecordInputPeek() {
