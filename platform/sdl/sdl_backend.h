@@ -32,7 +32,7 @@ void MarkPictureStale();
 void RepresentIfStale();
 // Keeps the status the program hands down for the status line and the title.
 void ShowStatus(const OsStatus& status);
-// Titles the window (sdl_title.cpp), in a form every X client reads.
+// Titles the window (sdl_x11.cpp), in a form every X client reads.
 void SetWindowTitle(SDL_Window* window, const char* title);
 
 // While a dialog is up the window leaves full screen and the pointer shows;
@@ -73,6 +73,9 @@ enum class PromptEvent { None, Other, Key, Text, Close };
 // dealt with itself), keeping the window painted. A request to close is also
 // kept as WM_CLOSE for the program, after the prompt.
 PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds);
+// Waits up to `milliseconds` for input to the window or a signal to end
+// (sdl_x11.cpp).
+void WaitForInput(int milliseconds);
 
 // --- Keys (sdl_keys.cpp) ---------------------------------------------------
 // The virtual-key code of an SDL key, or 0 for a key the program never sees.

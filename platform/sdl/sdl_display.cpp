@@ -254,6 +254,7 @@ DialogScope::~DialogScope() {
 
 struct BorrowedScreen::Saved {
   std::unique_ptr<std::uint8_t[]> surface;
+  const OsPaletteEntry* palette;  // a prompt's, when a question is asked over it
 };
 
 BorrowedScreen::BorrowedScreen(const OsPaletteEntry* palette) : saved_(std::make_unique<Saved>()) {
@@ -262,13 +263,14 @@ BorrowedScreen::BorrowedScreen(const OsPaletteEntry* palette) : saved_(std::make
     saved_->surface = std::make_unique<std::uint8_t[]>(surfaceBytes);
     std::memcpy(saved_->surface.get(), emu::Display.surface, surfaceBytes);
   }
+  saved_->palette = Desktop.borrowedPalette;
   Desktop.borrowedPalette = palette;
 }
 
-// The surface is as before, and the window shows it through the palette in
-// force again, as if the prompt had never been drawn.
+// The surface is as before, and the window shows it through the palette it
+// was shown through, as if the prompt had never been drawn.
 BorrowedScreen::~BorrowedScreen() {
-  Desktop.borrowedPalette = nullptr;
+  Desktop.borrowedPalette = saved_->palette;
   if (saved_->surface)
     std::memcpy(emu::Display.surface, saved_->surface.get(),
                 static_cast<std::size_t>(emu::Display.pitch) * Height);

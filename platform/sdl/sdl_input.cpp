@@ -127,7 +127,12 @@ void PumpWhileModal() {
 
 PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
   PromptEvent what = PromptEvent::None;
-  if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
+  bool taken = SDL_PollEvent(&event) != 0;
+  if (!taken && milliseconds > 0) {
+    WaitForInput(milliseconds);
+    taken = SDL_PollEvent(&event) != 0;
+  }
+  if (taken) {
     what = PromptEvent::Other;
     if (event.type == SDL_TEXTINPUT) {
       what = PromptEvent::Text;
