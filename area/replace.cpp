@@ -98,7 +98,7 @@ void ReplaceCellKey() {
                 "Replace cell %d with cell %d in all areas? %d use%s in %d area%s. No: this area "
                 "only.",
                 old, now, uses.uses, PluralEnding(uses.uses), uses.areas, PluralEnding(uses.areas));
-  switch (AskUser(question, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3)) {
+  switch (AskUser(question, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3, IDCANCEL)) {
     case IDYES: ReplaceCell(old, ReplaceScope::AllAreas); break;
     case IDNO: ReplaceCell(old, ReplaceScope::EditedArea); break;
     default: break;

@@ -2,6 +2,9 @@
 // area set it names (or a new, empty one), then the rebuild of every id layer.
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "files/area_set.h"
 #include "files/data_files.h"
@@ -13,10 +16,16 @@ namespace {
 
 constexpr char AreaFileFilter[] = "Dane do gry\0*.out\0";  // the literal adds the list's end
 
+// The bank files are looked for in the working folder, which the report names.
 void ReadAtLeast(const char* name, std::uint8_t* buffer, std::size_t needed, const char* what) {
   std::size_t size = 0;
-  if (!ReadWholeFile(name, buffer, needed, size))
-    FailStartup("cannot read %s: %s", name, FileErrorText(errno));
+  if (!ReadWholeFile(name, buffer, needed, size)) {
+    int error = errno;
+    std::error_code failure;
+    std::string folder = std::filesystem::current_path(failure).string();
+    FailStartup("cannot read %s: %s (looked for in %s)", name, FileErrorText(error),
+                failure ? "the working folder" : folder.c_str());
+  }
   if (size < needed)
     FailStartup("%s is too short for %s: %zu bytes, at least %zu needed", name, what, size, needed);
 }

@@ -52,16 +52,18 @@ const char* WriteSetFile() {
 }
 
 // Replacing a file that this run did not read or write, such as an older set
-// in the folder of a new one, needs the user's yes.
+// in the folder of a new one, needs the user's yes; Enter gives No. Nobody to
+// ask means yes, as a save that does not ask would do. After No the status
+// line says that nothing was saved, or else a box does.
 bool MayReplace() {
   struct stat status;
   if (StoredUnder(AreaFileName) || stat(AreaFileName, &status) != 0) return true;
   static char text[LineSize];
   std::snprintf(text, sizeof text, "%s exists. Replace it with this area set?", AreaFileName);
-  if (AskUser(text, MB_YESNO | MB_ICONWARNING) == IDYES) return true;
+  if (AskUser(text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2, IDYES) == IDYES) return true;
   std::snprintf(text, sizeof text, "tesselle: nothing is saved: %s is kept as it is", AreaFileName);
   ReportEvent("Nothing saved: %s kept", FileNamePart(AreaFileName));
-  TellUser(text);
+  NoteToUser(text);
   return false;
 }
 

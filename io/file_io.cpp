@@ -18,9 +18,13 @@ struct Pending {
   OsFileId id{};
 };
 
+bool SameId(const OsFileId& a, const char* aName, const OsFileId& b, const char* bName) {
+  return a.device == b.device && a.number == b.number && a.isNew == b.isNew &&
+         (!b.isNew || SameNamePart(FileNamePart(aName), FileNamePart(bName)));
+}
+
 bool SameFile(const Pending& a, const OsFileId& b, const char* bName) {
-  return a.id.device == b.device && a.id.number == b.number && a.id.isNew == b.isNew &&
-         (!b.isNew || SameNamePart(FileNamePart(a.target.c_str()), FileNamePart(bName)));
+  return SameId(a.id, a.target.c_str(), b, bName);
 }
 
 // Whether no target before the i-th is in its folder.
@@ -153,4 +157,9 @@ bool WriteWholeFile(const char* name, const std::uint8_t* block, std::size_t cou
 
 const char* FileErrorText(int code) {
   return code == ENODEV ? "not a regular file" : std::strerror(code);
+}
+
+bool NameOneFile(const char* a, const char* b) {
+  OsFileId aId{}, bId{};
+  return OsIdentifyFile(a, aId) && OsIdentifyFile(b, bId) && SameId(aId, a, bId, b);
 }

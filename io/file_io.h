@@ -51,3 +51,7 @@ bool WriteWholeFile(const char* name, const std::uint8_t* block, std::size_t cou
 
 // The reason for an errno value of the calls above, as a report shows it.
 const char* FileErrorText(int code);
+
+// Whether two names name one file once links are followed: the same file, or
+// the same new name in the same folder.
+bool NameOneFile(const char* a, const char* b);

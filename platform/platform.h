@@ -112,6 +112,7 @@ constexpr std::uint32_t MB_YESNOCANCEL = 0x3;
 constexpr std::uint32_t MB_YESNO = 0x4;
 constexpr std::uint32_t MB_ICONQUESTION = 0x20;
 constexpr std::uint32_t MB_ICONWARNING = 0x30;
+constexpr std::uint32_t MB_DEFBUTTON1 = 0x0;
 constexpr std::uint32_t MB_DEFBUTTON2 = 0x100;
 constexpr std::uint32_t MB_DEFBUTTON3 = 0x200;
 constexpr std::uint32_t MB_TYPEMASK = 0xF;
@@ -202,10 +203,12 @@ bool OsGetSaveFileName(OsFileDialog& dialog);
 // box that shows a failed save to the user.
 void OsReportError(const char* line);
 void OsMessageBox(const char* text);
-// Asks a question: type is MB_YESNO or MB_YESNOCANCEL with an icon and a
-// default button; the answer is IDYES, IDNO or IDCANCEL (never IDCANCEL for
-// MB_YESNO). Whoever cannot be asked gets the default button's answer.
-int OsAskQuestion(const char* text, std::uint32_t type);
+// Asks a question: type is MB_YESNO or MB_YESNOCANCEL with an icon and the
+// default button, the one Enter gives a person; the answer is IDYES, IDNO or
+// IDCANCEL (never IDCANCEL for MB_YESNO). When nobody can be asked (a script
+// that gives no answer, a box that cannot be shown) the answer is `unasked`:
+// what the program does when it does not ask, whatever the default button.
+int OsAskQuestion(const char* text, std::uint32_t type, int unasked);
 
 // Files, by the system's own handle (a descriptor or a HANDLE). Every call
 // sets errno on failure; a folder is refused with EISDIR, and anything else

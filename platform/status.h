@@ -24,3 +24,6 @@ struct OsStatus {
 // Hands the status down; called once a frame. Front ends without room for
 // it ignore it.
 void OsShowStatus(const OsStatus& status);
+// True while the status line is on the screen, so that an event reported
+// there is seen without a message box.
+bool OsStatusLineShown();

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/status.h"
 #include "runtime/display.h"
 #include "runtime/screen.h"
 
@@ -33,9 +34,9 @@ void ReturnFromDesktop() {
   RestoreScreen(SaveAsScreenStore);
 }
 
-int AskUser(const char* text, std::uint32_t type) {
+int AskUser(const char* text, std::uint32_t type, int unasked) {
   LeaveForDesktop();
-  int answer = OsAskQuestion(text, type);
+  int answer = OsAskQuestion(text, type, unasked);
   ReturnFromDesktop();
   return answer;
 }
@@ -46,4 +47,11 @@ void TellUser(const char* line) {
   bool prefixed = std::strncmp(line, ReportPrefix, sizeof ReportPrefix - 1) == 0;
   OsMessageBox(prefixed ? line + sizeof ReportPrefix - 1 : line);
   ReturnFromDesktop();
+}
+
+void NoteToUser(const char* line) {
+  if (OsStatusLineShown())
+    OsReportError(line);
+  else
+    TellUser(line);
 }

@@ -10,8 +10,11 @@ smoke_begin desktop "$@"
 SCREEN_W=1600 SCREEN_H=1200
 
 # --- What needs no display: a bad call or no display ends with status 1 and
-# one line on stderr.
-nodisplay=$(new_run_dir nodisplay)
+# one line on stderr. --record makes a new file before anything else happens,
+# and refuses a name that is there (a link too) or one the program reads.
+nodisplay=$(new_run_dir nodisplay "$DATA/Areas.out")
+mkdir "$nodisplay/sub"
+ln -s Areas.out "$nodisplay/link.txt" && ln -s nothere "$nodisplay/dangling.txt"
 while IFS='|' read -r args line; do
   status=0
   # shellcheck disable=SC2086 # the options are words
@@ -23,11 +26,21 @@ done <<'EOF'
 --no-such-option|unknown option
 --record|--record needs
 --window --new|cannot open the display: 
+--record rec.txt --new|cannot open the display: 
+--record Areas.out|--record will not replace Areas.out, which exists
+--record link.txt --new|--record will not replace link.txt, which exists
+--record dangling.txt|--record will not replace dangling.txt, which exists
+--record new.out new.out|--record will not write new.out: the program reads that file (new.out)
+--record sub/Cells.id sub/x.out|--record will not write sub/Cells.id: the program reads that file
 EOF
 # A word of the call is quoted with its control bytes escaped.
 (cd "$nodisplay" && DISPLAY= timeout 10 "$PROGRAM" $'--\e]0;x\a') 2>"$WORK/err" && fail "a bad option"
 grep -qx 'tesselle: unknown option --\\x1B\]0;x\\x07 (try tesselle --help)' "$WORK/err" ||
   fail "a bad option is quoted as: $(cat -v "$WORK/err")"
+cmp -s "$nodisplay/Areas.out" "$DATA/Areas.out" || fail "--record changed Areas.out"
+for made in rec.txt nothere new.out sub/Cells.id; do
+  [[ ! -e $nodisplay/$made ]] || fail "--record left $made behind"
+done
 
 # --- The virtual X server and a window manager ---------------------------------
 require_tools Xvfb xdotool openbox wmctrl xwd timeout
@@ -80,6 +93,9 @@ compare_window "$windowed"
 # The title names the set; the status line tells of a save for a few seconds.
 title() { xdotool getwindowname "$WINDOW"; }
 [[ $(title) == "Tesselle v1.0 — Areas.out" ]] || fail "the title of a new set reads '$(title)'"
+# Clients that read only WM_NAME find it too, with a hyphen for the dash.
+found_by_name() { xdotool search --name "^Tesselle v1\.0 - $1\$" | grep -qx "$WINDOW"; }
+found_by_name 'Areas\.out' || fail "xdotool search --name does not find the window"
 status_ink() { capture "$WORK/status.xwd" && "$COMPARE" --status "$WORK/status.xwd"; }
 xdotool key F3
 wait_for_file "$windowed/Areas.out"
@@ -123,6 +139,14 @@ xdotool windowfocus --sync "$WINDOW" key alt+F4
 expect_exit 96 # the system command's wParam, SC_CLOSE, is the exit code
 [[ ! -s $full/stderr ]] || fail "unexpected errors: $(cat "$full/stderr")"
 
+# A set in another folder: the program works there, on the bank files beside it.
+mkdir "$WORK/nobank"
+start_app "$WORK/nobank" --window ../full/Start.out
+compare_window "$full"
+until_true 10 found_by_name 'Start\.out' || fail "the title of ../full/Start.out reads '$(title)'"
+wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
+expect_exit 0
+
 # --- No dialog program: the prompt in the window -------------------------------
 area_sets() { find "$1" -maxdepth 1 -name '*.out' | wc -l; } # in the folder DIR
 # note_reads TEXT: the prompt is up and its note is as long as TEXT.
@@ -150,13 +174,44 @@ xdotool key Escape
 compare_window "$bare"
 [[ $(area_sets "$bare") -eq 0 ]] || fail "a cancelled Save As wrote a file: $(ls "$bare")"
 
+# A name that is there asks whether to replace it. N answers it, and is not
+# typed into the name; Enter gives No: the file is kept, the prompt stays up.
+cp "$DATA/Areas.out" "$bare/Kept.out"
+replace_keys="Y: yes   N: no   Esc: no   Enter: no"
+xdotool key shift+F3
+wait_for_prompt
+xdotool type --delay 20 "Kept"
+for answer in n Return; do
+  xdotool key Return
+  until_true 10 asks "$replace_keys" || fail "Save As asks nothing before it replaces: $(ls "$bare")"
+  xdotool key "$answer"
+  until_true 10 note_reads "Choose another name." || fail "$answer to replacing does not go back to the name"
+done
+xdotool key Escape
+compare_window "$bare"
+cmp -s "$bare/Kept.out" "$DATA/Areas.out" && [[ $(area_sets "$bare") -eq 1 ]] ||
+  fail "No to replacing wrote a file: $(ls "$bare")"
+
+# F3 of the new set asks before it replaces a file; after N the status line
+# says that nothing is saved, and no message box holds the program.
+mv "$bare/Kept.out" "$bare/Areas.out"
+ink=$(status_ink) || fail "no status line under the picture"
+xdotool key F3
+until_true 10 asks "$replace_keys" || fail "F3 asks nothing before it replaces Areas.out"
+xdotool key n
+more_ink() { (($(status_ink) > ink)); }
+until_true 10 more_ink || fail "the status line does not say that nothing is saved"
+cmp -s "$bare/Areas.out" "$DATA/Areas.out" || fail "No to replacing wrote Areas.out"
+rm "$bare/Areas.out"
+
 # The window closed during the prompt cancels it and ends the program.
 xdotool key shift+F3
 wait_for_prompt
 wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
 expect_exit 0
 [[ $(area_sets "$bare") -eq 0 ]] || fail "the closed Save As wrote a file: $(ls "$bare")"
-[[ ! -s $bare/stderr ]] || fail "unexpected errors: $(cat "$bare/stderr")"
+unexpected=$(grep -vx "tesselle: nothing is saved: Areas.out is kept as it is" "$bare/stderr" || true)
+[[ -z $unexpected ]] || fail "unexpected errors: $unexpected"
 
 # --- A dialog program that crashes: the prompt in the window takes over ---------
 # The open prompt refuses a file that is not there and stays up; closing with
@@ -235,5 +290,58 @@ xdotool windowfocus --sync "$WINDOW" key alt+F4
 wait_for_prompt
 xdotool key n
 expect_exit 96
+# --- A dialog program that never answers ---------------------------------------
+# A close request made meanwhile is kept for when it ends. SIGTERM, SIGINT and
+# SIGHUP end the program at once with 128 + the signal, the dialog program
+# with it, and save nothing.
+mkdir -p "$WORK/hangbin"
+cat >"$WORK/hangbin/zenity" <<'EOF'
+#!/bin/bash
+PATH=$FAKE_PATH
+echo $$ >>"$HANG_PIDS"
+if [[ -n ${HANG_CLOSE:-} ]]; then # the close button, a while before the cancel
+  wmctrl -c "Tesselle v1.0" && sleep 0.5 && exit 1
+fi
+while :; do sleep 1; done
+EOF
+chmod +x "$WORK/hangbin/zenity"
+hung=$(new_run_dir hung)
+export HANG_PIDS="$hung/pids"
+helper_started() { [[ -s $HANG_PIDS ]]; }
+
+HANG_CLOSE=1 APP_PATH="$WORK/hangbin" start_app "$hung" --window --new
+xdotool key shift+F3
+until_true 10 helper_started || fail "the Save As dialog did not start"
+expect_exit 0
+rm "$HANG_PIDS"
+
+for ending in TERM:143 INT:130 HUP:129; do
+  APP_PATH="$WORK/hangbin" start_app "$hung" --window # the open dialog, at start
+  until_true 10 helper_started || fail "the open dialog did not start"
+  kill -"${ending%:*}" "$APP_PID"
+  expect_exit "${ending#*:}"
+  until_true 5 gone "$(cat "$HANG_PIDS")" || fail "the dialog program outlives SIG${ending%:*}"
+  rm "$HANG_PIDS"
+done
+
+# An unsaved change, and SIGTERM: no question, no save.
+APP_PATH=/nonexistent start_app "$hung" --window --new
+xdotool key Tab Right space Tab space
+unsaved() { [[ $(title) == *"*" ]]; }
+until_true 10 unsaved || fail "the change is not taken: the title reads '$(title)'"
+kill -TERM "$APP_PID"
+expect_exit 143
+[[ $(area_sets "$hung") -eq 0 ]] || fail "SIGTERM saved: $(ls "$hung")"
+
+# The message box of a failed start ends with the program.
+start_app "$WORK/nobank" --window --new
+box_up() { (($(wmctrl -l | grep -c ' Tesselle v1\.0$') > 1)); } # the window and the box
+until_true 10 box_up || fail "no message box tells why the start failed: $(cat "$WORK/nobank/stderr")"
+kill -TERM "$APP_PID"
+expect_exit 143
+box_gone() { ! box_up; }
+until_true 5 box_gone || fail "the message box outlives the program"
+grep -q "^tesselle: cannot read Cells.dap: .* (looked for in $WORK/nobank)$" "$WORK/nobank/stderr" ||
+  fail "the missing bank is reported as $(cat "$WORK/nobank/stderr")"
 
 echo "desktop smoke test passed"

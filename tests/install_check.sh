@@ -18,9 +18,19 @@ DESTDIR=$stage cmake --install "$build" --prefix /opt/tess >"$stage/install.log"
 root=$stage/opt/tess
 for file in bin/tesselle bin/tesselle-headless bin/tesselle-bank bin/tesselle-export \
   share/applications/tesselle.desktop share/icons/hicolor/scalable/apps/tesselle.svg \
-  share/doc/tesselle/README.md share/tesselle/demo/Areas.out share/tesselle/demo/Cells.dap; do
+  share/doc/tesselle/README.md share/tesselle/demo/Areas.out share/tesselle/demo/Cells.dap \
+  share/mime/packages/tesselle.xml; do
   [[ -e $root/$file ]] || fail "$file is not installed"
 done
+# The menu entry claims the area sets' own type alone, which the installed
+# package declares and gives to files named Areas.out.
+types=$(sed -n 's/^MimeType=//p' "$root/share/applications/tesselle.desktop")
+[[ $types == "application/x-tesselle-area-set;" ]] || fail "the menu entry claims $types"
+if command -v update-mime-database >/dev/null; then
+  cp -r "$root/share/mime" "$stage/mime" && update-mime-database "$stage/mime" >/dev/null 2>&1
+  grep -qx '50:application/x-tesselle-area-set:areas.out' "$stage/mime/globs2" ||
+    fail "no type for Areas.out in the MIME database: $(cat "$stage/mime/globs2")"
+fi
 # The README's way to start on the demo set, with the installed programs.
 cp -r "$root/share/tesselle/demo" "$stage/work"
 (cd "$stage/work" && [[ $("$root/bin/tesselle" --version) == "Tesselle v1.0" ]] &&

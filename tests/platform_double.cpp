@@ -26,6 +26,7 @@ struct Input {
 
 std::deque<Input> Inputs;
 std::deque<std::string> OpenAnswers, SaveAnswers;
+std::deque<int> QuestionAnswers;
 bool Waiting;
 std::uint64_t WaitUntil;
 
@@ -44,6 +45,7 @@ bool Answer(std::deque<std::string>& answers, OsFileDialog& dialog) {
 }  // namespace
 
 Record Calls;
+bool StatusLineShown;
 
 void Reset(std::int32_t pitch) {
   ResetProgram();
@@ -52,6 +54,8 @@ void Reset(std::int32_t pitch) {
   Inputs.clear();
   OpenAnswers.clear();
   SaveAnswers.clear();
+  QuestionAnswers.clear();
+  StatusLineShown = false;
   Waiting = false;
   Calls = {};
   Faults = {};
@@ -72,6 +76,7 @@ void Do(std::function<void()> action) { Inputs.emplace_back().action = std::move
 
 void AnswerOpen(const std::string& path) { OpenAnswers.push_back(path); }
 void AnswerSave(const std::string& path) { SaveAnswers.push_back(path); }
+void AnswerQuestion(int answer) { QuestionAnswers.push_back(answer); }
 
 std::uint32_t RunProgram() {
   try {
@@ -134,10 +139,17 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
   }
 }
 
-int OsAskQuestion(const char*, std::uint32_t type) { return DefaultAnswer(type); }
+int OsAskQuestion(const char* text, std::uint32_t type, int unasked) {
+  Calls.questions.emplace_back(text, type);
+  if (QuestionAnswers.empty()) return unasked;
+  int answer = QuestionAnswers.front();
+  QuestionAnswers.pop_front();
+  return answer;
+}
 
 void OsReportError(const char* line) { Calls.errors.emplace_back(line); }
 void OsShowStatus(const OsStatus& status) { Calls.status = status; }
+bool OsStatusLineShown() { return StatusLineShown; }
 void OsMessageBox(const char* text) { ++Calls.messageBoxes, Calls.lastMessageBox = text; }
 void OsExitProcess(std::uint32_t code) { throw ExitCalled{code}; }
 void BackendWaitFrame() {}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/emulated/emulated.h"
@@ -27,10 +28,13 @@ void Message(std::uint32_t message, OsWParam wParam = 0, OsLParam lParam = 0);
 void Key(OsWParam key, bool shift = false, bool control = false);
 void Idle(int vblanks);                 // no message until this many vertical blanks pass
 void Do(std::function<void()> action);  // runs inside PeekMessage, then goes on
-// Dialog answers, taken in order; "" or none left cancels. Questions get
-// their default button's answer.
+// Dialog answers, taken in order; "" or none left cancels.
 void AnswerOpen(const std::string& path);
 void AnswerSave(const std::string& path);
+// Question answers, taken in order; none left gives the answer of nobody asked.
+void AnswerQuestion(int answer);
+// Whether the front end shows a status line, as a desktop window does.
+extern bool StatusLineShown;
 
 // Runs the program from its entry until it ends; returns the exit code.
 std::uint32_t RunProgram();
@@ -39,6 +43,7 @@ struct Record {
   int openDialogs, saveDialogs, messageBoxes;
   std::vector<std::string> errors;  // lines reported
   std::string lastMessageBox;
+  std::vector<std::pair<std::string, std::uint32_t>> questions;  // text and type
   bool cursorVisibleAtDialog, modeSetAtDialog;
   OsStatus status;  // as last handed down
 };

@@ -48,8 +48,13 @@ void CopyPicture(std::uint8_t* out);
 
 // Whether a Save As answer may be taken: true unless the dialog asks before
 // replacing (OFN_OVERWRITEPROMPT), the name is a file that exists and the
-// user answers No to replacing it.
-bool MayReplace(const OsFileDialog& dialog);
+// user answers No to replacing it. Enter gives No; nobody to ask means yes,
+// as a dialog that does not ask would do. `ask` puts the question
+// (OsAskQuestion's form).
+using AskQuestion = int (*)(const char* text, std::uint32_t type, int unasked);
+bool MayReplace(const OsFileDialog& dialog, AskQuestion ask = OsAskQuestion);
+// The same question about `name`, whatever the dialog's flags.
+bool MayReplace(const char* name, AskQuestion ask);
 
 }  // namespace emu
 

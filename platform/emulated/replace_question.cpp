@@ -3,20 +3,22 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "platform/emulated/emulated.h"
 
 namespace emu {
 
-bool MayReplace(const OsFileDialog& dialog) {
-  if ((dialog.flags & OFN_OVERWRITEPROMPT) == 0 || dialog.file == nullptr) return true;
+bool MayReplace(const char* name, AskQuestion ask) {
   struct stat status;
-  if (stat(dialog.file, &status) != 0) return true;
+  if (stat(name, &status) != 0) return true;
   static char text[640];
-  std::snprintf(text, sizeof text, "%.*s exists. Replace it?", static_cast<int>(dialog.maxFile),
-                dialog.file);
-  return OsAskQuestion(text, MB_YESNO | MB_ICONWARNING) == IDYES;
+  std::snprintf(text, sizeof text, "%s exists. Replace it?", name);
+  return ask(text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2, IDYES) == IDYES;
+}
+
+bool MayReplace(const OsFileDialog& dialog, AskQuestion ask) {
+  if ((dialog.flags & OFN_OVERWRITEPROMPT) == 0 || dialog.file == nullptr) return true;
+  return MayReplace(dialog.file, ask);
 }
 
 }  // namespace emu

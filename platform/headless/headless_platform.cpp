@@ -175,23 +175,22 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
 }
 
 // The answer of a question: the next command when it is a confirm, else the
-// default button's answer, with a note.
-int OsAskQuestion(const char* text, std::uint32_t type) {
+// answer of nobody asked, with a note.
+int OsAskQuestion(const char* text, std::uint32_t type, int unasked) {
   const std::vector<ScriptCommand>& commands = *Script.commands;
   bool yesNo = (type & MB_TYPEMASK) == MB_YESNO;
   if (Script.next < commands.size() && commands[Script.next].kind == CommandKind::Confirm) {
     int answer = commands[Script.next++].answer;
     return yesNo && answer == IDCANCEL ? IDNO : answer;
   }
-  int answer = DefaultAnswer(type);
   std::fprintf(stderr,
                "tesselle-headless: the question \"%s\" gets its default answer, %s: the script "
                "does not answer it\n",
                Printable(text).c_str(),
-               answer == IDYES  ? "yes"
-               : answer == IDNO ? "no"
-                                : "cancel");
-  return answer;
+               unasked == IDYES  ? "yes"
+               : unasked == IDNO ? "no"
+                                 : "cancel");
+  return unasked;
 }
 
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(line).c_str()); }
@@ -199,6 +198,7 @@ void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(li
 void OsMessageBox(const char*) {}  // the report line has gone to stderr already
 
 void OsShowStatus(const OsStatus&) {}  // a script has no status line
+bool OsStatusLineShown() { return false; }
 
 void OsExitProcess(std::uint32_t code) {
   std::fflush(nullptr);

@@ -32,6 +32,8 @@ void MarkPictureStale();
 void RepresentIfStale();
 // Keeps the status the program hands down for the status line and the title.
 void ShowStatus(const OsStatus& status);
+// Titles the window (sdl_x11.cpp), in a form every X client reads.
+void SetWindowTitle(SDL_Window* window, const char* title);
 
 // While a dialog is up the window leaves full screen and the pointer shows;
 // both come back when the last scope ends.
@@ -71,6 +73,9 @@ enum class PromptEvent { None, Other, Key, Text, Close };
 // dealt with itself), keeping the window painted. A request to close is also
 // kept as WM_CLOSE for the program, after the prompt.
 PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds);
+// Waits up to `milliseconds` for input to the window or a signal to end
+// (sdl_x11.cpp).
+void WaitForInput(int milliseconds);
 
 // --- Keys (sdl_keys.cpp) ---------------------------------------------------
 // The virtual-key code of an SDL key, or 0 for a key the program never sees.
@@ -125,14 +130,42 @@ std::string FindOnPath(const char* program);
 int RunTool(const std::vector<std::string>& arguments, std::string& output);
 
 // --- Questions (sdl_question.cpp, sdl_prompt.cpp) ----------------------------
+// OsAskQuestion without the recording: for a question a dialog asks.
+int AskQuestion(const char* text, std::uint32_t type, int unasked);
 // Asks in the window: Y, N, Esc (Cancel, or No without one) and Enter (the
-// default button). Answers as OsAskQuestion does.
-int AskQuestionInWindow(const char* text, std::uint32_t type);
+// default button); the key that answers is not typed into a prompt below.
+// Answers as OsAskQuestion does.
+int AskQuestionInWindow(const char* text, std::uint32_t type, int unasked);
+
+// --- Ending on a signal (sdl_signals.cpp) -----------------------------------
+// Makes SIGTERM, SIGINT and SIGHUP end the process through the waits (status
+// 128 + the signal); false with errno when that cannot be set up.
+bool CatchEndSignals();
+// A descriptor that turns readable once such a signal has come, to poll.
+int EndSignalWaiter();
+// Ends the process, saving nothing, once such a signal has come: every wait
+// calls it.
+void EndIfSignalled();
+// The process group of the dialog program running now (0: none), which such
+// a signal ends too.
+void SetHelperGroup(int group);
+// While SDL's own message box waits, such a signal ends the process at once.
+class HeldScope {
+ public:
+  HeldScope();
+  ~HeldScope();
+  HeldScope(const HeldScope&) = delete;
+  HeldScope& operator=(const HeldScope&) = delete;
+};
 
 // --- Recording (sdl_record.cpp) --------------------------------------------
-// Starts writing the session to `path` as a headless script; false with errno
-// when the file cannot be made.
-bool StartRecording(const char* path);
+// Makes `path` for the session's script, as a new file that is none of the
+// `inputs`; false, with why in `why`, when it is refused or cannot be made.
+bool CreateRecording(const char* path, const std::vector<std::string>& inputs, std::string& why);
+// Removes the script made, for a start that goes no further.
+void DropRecording();
+// Starts writing the session, with names relative to the working folder.
+void BeginRecording();
 // A PeekMessage call that found no message of the program's own queue, and so
 // looked at the input.
 void RecordInputPeek();

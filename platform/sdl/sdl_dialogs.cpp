@@ -141,9 +141,11 @@ std::string FindOnPath(const char* program) {
   }
 }
 
-// Runs a dialog program with its arguments as they are (no shell), keeps
-// the window painted while it runs, and collects what it prints.
+// Runs a dialog program with its arguments as they are (no shell), in a
+// process group of its own that a signal to end ends too; keeps the window
+// painted while it runs, and collects what it prints.
 int RunTool(const std::vector<std::string>& arguments, std::string& output) {
+  desktop::EndIfSignalled();
   const char* tool = arguments[0].c_str();
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
@@ -161,8 +163,13 @@ int RunTool(const std::vector<std::string>& arguments, std::string& output) {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
   posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);  // nothing else leaks
 #endif
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   pid_t child = 0;
-  int failure = posix_spawn(&child, tool, &actions, nullptr, argv.data(), environ);
+  int failure = posix_spawn(&child, tool, &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(pipeEnds[1]);
   if (failure != 0) {
@@ -171,13 +178,15 @@ int RunTool(const std::vector<std::string>& arguments, std::string& output) {
     return -1;
   }
 
+  desktop::SetHelperGroup(child);
+
   output.clear();
   char buffer[4096];
   for (;;) {
-    pollfd ready = {pipeEnds[0], POLLIN, 0};
-    int polled = poll(&ready, 1, 30);
+    pollfd ready[2] = {{pipeEnds[0], POLLIN, 0}, {desktop::EndSignalWaiter(), POLLIN, 0}};
+    int polled = poll(ready, 2, 30);
     if (polled < 0 && errno != EINTR) break;
-    if (polled <= 0) {
+    if (polled <= 0 || ready[1].revents != 0) {
       desktop::PumpWhileModal();
       continue;
     }
@@ -189,11 +198,14 @@ int RunTool(const std::vector<std::string>& arguments, std::string& output) {
   close(pipeEnds[0]);
 
   int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) {
-      std::fprintf(stderr, "tesselle: lost track of %s: %s\n", tool, std::strerror(errno));
-      return -1;
-    }
+  pid_t waited;
+  while ((waited = waitpid(child, &status, 0)) < 0 && errno == EINTR) {
+  }
+  desktop::SetHelperGroup(0);
+  desktop::EndIfSignalled();
+  if (waited < 0) {
+    std::fprintf(stderr, "tesselle: lost track of %s: %s\n", tool, std::strerror(errno));
+    return -1;
   }
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   std::fprintf(stderr, "tesselle: %s ended by signal %d\n", tool, WTERMSIG(status));
@@ -242,7 +254,7 @@ std::string Refusal(Kind kind, const OsFileDialog& dialog, const std::string& na
     return "No such file: " + std::string(std::strerror(errno)) + ".";
   if (exists && !S_ISREG(status.st_mode)) return "That is not a regular file.";
   if (kind == Kind::Save && exists && (dialog.flags & OFN_OVERWRITEPROMPT) != 0 &&
-      OsAskQuestion((name + " exists. Replace it?").c_str(), MB_YESNO | MB_ICONWARNING) != IDYES)
+      !emu::MayReplace(name.c_str(), desktop::AskQuestion))
     return "Choose another name.";
   return {};
 }
@@ -294,7 +306,7 @@ bool RunDialog(Kind kind, OsFileDialog& dialog) {
     if (!Accept(kind, chosen, dialog)) return false;
     // kdialog does not ask before a file is replaced: ask here, and on No
     // show the dialog again.
-    if (zenity || kind == Kind::Open || emu::MayReplace(dialog)) return true;
+    if (zenity || kind == Kind::Open || emu::MayReplace(dialog, desktop::AskQuestion)) return true;
   }
 }
 

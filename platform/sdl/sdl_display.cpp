@@ -195,6 +195,7 @@ bool OpenDisplay(bool fullScreen) {
       SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
   if (!Desktop.small) return false;
   std::strcpy(Desktop.title, ProgramTitle);
+  SetWindowTitle(Desktop.window.get(), ProgramTitle);
   SDL_ShowWindow(Desktop.window.get());
   Desktop.stale = true;
   Show(true);
@@ -225,7 +226,7 @@ void ShowStatus(const OsStatus& status) {
   present::FormatWindowTitle(status, ProgramTitle, title, sizeof title);
   if (Desktop.window && std::strcmp(title, Desktop.title) != 0) {
     std::memcpy(Desktop.title, title, sizeof title);
-    SDL_SetWindowTitle(Desktop.window.get(), title);
+    SetWindowTitle(Desktop.window.get(), title);
   }
 }
 
@@ -252,6 +253,7 @@ DialogScope::~DialogScope() {
 
 struct BorrowedScreen::Saved {
   std::unique_ptr<std::uint8_t[]> surface;
+  const OsPaletteEntry* palette;  // a prompt's, when a question is asked over it
 };
 
 BorrowedScreen::BorrowedScreen(const OsPaletteEntry* palette) : saved_(std::make_unique<Saved>()) {
@@ -260,13 +262,14 @@ BorrowedScreen::BorrowedScreen(const OsPaletteEntry* palette) : saved_(std::make
     saved_->surface = std::make_unique<std::uint8_t[]>(surfaceBytes);
     std::memcpy(saved_->surface.get(), emu::Display.surface, surfaceBytes);
   }
+  saved_->palette = Desktop.borrowedPalette;
   Desktop.borrowedPalette = palette;
 }
 
-// The surface is as before, and the window shows it through the palette in
-// force again, as if the prompt had never been drawn.
+// The surface is as before, and the window shows it through the palette it
+// was shown through, as if the prompt had never been drawn.
 BorrowedScreen::~BorrowedScreen() {
-  Desktop.borrowedPalette = nullptr;
+  Desktop.borrowedPalette = saved_->palette;
   if (saved_->surface)
     std::memcpy(emu::Display.surface, saved_->surface.get(),
                 static_cast<std::size_t>(emu::Display.pitch) * Height);
@@ -276,3 +279,18 @@ BorrowedScreen::~BorrowedScreen() {
 }  // namespace desktop
 
 void OsShowStatus(const OsStatus& status) { desktop::ShowStatus(status); }
+
+// The window as it is between dialogs: full screen at the desktop's size, or
+// as large as it is now.
+bool OsStatusLineShown() {
+  SDL_Window* window = Desktop.window.get();
+  if (window == nullptr) return false;
+  int width = 0, height = 0;
+  SDL_DisplayMode mode;
+  if (Desktop.fullScreen &&
+      SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window), &mode) == 0)
+    width = mode.w, height = mode.h;
+  else
+    SDL_GetWindowSize(window, &width, &height);
+  return present::LayOut(width, height).band.h > 0;
+}

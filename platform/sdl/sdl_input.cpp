@@ -71,6 +71,24 @@ void PushClose(std::uint32_t time) {
   Push({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
 }
 
+bool IsCloseRequest(const PendingMessage& pending) {
+  return pending.message == WM_CLOSE ||
+         (pending.message == WM_SYSKEYDOWN && pending.wParam == VK_F4);
+}
+
+// A request to close that comes while a dialog or the prompt holds the
+// program (the close button, Alt+F4) is kept for when it is done, once.
+void KeepCloseRequest(const PendingMessage& pending) {
+  for (int i = 0; i < Input.count; ++i)
+    if (IsCloseRequest(Input.slots[(Input.head + i) % RingSize])) return;
+  if (!RingFull()) Push(pending);
+}
+
+void KeepClose(std::uint32_t time) {
+  SDL_Keymod held = SDL_GetModState();
+  KeepCloseRequest({WM_CLOSE, 0, 0, time, (held & KMOD_SHIFT) != 0, (held & KMOD_CTRL) != 0});
+}
+
 // Handles what every pump handles alike (exposure, resize);
 // true when the event is input or a close that the caller still has to deal
 // with.
@@ -97,6 +115,7 @@ bool HandleCommonEvent(const SDL_Event& event) {
 namespace desktop {
 
 void PumpEvents() {
+  EndIfSignalled();
   SDL_Event event;
   // A full ring leaves the rest in SDL's own queue rather than drop it.
   while (!RingFull() && SDL_PollEvent(&event) != 0) {
@@ -109,7 +128,7 @@ void PumpEvents() {
       if (TranslateKey(event.key, key))
         Push({key.message, key.wParam, key.lParam, event.key.timestamp, key.shift, key.control});
     } else {
-      PushClose(event.common.timestamp);  // the close button, or a signal to end
+      PushClose(event.common.timestamp);  // the close button
     }
   }
   if (RingFull()) SDL_PumpEvents();  // keep the window answering the display server
@@ -117,20 +136,31 @@ void PumpEvents() {
 }
 
 void PumpWhileModal() {
+  EndIfSignalled();
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
-    // The window is the dialog's owner and takes no input meanwhile; a
-    // request to end the process is kept for when the dialog is done.
+    // The window is the dialog's owner and takes no other input meanwhile; a
+    // release or a request to close is kept for when the dialog is done.
     KeepRelease(event);
-    if (HandleCommonEvent(event) && event.type == SDL_QUIT && !RingFull())
-      PushClose(event.common.timestamp);
+    if (!HandleCommonEvent(event) || event.type == SDL_KEYUP) continue;
+    KeyMessage key;
+    if (event.type != SDL_KEYDOWN)
+      KeepClose(event.common.timestamp);
+    else if (TranslateKey(event.key, key) && key.message == WM_SYSKEYDOWN && key.wParam == VK_F4)
+      KeepCloseRequest(
+          {key.message, key.wParam, key.lParam, event.key.timestamp, key.shift, key.control});
   }
   desktop::RepresentIfStale();
 }
 
 PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
   PromptEvent what = PromptEvent::None;
-  if (SDL_WaitEventTimeout(&event, milliseconds) != 0) {
+  bool taken = SDL_PollEvent(&event) != 0;
+  if (!taken && milliseconds > 0) {
+    WaitForInput(milliseconds);
+    taken = SDL_PollEvent(&event) != 0;
+  }
+  if (taken) {
     what = PromptEvent::Other;
     KeepRelease(event);
     if (event.type == SDL_TEXTINPUT) {
@@ -140,10 +170,11 @@ PromptEvent NextPromptEvent(SDL_Event& event, int milliseconds) {
         what = PromptEvent::Key;
       } else if (event.type != SDL_KEYUP) {
         what = PromptEvent::Close;
-        if (!RingFull()) PushClose(event.common.timestamp);
+        KeepClose(event.common.timestamp);
       }
     }
   }
+  EndIfSignalled();
   desktop::RepresentIfStale();
   return what;
 }

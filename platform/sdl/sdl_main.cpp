@@ -1,14 +1,18 @@
-// tesselle: the desktop front end. Reads the command line, opens the SDL
-// display (full screen unless --window), starts the recording that --record
-// asks for and hands over to the program.
+// tesselle: the desktop front end. Reads the command line, makes the file that
+// --record asks for, moves to the area set's folder, opens the SDL display
+// (full screen unless --window) and hands over to the program.
+#include <unistd.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/emulated/emulated.h"
+#include "platform/file_names.h"
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -16,12 +20,13 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tesselle [--window] [--record FILE] [AREASET | --new]\n"
-    "Edits the areas of a tile-based game on the whole screen. Reads Cells.dap and\n"
-    "Cells.id from the current directory.\n"
+    "Edits the areas of a tile-based game on the whole screen. Works in the folder\n"
+    "of AREASET, or else in the current directory, and reads Cells.dap and Cells.id\n"
+    "there.\n"
     "  AREASET        open this area set instead of asking for one\n"
     "  --new          start a new, empty area set instead of asking for one\n"
     "  --window       run in a window instead of full screen\n"
-    "  --record FILE  write the session to FILE as a script that\n"
+    "  --record FILE  write the session to FILE, a new file, as a script that\n"
     "                 tesselle-headless replays\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
@@ -49,6 +54,21 @@ void ChooseVideoDrivers() {
 
 int UsageError(const char* reason, const char* what) {
   std::fprintf(stderr, "tesselle: %s%s (try tesselle --help)\n", reason, Printable(what).c_str());
+  return 1;
+}
+
+// The folder part of the area set's name, with its separator; empty when the
+// name has none (or names nothing but a folder, which the open refuses).
+std::string FolderOf(const char* areaSet) {
+  if (areaSet == nullptr) return {};
+  std::size_t length = FolderLength(areaSet);
+  return areaSet[length] == '\0' ? std::string() : std::string(areaSet, length);
+}
+
+// A start that goes no further: the recording made for it is removed.
+int StartFails(const char* what, const char* detail) {
+  std::fprintf(stderr, "tesselle: %s\n", Printable(std::string(what) + detail).c_str());
+  desktop::DropRecording();
   return 1;
 }
 
@@ -93,6 +113,30 @@ int main(int argc, char** argv) {
   if (startNew && areaSet != nullptr)
     return UsageError("--new and an area set exclude each other: ", areaSet);
 
+  // Nothing is read or opened before the recording's name is found to be new.
+  std::string folder = FolderOf(areaSet);
+  if (recording != nullptr) {
+    std::vector<std::string> inputs = {folder + "Cells.dap", folder + "Cells.id"};
+    if (areaSet != nullptr) inputs.emplace_back(areaSet);
+    std::string why;
+    if (!desktop::CreateRecording(recording, inputs, why)) {
+      std::fprintf(stderr, "tesselle: %s\n", Printable(why).c_str());
+      return 1;
+    }
+  }
+  if (!desktop::CatchEndSignals())
+    return StartFails("cannot take the signals to end: ", std::strerror(errno));
+  // The set's folder is the one to work in: the bank files beside the set are
+  // read, and the set is saved there under its own name.
+  if (!folder.empty()) {
+    if (chdir(folder.c_str()) != 0) {
+      std::string what = "cannot work in the folder " + folder + ": ";
+      return StartFails(what.c_str(), std::strerror(errno));
+    }
+    areaSet += folder.size();
+  }
+  desktop::BeginRecording();
+
   // Window titles are UTF-8; X converts them only in a UTF-8 character type.
   const char* characters = std::setlocale(LC_CTYPE, "");
   if (characters == nullptr || std::strstr(characters, "UTF-8") == nullptr)
@@ -103,28 +147,19 @@ int main(int argc, char** argv) {
   // The picture is drawn on the window's own surface; a GPU renderer behind
   // it would only add cost to a frame that changes a few spans at a time.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // a signal ends the program, not a close
   ChooseVideoDrivers();
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "tesselle: cannot open the display: %s\n", SDL_GetError());
-    return 1;
-  }
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) return StartFails("cannot open the display: ", SDL_GetError());
   for (Uint32 ignored : IgnoredEvents) SDL_EventState(ignored, SDL_IGNORE);
   SDL_StopTextInput();
   emu::InitDisplayEmulation(640);
   if (!desktop::OpenDisplay(fullScreen)) {
-    std::fprintf(stderr, "tesselle: cannot open the display: %s\n", SDL_GetError());
+    int status = StartFails("cannot open the display: ", SDL_GetError());
     desktop::CloseDisplay();
     SDL_Quit();
-    return 1;
+    return status;
   }
   desktop::StartPointer(fullScreen);
-  if (recording != nullptr && !desktop::StartRecording(recording)) {
-    std::fprintf(stderr, "tesselle: cannot write the recording %s: %s\n",
-                 Printable(recording).c_str(), std::strerror(errno));
-    desktop::CloseDisplay();
-    SDL_Quit();
-    return 1;
-  }
 
   if (startNew)
     desktop::SetFirstOpenAnswer(desktop::FirstOpen::Cancel, nullptr);

@@ -12,6 +12,7 @@ void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", Printable(li
 
 void OsMessageBox(const char* text) {
   desktop::DialogScope scope;
+  desktop::HeldScope held;  // a signal to end ends the box too
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, ProgramTitle, text, desktop::Window()) != 0)
     std::fprintf(stderr, "tesselle: cannot show a message box (%s): %s\n", SDL_GetError(),
                  Printable(text).c_str());

@@ -291,6 +291,20 @@ class TextInputScope {
   TextInputScope& operator=(const TextInputScope&) = delete;
 };
 
+// While a question is up no text is made of the keys at all: the key that
+// answers it would otherwise arrive as text as well, after the key, and be
+// typed into the prompt that asked the question.
+class NoTextScope {
+ public:
+  NoTextScope() : was_(SDL_EventState(SDL_TEXTINPUT, SDL_IGNORE)) {}
+  ~NoTextScope() { SDL_EventState(SDL_TEXTINPUT, was_); }
+  NoTextScope(const NoTextScope&) = delete;
+  NoTextScope& operator=(const NoTextScope&) = delete;
+
+ private:
+  Uint8 was_;
+};
+
 }  // namespace
 
 namespace desktop {
@@ -345,12 +359,13 @@ bool PromptInWindow(const char* title, const std::string& hint, std::string& nam
 
 // The question on a cleared screen: its text wrapped at the margins, then
 // the keys that answer it.
-int AskQuestionInWindow(const char* text, std::uint32_t type) {
+int AskQuestionInWindow(const char* text, std::uint32_t type, int unasked) {
   bool cancel = (type & MB_TYPEMASK) == MB_YESNOCANCEL;
   int byDefault = DefaultAnswer(type);
-  if (emu::Display.surface == nullptr || Window() == nullptr) return byDefault;
+  if (emu::Display.surface == nullptr || Window() == nullptr) return unasked;
   static const PromptColours Colours;
   BorrowedScreen screen(Colours.entries);
+  NoTextScope noText;
   std::memset(emu::Display.surface, Ground, static_cast<std::size_t>(emu::Display.pitch) * 480);
   std::string_view rest = text;
   for (int row = TitleRow; !rest.empty() && row < KeysRow - 1; ++row) {

@@ -1,6 +1,8 @@
 // Questions on the desktop: zenity or kdialog, run without a shell, or the
-// prompt in the window when neither is there or the one there fails. Each
-// answer goes into the recording as the replay's confirm line.
+// prompt in the window when neither is there or the one there fails, each
+// with the question's default button for Enter. The program's questions go
+// into the recording as the replay's confirm lines; a Save As dialog's own
+// question does not (the recording gives the dialog's final answer).
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,9 +12,12 @@
 namespace {
 
 bool HasCancel(std::uint32_t type) { return (type & MB_TYPEMASK) == MB_YESNOCANCEL; }
+bool DefaultIsNo(std::uint32_t type) { return (type & MB_DEFMASK) == MB_DEFBUTTON2; }
 
 // zenity has two buttons and an extra one; Esc and the window's close are
-// its cancel, which for a Yes/No question is the safe No.
+// its cancel, which for a Yes/No question is the safe No. Its default is the
+// first button unless --default-cancel makes it the second (so a question
+// with Cancel keeps Yes as its default).
 std::vector<std::string> ZenityArguments(const std::string& tool, const char* text,
                                          std::uint32_t type) {
   std::vector<std::string> arguments = {tool, "--question", "--no-wrap",
@@ -20,7 +25,7 @@ std::vector<std::string> ZenityArguments(const std::string& tool, const char* te
                                         std::string("--text=") + text};
   if (!HasCancel(type)) {
     arguments.insert(arguments.end(), {"--ok-label=Yes", "--cancel-label=No"});
-    if ((type & MB_DEFMASK) == MB_DEFBUTTON2) arguments.emplace_back("--default-cancel");
+    if (DefaultIsNo(type)) arguments.emplace_back("--default-cancel");
   } else {
     arguments.insert(arguments.end(),
                      {"--ok-label=Yes", "--cancel-label=Cancel", "--extra-button=No"});
@@ -44,35 +49,44 @@ int KdialogAnswer(int status, std::uint32_t type) {
   return 0;
 }
 
-int Ask(const char* text, std::uint32_t type) {
-  std::string tool = desktop::FindOnPath("zenity");
+// kdialog's warning question has No as its default, its plain one Yes.
+const char* KdialogKind(std::uint32_t type) {
+  if (HasCancel(type)) return "--yesnocancel";
+  return DefaultIsNo(type) ? "--warningyesno" : "--yesno";
+}
+
+}  // namespace
+
+namespace desktop {
+
+int AskQuestion(const char* text, std::uint32_t type, int unasked) {
+  std::string tool = FindOnPath("zenity");
   bool zenity = !tool.empty();
   // kdialog cannot make Cancel its default button: such a question is asked
   // in the window instead, where Enter cancels.
-  if (!zenity && DefaultAnswer(type) != IDCANCEL) tool = desktop::FindOnPath("kdialog");
-  if (tool.empty()) return desktop::AskQuestionInWindow(text, type);
+  if (!zenity && DefaultAnswer(type) != IDCANCEL) tool = FindOnPath("kdialog");
+  if (tool.empty()) return AskQuestionInWindow(text, type, unasked);
   std::string output;
   int answer;
   {
-    desktop::DialogScope scope;
+    DialogScope scope;
     if (zenity) {
-      int status = desktop::RunTool(ZenityArguments(tool, text, type), output);
+      int status = RunTool(ZenityArguments(tool, text, type), output);
       answer = ZenityAnswer(status, output, type);
     } else {
-      const char* kind = HasCancel(type) ? "--yesnocancel" : "--yesno";
-      int status = desktop::RunTool({tool, "--title", ProgramTitle, kind, text}, output);
+      int status = RunTool({tool, "--title", ProgramTitle, KdialogKind(type), text}, output);
       answer = KdialogAnswer(status, type);
     }
   }
   if (answer != 0) return answer;
   std::fprintf(stderr, "tesselle: %s failed; the question is asked in the window\n", tool.c_str());
-  return desktop::AskQuestionInWindow(text, type);
+  return AskQuestionInWindow(text, type, unasked);
 }
 
-}  // namespace
+}  // namespace desktop
 
-int OsAskQuestion(const char* text, std::uint32_t type) {
-  int answer = Ask(text, type);
+int OsAskQuestion(const char* text, std::uint32_t type, int unasked) {
+  int answer = desktop::AskQuestion(text, type, unasked);
   desktop::RecordQuestionAnswer(answer);
   return answer;
 }

@@ -1,6 +1,8 @@
 // tesselle --record FILE: the session written, as it runs, as a script that
 // tesselle-headless replays turn for turn. Each line is flushed when written,
 // so a session that crashes still leaves the script up to its last message.
+// The file is made new: a name that is there, a link included, or one of the
+// files the program reads is refused before anything else happens.
 //
 // Timing: the replay takes a message at the first PeekMessage, once the wait
 // of the `frames N` before it is over, and that wait counts from the first
@@ -8,18 +10,24 @@
 // So N is the number of vertical blanks from the first such call after the
 // previous message to the call that took this one. Messages the program posts
 // itself are not written: the replay posts them again.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "io/file_io.h"
 #include "platform/emulated/dialog_name.h"
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/key_names.h"
+#include "platform/file_names.h"
 #include "platform/printable.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -28,6 +36,7 @@ namespace {
 struct Recorder {
   std::FILE* file = nullptr;
   std::string path;
+  std::string made;         // the same, absolute: the working folder may change
   std::string folder;       // the working folder, for names written relative to it
   bool waiting = false;     // input has been looked at since the last message
   std::uint64_t since = 0;  // the vertical blank of that first look
@@ -126,10 +135,42 @@ bool Replays(const std::string& name, const OsFileDialog& dialog) {
 
 namespace desktop {
 
-bool StartRecording(const char* path) {
-  Recording.file = std::fopen(path, "w");
-  if (Recording.file == nullptr) return false;
+bool CreateRecording(const char* path, const std::vector<std::string>& inputs, std::string& why) {
+  for (const std::string& input : inputs)
+    if (NameOneFile(path, input.c_str())) {
+      why = std::string("--record will not write ") + path + ": the program reads that file (" +
+            input + "); name a new file";
+      return false;
+    }
+  // Made new, never through a link planted at the name.
+  int made = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (made >= 0) Recording.file = fdopen(made, "w");
+  if (Recording.file == nullptr) {
+    int error = errno;
+    if (made >= 0) close(made);
+    why = error == EEXIST
+              ? std::string("--record will not replace ") + path + ", which exists; name a new file"
+              : std::string("cannot write the recording ") + path + ": " + std::strerror(error);
+    return false;
+  }
   Recording.path = path;
+  // Kept whole, so that a start that fails after moving to the set's folder
+  // still removes it.
+  Recording.made = path;
+  char* folder = path[0] == '/' ? nullptr : getcwd(nullptr, 0);
+  if (folder != nullptr) Recording.made = std::string(folder) + "/" + path;
+  std::free(folder);
+  return true;
+}
+
+void DropRecording() {
+  if (Recording.file == nullptr) return;
+  Stop();
+  unlink(Recording.made.c_str());
+}
+
+void BeginRecording() {
+  if (Recording.file == nullptr) return;
   std::string folder(4096, '\0');
   if (getcwd(folder.data(), folder.size()) != nullptr) {
     folder.resize(std::strlen(folder.c_str()));
@@ -139,7 +180,6 @@ bool StartRecording(const char* path) {
   Line(
       "# replay it with tesselle-headless in a folder with the same Cells.dap, Cells.id and area "
       "sets");
-  return Recording.file != nullptr;
 }
 
 void RecordInputPeek() {
@@ -166,6 +206,12 @@ void RecordDialogAnswer(bool open, bool chosen, const OsFileDialog& dialog) {
   if (name == "cancel") name = "./cancel";  // the same file, and not a cancel
   if (Replays(name, dialog)) {
     Line(verb + name);
+    // Whatever dialog asked, the user said yes to replacing a file that is
+    // there; the replay's dialog asks too. Names refused on the way are not
+    // written: they changed nothing.
+    struct stat status;
+    if (!open && (dialog.flags & OFN_OVERWRITEPROMPT) != 0 && stat(received.c_str(), &status) == 0)
+      Line("confirm yes");
     return;
   }
   // A script line cannot give the program this name: the replay cancels the

@@ -88,9 +88,8 @@ void OsMessageBox(const char* text) {
   MessageBoxA(win32::MainWindow, text, "Tesselle v1.0", MB_OK | MB_ICONERROR);
 }
 
-int OsAskQuestion(const char* text, std::uint32_t type) {
+int OsAskQuestion(const char* text, std::uint32_t type, int unasked) {
   int answer = MessageBoxA(win32::MainWindow, text, "Tesselle v1.0", type);
   if (answer == IDYES || answer == IDNO || answer == IDCANCEL) return answer;
-  // The box could not be shown: nobody was asked, so the default stands.
-  return DefaultAnswer(type);
+  return unasked;  // the box could not be shown: nobody was asked
 }

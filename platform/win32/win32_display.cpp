@@ -127,3 +127,4 @@ std::int32_t DdPaletteRelease(OsHandle palette) {
 
 // The display takes the whole screen: there is nowhere to show a status.
 void OsShowStatus(const OsStatus&) {}
+bool OsStatusLineShown() { return false; }

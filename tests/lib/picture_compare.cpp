@@ -111,7 +111,7 @@ std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
   return "";
 }
 
-int PromptNoteLength(const RgbPicture& shown) {
+int PromptNoteLength(const RgbPicture& shown, int line) {
   Placement at = Place(shown, 640, 480);
   int last = 0;
   bool ink = false;
@@ -121,8 +121,8 @@ int PromptNoteLength(const RgbPicture& shown) {
       if (value == 0) continue;
       if (value != 0xE0E0E0 || at.factor < 1) return -1;
       ink = true;
-      int cell = (x - at.left) / at.factor / 8, line = (y - at.top) / at.factor / 16;
-      if (line == 16) last = std::max(last, cell);
+      int cell = (x - at.left) / at.factor / 8;
+      if ((y - at.top) / at.factor / 16 == line) last = std::max(last, cell);
     }
   return ink ? last : -1;
 }

@@ -25,10 +25,11 @@ struct CompareRules {
 std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
                             const CompareRules& rules);
 
-// For a capture of the in-window file prompt: -1 unless it shows only the
-// prompt's ink and black; else how many 8-pixel cells long its note line
-// (line 16 of 16-pixel lines, on the 640 x 480 picture scaled to fit) is.
-int PromptNoteLength(const RgbPicture& shown);
+// For a capture of the in-window file prompt or question: -1 unless it shows
+// only the prompt's ink and black; else how many 8-pixel cells long a line of
+// 16-pixel lines, on the 640 x 480 picture scaled to fit, is: by default the
+// prompt's note, line 16.
+int PromptNoteLength(const RgbPicture& shown, int line = 16);
 
 // For a capture of the desktop window: how many pixels of the status line
 // under the picture are ink, or -1 when the window has no room for one.

@@ -1,7 +1,8 @@
 // picture-compare [--scaled] [--cursor] [--min-colours N] SHOWN EXPECTED:
 // status 0 when SHOWN (PNG or XWD) shows EXPECTED, else 1 with what differs.
-// picture-compare --prompt|--status SHOWN: prints the prompt's note length or
-// how many pixels of the status line are ink, status 1 when SHOWN has none.
+// picture-compare --prompt [--line N]|--status SHOWN: prints the length of the
+// prompt's note (or of its line N) or how many pixels of the status line
+// are ink, status 1 when SHOWN has none.
 // Status 2 for a bad call or an unreadable file.
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
   CompareRules rules;
   std::string measure;  // "--prompt" or "--status"
+  int line = 16;        // the prompt's line measured
   int i = 1;
   for (; i < argc && std::string(argv[i]).starts_with("--"); ++i) {
     std::string option = argv[i];
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
       (option == "--scaled" ? rules.scaled : rules.cursor) = true;
     else if (option == "--prompt" || option == "--status")
       measure = option;
+    else if (option == "--line" && i + 1 < argc)
+      line = std::atoi(argv[++i]);
     else if (option == "--min-colours" && i + 1 < argc)
       rules.minColours = std::atoi(argv[++i]);
     else
@@ -28,7 +32,7 @@ int main(int argc, char** argv) {
   if (argc - i != (measure.empty() ? 2 : 1)) {
     std::fprintf(stderr,
                  "usage: picture-compare [--scaled] [--cursor] [--min-colours N] "
-                 "SHOWN EXPECTED | --prompt SHOWN | --status SHOWN\n");
+                 "SHOWN EXPECTED | --prompt [--line N] SHOWN | --status SHOWN\n");
     return 2;
   }
   for (int k = 0; k < argc - i; ++k) {
@@ -36,7 +40,8 @@ int main(int argc, char** argv) {
     if (!error.empty()) return std::fprintf(stderr, "%s\n", error.c_str()), 2;
   }
   if (!measure.empty()) {
-    int length = measure == "--status" ? StatusLineInk(pictures[0]) : PromptNoteLength(pictures[0]);
+    int length =
+        measure == "--status" ? StatusLineInk(pictures[0]) : PromptNoteLength(pictures[0], line);
     std::printf("%d\n", length);
     return length < 0 ? 1 : 0;
   }

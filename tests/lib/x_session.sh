@@ -142,7 +142,10 @@ expect_picture() {
   echo "the window shows $(basename "$expected")"
 }
 
-# note_length: the length of the prompt's note (why a key did nothing); false without a prompt.
-note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt "$WORK/prompt.xwd" 2>/dev/null; }
+# note_length [LINE]: the length of the prompt's note (why a key did nothing),
+# or of its line LINE; false without a prompt or question in the window.
+note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt --line "${1:-16}" "$WORK/prompt.xwd" 2>/dev/null; }
 shows_prompt() { note_length >/dev/null; }
+# asks KEYS: a question in the window, whose line of keys reads as long as KEYS.
+asks() { [[ $(note_length 28) -eq ${#1} ]]; }
 wait_for_prompt() { until_true 10 shows_prompt || fail "no prompt in the window"; }

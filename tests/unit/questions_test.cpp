@@ -1,0 +1,71 @@
+// The questions a person answers: the default button (Enter) is the answer
+// that keeps the work, while nobody asked gets what the program does without
+// asking; and No to replacing a file is told in the status line where one
+// shows, without a box.
+#include <gtest/gtest.h>
+
+#include "tests/unit/program_test.h"
+
+namespace {
+
+using Questions = ProgramTest;
+
+// Cell 1 placed at (0, 0): the set has a change to lose.
+void Edit() {
+  for (OsWParam key : {VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE}) dbl::Key(key);
+}
+
+TEST_F(Questions, EnterKeepsTheWorkAndNobodyAskedGetsWhatTheProgramDoesUnasked) {
+  dbl::WriteFile("Areas.out", std::vector<std::uint8_t>(214016, 7));
+  struct Asked {
+    const char* text;
+    std::uint32_t type;
+  };
+  const Asked expected[] = {
+      {"Areas.out exists. Replace it with this area set?", MB_YESNO | MB_DEFBUTTON2},
+      {"Areas.out exists. Replace it?", MB_YESNO | MB_DEFBUTTON2},
+      {"Save changes to Areas.out before closing?", MB_YESNOCANCEL | MB_DEFBUTTON1},
+      {"Save changes to Areas.out before closing?", MB_YESNOCANCEL | MB_DEFBUTTON1},
+  };
+  // No to each replace, Cancel to the first close; the second close goes
+  // unanswered: the window closes without saving.
+  Edit();
+  dbl::AnswerQuestion(IDNO);
+  dbl::Key(VK_F3);
+  dbl::AnswerSave("Areas.out");
+  dbl::AnswerQuestion(IDNO);
+  dbl::Key(VK_F3, true);
+  dbl::AnswerQuestion(IDCANCEL);
+  dbl::Message(WM_CLOSE);
+  dbl::Message(WM_CLOSE);
+  dbl::Message(WM_QUIT, 5);  // not reached: the window closes first
+  EXPECT_EQ(dbl::RunProgram(), 0u);
+  ASSERT_EQ(dbl::Calls.questions.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const auto& [text, type] = dbl::Calls.questions[i];
+    EXPECT_EQ(text, expected[i].text);
+    EXPECT_EQ(type & (MB_TYPEMASK | MB_DEFMASK), expected[i].type) << text;
+  }
+  EXPECT_EQ(dbl::ReadFile("Areas.out"), std::vector<std::uint8_t>(214016, 7));
+}
+
+TEST_F(Questions, NoToReplacingIsToldInTheStatusLineWhereOneShows) {
+  for (bool statusLine : {false, true}) {
+    SCOPED_TRACE(statusLine ? "status line" : "no status line");
+    dbl::Reset();
+    dbl::WriteFile("Areas.out", std::vector<std::uint8_t>(214016, 7));
+    dbl::StatusLineShown = statusLine;
+    Edit();
+    dbl::AnswerQuestion(IDNO);
+    dbl::Key(VK_F3);
+    dbl::Idle(2);
+    EXPECT_EQ(dbl::RunProgram(), 0u);
+    EXPECT_EQ(dbl::Calls.errors,
+              std::vector<std::string>{"tesselle: nothing is saved: Areas.out is kept as it is"});
+    EXPECT_EQ(dbl::Calls.messageBoxes, statusLine ? 0 : 1);
+    EXPECT_STREQ(dbl::Calls.status.event, "Nothing saved: Areas.out kept");
+    EXPECT_EQ(dbl::ReadFile("Areas.out"), std::vector<std::uint8_t>(214016, 7));
+  }
+}
+
+}  // namespace
