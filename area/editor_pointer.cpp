@@ -158,19 +158,10 @@ void Wheel(const OsMessage& message) {
 }  // namespace
 
 void HandleAreaEditorPointer(const OsMessage& message) {
-  switch (message.message) {
-    case WM_LBUTTONDOWN:
-      EndDrag();
-      PressLeft(message);
-      break;
-    case WM_RBUTTONDOWN: PressRight(message); break;
-    case WM_MOUSEMOVE: MovePointer(message); break;
-    case WM_LBUTTONUP: EndDrag(); break;
-    case WM_MOUSEWHEEL: Wheel(message); break;
-    default: break;
-  }
+  static constexpr PointerActions Actions = {PressLeft, PressRight, MovePointer, Wheel, EndDrag};
+  DispatchPointer(Actions, message);
 }
 
 void EndAreaEditorDragAtKey(OsWParam key) {
-  if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndDrag();
+  if (EndsDrag(key)) EndDrag();
 }

@@ -61,3 +61,33 @@ void WalkLine(WindowPosition from, WindowPosition to, Visit visit) {
     visit(WindowPosition{static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)});
   }
 }
+
+// What an editor does with each pointer message; the same messages mean the
+// same steps in every editor: a left press first ends any drag, a left
+// release ends it.
+struct PointerActions {
+  void (*pressLeft)(const OsMessage&);
+  void (*pressRight)(const OsMessage&);
+  void (*move)(const OsMessage&);
+  void (*wheel)(const OsMessage&);
+  void (*endDrag)();
+};
+
+inline void DispatchPointer(const PointerActions& actions, const OsMessage& message) {
+  switch (message.message) {
+    case WM_LBUTTONDOWN:
+      actions.endDrag();
+      actions.pressLeft(message);
+      break;
+    case WM_RBUTTONDOWN: actions.pressRight(message); break;
+    case WM_MOUSEMOVE: actions.move(message); break;
+    case WM_LBUTTONUP: actions.endDrag(); break;
+    case WM_MOUSEWHEEL: actions.wheel(message); break;
+    default: break;
+  }
+}
+
+// A key other than a modifier ends a drag.
+inline bool EndsDrag(OsWParam key) {
+  return key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU;
+}

@@ -155,21 +155,13 @@ void Wheel(const OsMessage& message) {
 }  // namespace
 
 void HandleWordMapPointer(const OsMessage& message) {
-  switch (message.message) {
-    case WM_LBUTTONDOWN:
-      EndWordMapDrag();
-      PressLeft(message);
-      break;
-    case WM_RBUTTONDOWN: PressRight(message); break;
-    case WM_MOUSEMOVE: MovePointer(message); break;
-    case WM_LBUTTONUP: EndWordMapDrag(); break;
-    case WM_MOUSEWHEEL: Wheel(message); break;
-    default: break;
-  }
+  static constexpr PointerActions Actions = {PressLeft, PressRight, MovePointer, Wheel,
+                                             EndWordMapDrag};
+  DispatchPointer(Actions, message);
 }
 
 void EndWordMapDragAtKey(OsWParam key) {
-  if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) EndWordMapDrag();
+  if (EndsDrag(key)) EndWordMapDrag();
 }
 
 void EndWordMapDrag() {
