@@ -134,12 +134,7 @@ void MovePointer(const OsMessage& message) {
       ShiftArrowsTo(at);
     return;
   }
-  if (!pointer.onCell) {
-    PaintAt(at);
-    return;
-  }
-  if (at.column == pointer.last.column && at.row == pointer.last.row) return;
-  WalkLine(pointer.last, at, PaintAt);
+  PaintDragTo(pointer.last, pointer.onCell, at, PaintAt);
 }
 
 // A notch scrolls the bank one row, as UP or DOWN at the selector's edge

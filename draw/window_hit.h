@@ -62,6 +62,18 @@ void WalkLine(WindowPosition from, WindowPosition to, Visit visit) {
   }
 }
 
+// One step of a painting drag to `at`: the position alone when the drag
+// comes back into the window, else every position passed since `last`.
+template <typename Paint>
+void PaintDragTo(WindowPosition last, bool wasInside, WindowPosition at, Paint paint) {
+  if (!wasInside) {
+    paint(at);
+    return;
+  }
+  if (at.column == last.column && at.row == last.row) return;
+  WalkLine(last, at, paint);
+}
+
 // What an editor does with each pointer message; the same messages mean the
 // same steps in every editor: a left press first ends any drag, a left
 // release ends it.

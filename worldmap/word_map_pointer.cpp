@@ -125,12 +125,7 @@ void MovePointer(const OsMessage& message) {
     pointer.onSlot = false;
     return;
   }
-  if (!pointer.onSlot) {
-    PaintAt(at);
-    return;
-  }
-  if (at.column == pointer.last.column && at.row == pointer.last.row) return;
-  WalkLine(pointer.last, at, PaintAt);
+  PaintDragTo(pointer.last, pointer.onSlot, at, PaintAt);
 }
 
 // A notch scrolls one row of the map (with Shift, one column) or one line of
