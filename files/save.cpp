@@ -80,11 +80,17 @@ bool SaveUnderChosenName() {
   CopyBankIntoAreaSet();
   AreaFileDialog.flags = OFN_OVERWRITEPROMPT;
   AreaFileDialog.defExt = "out";
+  // A dialog may leave a name it refused in the buffer; a cancel keeps the
+  // set's own name, so that the next F3 cannot write over the refused file.
+  static char kept[AreaFileNameSize];
+  std::memcpy(kept, AreaFileName, sizeof kept);
   bool saved = false;
   if (OsGetSaveFileName(AreaFileDialog)) {
     const char* failure = WriteSetFile();
     if (failure != nullptr) TellUser(failure);
     saved = failure == nullptr;
+  } else {
+    std::memcpy(AreaFileName, kept, sizeof kept);
   }
   ReturnFromDesktop();
   return saved;

@@ -57,6 +57,12 @@ TEST(Questions, ReplacingAFileThisRunDidNotReadOrWrite) {
        "Areas.out", 1},
       {"Save As new file", New + "key shift+F3\nsave other\nconfirm no\n", 0,
        "no question is asked", "other.out", 1},
+      // A name refused and then the dialog cancelled leaves the set's name as
+      // it was: the next F3 saves to Copy.out, not over Areas.out.
+      {"Save As no, cancel",
+       New + "key shift+F3\nsave Copy\nkey shift+F3\nsave Areas\nconfirm no\nsave cancel\nkey "
+             "F3\n",
+       0, "", "Areas.out", 7},
   };
   for (const Case& c : cases) Check(c, 7);
 }
