@@ -121,11 +121,28 @@ sleep 0.4
 checkpoint 2 ""
 sleep 0.5
 rm "$desk/bin/zenity"
+# A name that is there asks first. N keeps the name as typed (the key is not
+# typed into it), Y takes it; only the names taken are recorded, Y with them.
+replace() { # ANSWER: Copy, Enter, and ANSWER to replacing Copy.out
+  xdotool type --delay 20 "Copy"
+  xdotool key Return
+  until_true 10 asks "Y: yes   N: no   Esc: no   Enter: no" || fail "no question before Copy.out is replaced"
+  xdotool key "$1"
+}
 xdotool key shift+F3
 wait_for_prompt
+replace n
+taken_back() { [[ $(note_length) -eq ${#1} ]]; }
+until_true 10 taken_back "Choose another name." || fail "N does not go back to the name"
+xdotool key BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 20 "Typedx"
 xdotool key BackSpace Return # Backspace takes back the x; the extension is added
 wait_recorded "$desk/rec.txt" "^save Typed.out$" 1 "the name typed in the Save As prompt"
+sleep 0.3
+xdotool key shift+F3
+wait_for_prompt
+replace y
+wait_recorded "$desk/rec.txt" "^save Copy.out$" 2 "Y to replacing Copy.out"
 sleep 0.3
 xdotool key shift+F3
 wait_for_prompt
@@ -159,6 +176,8 @@ for line in "open Start.out" "save Copy.out" "save Typed.out" "key shift+RIGHT" 
   grep -qx "$line" "$rec" || fail "the recording has no line '$line'"
 done
 [[ $(tail -n 2 "$rec" | tr '\n' ' ') == "close quit 0 " ]] || fail "the recording ends with $(tail -n 2 "$rec")"
+[[ $(grep -c "^confirm" "$rec") -eq 1 && $(grep -A1 "^save Copy.out" "$rec" | tail -n 1) == "confirm yes" ]] ||
+  fail "the recording's answers to replacing are $(grep -B1 "^confirm" "$rec" | tr '\n' ' ')"
 ! grep -q "^message" "$rec" || fail "posted or unnamed messages were recorded: $(grep "^message" "$rec")"
 
 # The replay, with shots at the turns of the first two Save As: the frames
