@@ -183,8 +183,9 @@ Module.tesselle = (() => {
   }
 
   // Yes, No and (for a question with it) Cancel; Y, N, Esc (Cancel, or No
-  // without it) and Enter (the focused button, at first the default one).
-  function question(text, withCancel, defaultNo) {
+  // without it) and Enter (the focused button, at first the default one,
+  // whose answer is byDefault).
+  function question(text, withCancel, byDefault) {
     const dialog = element('question');
     const buttons = [
       [element('question-yes'), IDYES],
@@ -206,11 +207,11 @@ Module.tesselle = (() => {
         if (key === 'y') settle(IDYES);
         else if (key === 'n') settle(IDNO);
         else if (key === 'escape') settle(escape);
-        else if (key === 'enter') settle(focused ? focused[1] : defaultNo ? IDNO : IDYES);
+        else if (key === 'enter') settle(focused ? focused[1] : byDefault);
         else return;
         event.preventDefault();
       });
-      (defaultNo ? element('question-no') : element('question-yes')).focus();
+      buttons.find((entry) => entry[1] === byDefault)[0].focus();
     });
   }
 
@@ -348,7 +349,7 @@ Module.tesselle = (() => {
     if (state.running && state.unsaved) {
       const name = state.fileName || 'the new set';
       const answer = await question(
-        `Opening these files drops the unsaved changes to ${name}. Go on?`, false, true);
+        `Opening these files drops the unsaved changes to ${name}. Go on?`, false, IDNO);
       if (answer !== IDYES) return;
     }
     const contents = await Promise.all(files.map((file) => file.arrayBuffer()));

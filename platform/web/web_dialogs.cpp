@@ -20,9 +20,8 @@ EM_ASYNC_JS(int, WebOpenDialog, (char* name, int size),
 EM_ASYNC_JS(int, WebNameDialog, (char* name, int size),
             { return Module.tesselle.nameDialog(name, size); });
 // IDYES, IDNO or IDCANCEL.
-EM_ASYNC_JS(int, WebQuestion, (const char* text, int withCancel, int defaultNo), {
-  return Module.tesselle.question(UTF8ToString(text), withCancel != 0, defaultNo != 0);
-});
+EM_ASYNC_JS(int, WebQuestion, (const char* text, int withCancel, int byDefault),
+            { return Module.tesselle.question(UTF8ToString(text), withCancel != 0, byDefault); });
 EM_ASYNC_JS(void, WebMessage, (const char* text),
             { await Module.tesselle.message(UTF8ToString(text)); });
 EM_JS(void, WebEnded, (int code), { Module.tesselle.ended(code); });
@@ -60,9 +59,9 @@ bool OsGetSaveFileName(OsFileDialog& dialog) {
   }
 }
 
-int OsAskQuestion(const char* text, std::uint32_t type) {
-  return WebQuestion(text, (type & MB_TYPEMASK) == MB_YESNOCANCEL,
-                     (type & MB_DEFMASK) == MB_DEFBUTTON2);
+// The page always has someone to ask, so the answer of nobody asked is unused.
+int OsAskQuestion(const char* text, std::uint32_t type, int) {
+  return WebQuestion(text, (type & MB_TYPEMASK) == MB_YESNOCANCEL, DefaultAnswer(type));
 }
 
 void OsReportError(const char* line) { std::fprintf(stderr, "%s\n", line); }

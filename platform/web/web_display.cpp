@@ -100,6 +100,9 @@ void BackendCursorVisibility(bool) {}
 
 // The page shows the status line's text, and the title with " *" while the
 // set is unsaved.
+// The page's status line is always there to tell what happened.
+bool OsStatusLineShown() { return true; }
+
 void OsShowStatus(const OsStatus& status) {
   double now = emscripten_get_now();
   if (status.eventNumber != Page.eventSeen) {
