@@ -37,11 +37,6 @@ void PaintEditorCursorBackground() {
 }  // namespace
 
 void RedrawCursor() {
-  const ViewWindow& window = ActiveWindow();
-  if (static_cast<std::uint32_t>(AreaEditorState.cursorX) >= window.width)
-    AreaEditorState.cursorX = 0;
-  if (static_cast<std::uint32_t>(AreaEditorState.cursorY) >= window.height)
-    AreaEditorState.cursorY = 0;
   EraseCursor();
   CaptureCursorBackground();
   DrawCursorMask(CursorMask.data(), 16, 16, PositionX(AreaEditorState.cursorX),

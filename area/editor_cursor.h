@@ -3,8 +3,8 @@
 // remembered position.
 #pragma once
 
-// The per-turn step: clamp into the window, erase at the remembered position,
-// capture and draw at the cursor.
+// The per-turn step: erase at the remembered position, capture and draw at
+// the cursor. The keys keep the cursor inside the active window.
 void RedrawCursor();
 // Puts back what lay under the cursor at its remembered position.
 void EraseCursor();

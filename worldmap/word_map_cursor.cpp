@@ -79,9 +79,6 @@ void RetakeWordMapBackground() {
 
 void RedrawWordMapCursor() {
   WordMapStateRecord& state = WordMapState;
-  const ViewWindow& window = ActiveWordMapWindow();
-  if (state.cursorColumn >= window.width) state.cursorColumn = 0;
-  if (state.cursorRow >= window.height) state.cursorRow = 0;
   RestoreWordMapBackground(WordMapSlotX(state.previousColumn), WordMapSlotY(state.previousRow));
   int x = WordMapSlotX(state.cursorColumn), y = WordMapSlotY(state.cursorRow);
   CaptureWordMapBackground(x, y);

@@ -30,7 +30,7 @@ void CaptureWordMapBackground(int x, int y);
 void RestoreWordMapBackground(int x, int y);
 // The corner brackets, doubled, in the cursor colour, over the slot at (x, y).
 void DrawWordMapCursorMask(int x, int y);
-// The per-turn cursor step: clamp, erase, capture, draw, cursor preview.
+// The per-turn cursor step: erase, capture, draw, cursor preview.
 void RedrawWordMapCursor();
 // Around a redraw of the whole screen: keeps what lies under the cursor and
 // its remembered slot, then puts both back and draws the cursor and the

@@ -1,8 +1,9 @@
 // The area editor's dispatcher, cursor, windows and area slots, run inside
 // the program on the platform double.
+#include <random>
+
 #include "app/program.h"
 #include "area/area_slots.h"
-#include "area/editor_cursor.h"
 #include "area/editor_windows.h"
 #include "data/tables.h"
 #include "files/area_set.h"
@@ -28,32 +29,36 @@ class AreaEditor : public ProgramTest {
   }
 };
 
-// From (x, y) with the selector scrolled to `scroll`, the key (0: a redraw,
-// which clamps) takes the cursor to (x', y') and the scroll to scroll'. The
-// editor wraps rows and stops at its top and bottom; the selector scrolls the
-// bank within its rows.
-TEST_F(AreaEditor, ArrowsAndClampsInBothWindows) {
+// From (x, y) with the selector scrolled to `scroll`, the key takes the
+// cursor to (x', y') and the scroll to scroll'. The editor wraps rows and
+// stops at its top and bottom; the selector scrolls the bank within its rows.
+// Whatever the keys, the cursor stays inside the active window, which the
+// drawing relies on.
+TEST_F(AreaEditor, ArrowsWrapAndStopInBothWindows) {
   Inside([] {
     const int moves[][8] = {
         // window, scroll, x, y, key, x', y', scroll'
-        {0, 0, 16, -1, 0, 0, 0, 0},       {0, 0, 15, 10, 0, 15, 0, 0},
         {0, 0, 0, 0, VK_LEFT, 15, 0, 0},  {0, 0, 15, 0, VK_RIGHT, 0, 1, 0},
         {0, 0, 15, 9, VK_RIGHT, 0, 9, 0}, {0, 0, 0, 9, VK_DOWN, 0, 9, 0},
         {0, 0, 0, 9, VK_LEFT, 15, 8, 0},  {0, 0, 4, 0, VK_UP, 4, 0, 0},
-        {1, 0, 19, 3, 0, 19, 0, 0},       {1, 4, 19, 2, VK_RIGHT, 0, 2, 5},
-        {1, 5, 0, 0, VK_LEFT, 19, 0, 4},  {1, 0, 3, 0, VK_UP, 3, 0, 0},
-        {1, 10, 5, 2, VK_DOWN, 5, 2, 10},
+        {1, 4, 19, 2, VK_RIGHT, 0, 2, 5}, {1, 5, 0, 0, VK_LEFT, 19, 0, 4},
+        {1, 0, 3, 0, VK_UP, 3, 0, 0},     {1, 10, 5, 2, VK_DOWN, 5, 2, 10},
     };
     for (const auto& [window, scroll, x, y, key, x2, y2, scroll2] : moves) {
       SCOPED_TRACE(testing::Message() << "window " << window << " at " << x << ", " << y);
       if (AreaEditorState.activeWindow != window) Press(VK_TAB);
       AreaEditorState.selectorScrollRow = scroll;
       At(x, y);
-      if (key == 0)
-        RedrawCursor();
-      else
-        Press(static_cast<OsWParam>(key));
+      Press(static_cast<OsWParam>(key));
       EXPECT_EQ(Cursor(), (std::array{x2, y2, scroll2}));
+    }
+    const OsWParam keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_PRIOR, VK_NEXT};
+    std::mt19937 random(7);
+    for (int i = 0; i < 4000; ++i) {
+      Press(keys[random() % std::size(keys)]);
+      const ViewWindow& window = ActiveWindow();
+      ASSERT_LT(static_cast<std::uint32_t>(AreaEditorState.cursorX), window.width) << i;
+      ASSERT_LT(static_cast<std::uint32_t>(AreaEditorState.cursorY), window.height) << i;
     }
   });
 }

@@ -1,6 +1,7 @@
 // The Word Map on the platform double: thumbnails and previews, how cursor and
 // windows scroll and wrap, SPACE and TAB, its state across visits, its pace.
 #include <cstring>
+#include <random>
 
 #include "data/tables.h"
 #include "files/area_set.h"
@@ -163,6 +164,18 @@ TEST_F(WordMap, MapScrollsUpTo240AndBack) {
       Picture screen = dbl::Screen();
       ExpectWindows(screen);
       EXPECT_TRUE(PreviewShows(screen, 0, 100, CraftedEntry(at * 17, at * 17)));
+    });
+  }
+  // Whatever the keys, the cursor stays inside the active window, which the
+  // drawing relies on.
+  const OsWParam keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_PRIOR, VK_NEXT};
+  std::mt19937 random(7);
+  for (int i = 0; i < 600; ++i) {
+    dbl::Key(keys[random() % std::size(keys)]);
+    dbl::Do([i] {
+      const ViewWindow& window = ActiveWordMapWindow();
+      EXPECT_LT(WordMapState.cursorColumn, window.width) << i;
+      EXPECT_LT(WordMapState.cursorRow, window.height) << i;
     });
   }
   EXPECT_EQ(dbl::RunProgram(), 0u);
