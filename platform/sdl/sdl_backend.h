@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/emulated/input_ring.h"
 #include "platform/platform.h"
 #include "platform/status.h"
 
@@ -83,13 +84,7 @@ OsWParam VirtualKey(const SDL_Keysym& key);
 
 // A key or mouse event as the Windows message it becomes, with the modifiers
 // held for it.
-struct KeyMessage {
-  std::uint32_t message;  // WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP
-  OsWParam wParam;
-  OsLParam lParam;
-  bool shift;
-  bool control;
-};
+using KeyMessage = emu::InputMessage;
 // False for keys without a virtual-key code.
 bool TranslateKey(const SDL_KeyboardEvent& event, KeyMessage& out);
 

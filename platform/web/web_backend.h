@@ -9,9 +9,8 @@ namespace web {
 void StartDisplay();
 
 // --- Input (web_input.cpp) -------------------------------------------------
-// Takes the canvas's key and mouse events from now on, and leaves them to the browser
-// again once the program has ended.
-void StartInput();
-void StopInput();
+// Takes the canvas's key and mouse events from now on (true), or leaves them
+// to the browser again once the program has ended (false).
+void Listen(bool on);
 
 }  // namespace web

@@ -70,7 +70,7 @@ void OsMessageBox(const char* text) { WebMessage(text); }
 
 void OsExitProcess(std::uint32_t code) {
   std::fflush(nullptr);
-  web::StopInput();
+  web::Listen(false);
   WebEnded(static_cast<int>(code & 0xFF));
   std::exit(static_cast<int>(code & 0xFF));
 }

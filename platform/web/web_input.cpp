@@ -1,34 +1,20 @@
 // Input from the page: the canvas's key and mouse events become Windows
-// messages in a fixed ring, taken one at a time after the program's own
-// posted messages. An event the program takes is kept from the browser.
-// The mouse goes through the canvas's scale, as the desktop window's goes
-// through its layout: nothing outside the picture is delivered but for the
-// release of a press that was, at the picture's nearest pixel; a movement
-// that follows another in the ring takes its place, so that movements never
-// pile up ahead of keys.
+// messages in the input ring. An event the program takes is kept from the
+// browser. The mouse goes through the canvas's scale, as the desktop
+// window's goes through its layout: nothing outside the picture is delivered
+// but for the release of a press that was, at the picture's nearest pixel.
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 #include <cmath>
 
 #include "platform/emulated/emulated.h"
-#include "platform/emulated/pointer_hold.h"
+#include "platform/emulated/input_ring.h"
 #include "platform/sdl/frame_present.h"
 #include "platform/web/web_backend.h"
 #include "platform/web/web_keys.h"
 
 namespace {
-
-constexpr int RingSize = 256;
-
-struct InputRing {
-  web::WebKeyMessage slots[RingSize];
-  std::uint32_t times[RingSize];
-  int head;
-  int count;
-};
-
-InputRing Input;
 
 constexpr int MaxNotches = 100;  // of one message, as a script line holds them
 constexpr double PixelsPerNotch = 100, LinesPerNotch = 3;
@@ -41,20 +27,7 @@ struct PagePointer {
 PagePointer Pointer;
 
 void Push(const web::WebKeyMessage& message) {
-  std::uint32_t now = static_cast<std::uint32_t>(emscripten_get_now());
-  if (message.message == WM_MOUSEMOVE && Input.count > 0) {
-    int newest = (Input.head + Input.count - 1) % RingSize;
-    if (Input.slots[newest].message == WM_MOUSEMOVE) {
-      Input.slots[newest] = message;
-      Input.times[newest] = now;
-      return;
-    }
-  }
-  if (Input.count == RingSize) return;  // a full ring drops, as the system's queue does
-  int slot = (Input.head + Input.count) % RingSize;
-  Input.slots[slot] = message;
-  Input.times[slot] = now;
-  ++Input.count;
+  emu::PushInput(message, static_cast<std::uint32_t>(emscripten_get_now()));
 }
 
 // The canvas's box on the page, in CSS pixels: left, top, width, height.
@@ -148,40 +121,20 @@ EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* event, void*) {
 
 namespace web {
 
-void StartInput() {
-  emscripten_set_keydown_callback("#screen", nullptr, EM_TRUE, OnKey);
-  emscripten_set_keyup_callback("#screen", nullptr, EM_TRUE, OnKey);
-  emscripten_set_mousedown_callback("#screen", nullptr, EM_TRUE, OnMouse);
-  emscripten_set_mousemove_callback("#screen", nullptr, EM_TRUE, OnMouse);
-  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, OnMouse);
-  emscripten_set_wheel_callback("#screen", nullptr, EM_TRUE, OnWheel);
-}
-
-void StopInput() {
-  emscripten_set_keydown_callback("#screen", nullptr, EM_TRUE, nullptr);
-  emscripten_set_keyup_callback("#screen", nullptr, EM_TRUE, nullptr);
-  emscripten_set_mousedown_callback("#screen", nullptr, EM_TRUE, nullptr);
-  emscripten_set_mousemove_callback("#screen", nullptr, EM_TRUE, nullptr);
-  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, nullptr);
-  emscripten_set_wheel_callback("#screen", nullptr, EM_TRUE, nullptr);
+void Listen(bool on) {
+  const char* canvas = "#screen";
+  emscripten_set_keydown_callback(canvas, nullptr, EM_TRUE, on ? OnKey : nullptr);
+  emscripten_set_keyup_callback(canvas, nullptr, EM_TRUE, on ? OnKey : nullptr);
+  emscripten_set_mousedown_callback(canvas, nullptr, EM_TRUE, on ? OnMouse : nullptr);
+  emscripten_set_mousemove_callback(canvas, nullptr, EM_TRUE, on ? OnMouse : nullptr);
+  // A release outside the canvas still ends a press that began on it.
+  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE,
+                                  on ? OnMouse : nullptr);
+  emscripten_set_wheel_callback(canvas, nullptr, EM_TRUE, on ? OnWheel : nullptr);
 }
 
 }  // namespace web
 
 bool OsPeekMessage(OsMessage& message) {
-  if (emu::TakePostedMessage(message)) return true;
-  if (Input.count == 0) return false;
-  const web::WebKeyMessage& key = Input.slots[Input.head];
-  message = {};
-  message.window = emu::MainWindow();
-  message.message = key.message;
-  message.wParam = key.wParam;
-  message.lParam = key.lParam;
-  message.time = Input.times[Input.head];
-  bool shift = key.shift, control = key.control;
-  emu::HoldForMessage(message, shift, control);
-  emu::SetHeldModifiers(shift, control);
-  Input.head = (Input.head + 1) % RingSize;
-  --Input.count;
-  return true;
+  return emu::TakePostedMessage(message) || emu::TakeInput(message, nullptr);
 }

@@ -4,6 +4,7 @@
 // emscripten, so that the tests run it natively.
 #pragma once
 
+#include "platform/emulated/input_ring.h"
 #include "platform/platform.h"
 
 namespace web {
@@ -25,13 +26,7 @@ struct BrowserKeyEvent {
 OsWParam VirtualKeyOf(const BrowserKeyEvent& event);
 
 // A key message for the program (the page's pointer messages travel alike).
-struct WebKeyMessage {
-  std::uint32_t message;
-  OsWParam wParam;
-  OsLParam lParam;
-  bool shift;
-  bool control;
-};
+using WebKeyMessage = emu::InputMessage;
 
 // True when the event goes to the program, which then owns it (the page
 // cancels the browser's own action); false for keys without a code and the

@@ -15,6 +15,6 @@ int main() {
   WebPrepareStorage();
   emu::InitDisplayEmulation(640);
   web::StartDisplay();
-  web::StartInput();
+  web::Listen(true);
   ProgramEntry();
 }
