@@ -36,15 +36,21 @@ void ShowStatus(const OsStatus& status);
 // Titles the window (sdl_x11.cpp), in a form every X client reads.
 void SetWindowTitle(SDL_Window* window, const char* title);
 
+// A scope that calls Begin where it starts and End where it ends.
+template <void (*Begin)(), void (*End)()>
+class Scope {
+ public:
+  Scope() { Begin(); }
+  ~Scope() { End(); }
+  Scope(const Scope&) = delete;
+  Scope& operator=(const Scope&) = delete;
+};
+
 // While a dialog is up the window leaves full screen and the pointer shows;
 // both come back when the last scope ends.
-class DialogScope {
- public:
-  DialogScope();
-  ~DialogScope();
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-};
+void BeginDialog();
+void EndDialog();
+using DialogScope = Scope<BeginDialog, EndDialog>;
 
 // While the in-window prompt is up it draws on the emulated surface and the
 // window shows it through the given palette (not the one in force, which may
@@ -145,13 +151,9 @@ void EndIfSignalled();
 // a signal ends too.
 void SetHelperGroup(int group);
 // While SDL's own message box waits, such a signal ends the process at once.
-class HeldScope {
- public:
-  HeldScope();
-  ~HeldScope();
-  HeldScope(const HeldScope&) = delete;
-  HeldScope& operator=(const HeldScope&) = delete;
-};
+void BeginHeld();
+void EndHeld();
+using HeldScope = Scope<BeginHeld, EndHeld>;
 
 // --- Recording (sdl_record.cpp) --------------------------------------------
 // Makes `path` for the session's script, as a new file that is none of the

@@ -230,7 +230,7 @@ void ShowStatus(const OsStatus& status) {
   }
 }
 
-DialogScope::DialogScope() {
+void BeginDialog() {
   if (Desktop.dialogDepth++ != 0) return;
   if (Desktop.window && Desktop.fullScreen) {
     SDL_SetWindowFullscreen(Desktop.window.get(), 0);
@@ -240,7 +240,7 @@ DialogScope::DialogScope() {
   SetPointerVisible(true);
 }
 
-DialogScope::~DialogScope() {
+void EndDialog() {
   if (--Desktop.dialogDepth != 0) return;
   SetPointerVisible(emu::CursorVisible());
   if (!Desktop.window) return;

@@ -75,11 +75,11 @@ void EndIfSignalled() {
 
 void SetHelperGroup(int group) { HelperGroup = group; }
 
-HeldScope::HeldScope() {
+void BeginHeld() {
   EndIfSignalled();
   Held = 1;
 }
 
-HeldScope::~HeldScope() { Held = 0; }
+void EndHeld() { Held = 0; }
 
 }  // namespace desktop
