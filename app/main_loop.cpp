@@ -1,5 +1,5 @@
-// The area editor's frame loop: two vertical blanks per idle turn, one per
-// key press, at most one message per turn.
+// The area editor's frame loop, with the block blink each frame, and its
+// screen.
 #include "app/program.h"
 #include "area/area_slots.h"
 #include "area/block.h"
@@ -8,29 +8,16 @@
 #include "area/editor_pointer.h"
 #include "area/editor_windows.h"
 #include "draw/background.h"
-#include "draw/cursor.h"
-#include "runtime/display.h"
-#include "runtime/messages.h"
+#include "draw/editor_turn.h"
+#include "runtime/screen.h"
 
 void MainLoop() {
-  for (;;) {
-    WaitFrame();
-    NextCursorColour();
-    BlinkBlock();
-    TurnMessage taken = TakeTurnMessage();
-    if (taken == TurnMessage::KeyDown) {
-      EndAreaEditorDragAtKey(ProgramState.message.wParam);
-      RedrawCursor();
-      RememberCursor();
-      HandleAreaEditorKey(ProgramState.message.wParam);
-    } else {
-      if (taken == TurnMessage::Pointer) HandleAreaEditorPointer(ProgramState.message);
-      WaitFrame();
-      RedrawCursor();
-      RememberCursor();
-    }
-    if (ProgramState.running == 0) return;
-  }
+  RunEditorTurns({BlinkBlock, EndAreaEditorDragAtKey, CursorStep,
+                  [](OsWParam key) {
+                    HandleAreaEditorKey(key);
+                    return false;
+                  },
+                  HandleAreaEditorPointer});
 }
 
 namespace {

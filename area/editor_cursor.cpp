@@ -60,6 +60,11 @@ void RememberCursor() {
   AreaEditorState.previousY = AreaEditorState.cursorY;
 }
 
+void CursorStep() {
+  RedrawCursor();
+  RememberCursor();
+}
+
 void RetakeCursorBackground() {
   RememberCursor();
   CaptureCursorBackground();

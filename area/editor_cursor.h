@@ -13,6 +13,8 @@ void EraseCursor();
 void CaptureCursorBackground();
 // The cursor's position becomes the one the next erase works at.
 void RememberCursor();
+// The cursor step of a turn: redraw, then remember.
+void CursorStep();
 // After a window redraw painted over the cursor: remember it and take its
 // background afresh.
 void RetakeCursorBackground();

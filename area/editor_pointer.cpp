@@ -32,12 +32,7 @@ AreaEditorPointerRecord AreaEditorPointer;
 StateRecord ListedAreaEditorPointer{"AreaEditorPointer", AreaEditorPointer,
                                     [] { AreaEditorPointer = {}; }};
 
-// Each key comes after the cursor step of its own turn, as in the main loop.
-void CursorStep() {
-  RedrawCursor();
-  RememberCursor();
-}
-
+// Each key comes after the cursor step of its own turn, as in the loop.
 void AsKey(OsWParam key) {
   CursorStep();
   HandleAreaEditorKey(key);

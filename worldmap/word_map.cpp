@@ -3,7 +3,7 @@
 // pointer.
 #include "worldmap/word_map.h"
 
-#include "draw/cursor.h"
+#include "draw/editor_turn.h"
 #include "runtime/display.h"
 #include "runtime/messages.h"
 #include "runtime/screen.h"
@@ -33,26 +33,9 @@ void RunWordMap() {
   LeaveWordMapHistory();
 }
 
-// One turn: a key press is handled within one vertical blank; any other turn
-// waits for a second one and then draws the cursor.
 void WordMapLoop() {
-  for (;;) {
-    WaitFrame();
-    NextCursorColour();
-    TurnMessage taken = TakeTurnMessage();
-    if (taken == TurnMessage::KeyDown) {
-      EndWordMapDragAtKey(ProgramState.message.wParam);
-      RedrawWordMapCursor();
-      RememberWordMapCursor();
-      if (HandleWordMapKey(static_cast<std::uint32_t>(KeyCodeOf(ProgramState.message.wParam))))
-        return;
-      if (ProgramState.running == 0) return;
-      continue;
-    }
-    if (taken == TurnMessage::Pointer) HandleWordMapPointer(ProgramState.message);
-    WaitFrame();
-    RedrawWordMapCursor();
-    RememberWordMapCursor();
-    if (ProgramState.running == 0) return;
-  }
+  RunEditorTurns(
+      {nullptr, EndWordMapDragAtKey, WordMapCursorStep,
+       [](OsWParam key) { return HandleWordMapKey(static_cast<std::uint32_t>(KeyCodeOf(key))); },
+       HandleWordMapPointer});
 }

@@ -87,6 +87,11 @@ void RedrawWordMapCursor() {
   DrawPreviewOrGround(state.areaUnderCursor, CursorPreviewX, CursorPreviewY);
 }
 
+void WordMapCursorStep() {
+  RedrawWordMapCursor();
+  RememberWordMapCursor();
+}
+
 namespace {
 
 std::uint8_t KeptBackground[sizeof WordMapState.cursorBackground];

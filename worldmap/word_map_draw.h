@@ -32,6 +32,8 @@ void RestoreWordMapBackground(int x, int y);
 void DrawWordMapCursorMask(int x, int y);
 // The per-turn cursor step: erase, capture, draw, cursor preview.
 void RedrawWordMapCursor();
+// The cursor step of a turn: redraw, then remember.
+void WordMapCursorStep();
 // Around a redraw of the whole screen: keeps what lies under the cursor and
 // its remembered slot, then puts both back and draws the cursor and the
 // cursor preview as they showed.

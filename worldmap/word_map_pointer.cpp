@@ -31,13 +31,8 @@ WordMapPointerRecord WordMapPointer;
 StateRecord ListedWordMapPointer{"WordMapPointer", WordMapPointer, [] { WordMapPointer = {}; }};
 
 // Each key comes after the cursor step of its own turn, as in the loop.
-void CursorStep() {
-  RedrawWordMapCursor();
-  RememberWordMapCursor();
-}
-
 void AsKey(std::uint32_t key) {
-  CursorStep();
+  WordMapCursorStep();
   HandleWordMapKey(key);
 }
 
@@ -47,7 +42,7 @@ void Activate(std::uint32_t window) {
 
 // As arrow keys: inside one window they never scroll.
 void ArrowsTo(WindowPosition at) {
-  CursorStep();
+  WordMapCursorStep();
   WordMapState.cursorColumn = at.column;
   WordMapState.cursorRow = at.row;
 }
