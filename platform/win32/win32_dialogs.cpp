@@ -26,10 +26,27 @@ bool NamesFolder(const char* name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The dialogs move the working folder as the user browses, also when the
+// user then cancels (the open dialog has no flag against it). A dialog that
+// chose nothing puts it back, so that a set not yet named is still written
+// where the program was started.
+class KeptFolder {
+ public:
+  KeptFolder() : length_(GetCurrentDirectoryA(sizeof folder_, folder_)) {}
+  void PutBack() const {
+    if (length_ > 0 && length_ < sizeof folder_) SetCurrentDirectoryA(folder_);
+  }
+
+ private:
+  char folder_[MAX_PATH];
+  DWORD length_;
+};
+
 bool RunDialog(OsFileDialog& dialog, DialogCall call, const char* name) {
   // The system writes over the name buffer also when it fails.
   static char previous[4096];
   std::snprintf(previous, sizeof previous, "%s", dialog.file != nullptr ? dialog.file : "");
+  const KeptFolder folder;
   for (;;) {
     AreaFileRecord = {};
     AreaFileRecord.lStructSize = sizeof AreaFileRecord;
@@ -49,6 +66,7 @@ bool RunDialog(OsFileDialog& dialog, DialogCall call, const char* name) {
       continue;  // the dialog again
     }
     if (chosen) return true;
+    folder.PutBack();
     // Zero is a cancel, anything else a failure the program also takes as one.
     DWORD error = CommDlgExtendedError();
     if (error == 0) return false;
