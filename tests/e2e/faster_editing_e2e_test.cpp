@@ -3,6 +3,7 @@
 // screen, or one script and the set it must save.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -97,18 +98,14 @@ TEST(Fill, FloodIsSpaceAtEachCellOfTheRegion) {
   for (unsigned seed : {2u, 3u, 4u}) {
     const Bytes set = RandomSet(seed);
     for (auto [sx, sy] : {std::pair{0, 0}, {7, 4}, {15, 9}}) {
-      std::vector<int> region = {16 * sy + sx}, seen(Cells, 0);
-      seen[region[0]] = 1;
-      for (std::size_t k = 0; k < region.size(); ++k) {
-        int x = region[k] % 16, y = region[k] / 16;
-        for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
-          int n = 16 * ny + nx;
-          if (nx < 0 || nx > 15 || ny < 0 || ny > 9 || seen[n] || set[n] != set[region[0]])
-            continue;
-          seen[n] = 1;
-          region.push_back(n);
-        }
-      }
+      std::vector<int> seen(Cells, 0);
+      std::function<void(int, int)> flood = [&](int x, int y) {
+        int n = 16 * y + x;
+        if (x < 0 || x > 15 || y < 0 || y > 9 || seen[n] || set[n] != set[16 * sy + sx]) return;
+        seen[n] = 1;
+        for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) flood(x + dx, y + dy);
+      };
+      flood(sx, sy);
       EditorCursor place;
       std::string spaces;
       for (int i = 0; i < Cells; ++i)
