@@ -14,7 +14,6 @@ const std::string Edit = "TAB RIGHT SPACE TAB SPACE; ";
 const std::string New = "open cancel; " + Edit, Opened = "open Areas.out; " + Edit;
 
 struct Case {
-  const char* name;
   std::string script;  // written short (see e2e::Script)
   int status;
   const char* note;  // a part of stderr, or "" for none at all
@@ -24,7 +23,7 @@ struct Case {
 
 // Runs the case in a fresh folder whose Areas.out is all `old`.
 void Check(const Case& c, std::uint8_t old) {
-  SCOPED_TRACE(c.name);
+  SCOPED_TRACE(c.script);
   std::string dir = MakeWorkDir();
   e2e::WriteBytes(dir + "/Areas.out", std::vector<std::uint8_t>(214016, old));
   e2e::RunResult run = RunScript(dir, e2e::Script(c.script));
@@ -40,25 +39,21 @@ TEST(Questions, ReplacingAFileThisRunDidNotReadOrWrite) {
       "question \"Areas.out exists. Replace it with this area set?\" "
       "gets its default answer, yes";
   const Case cases[] = {
-      {"F3 yes", New + "F3; confirm yes", 0, "", "Areas.out", 1},
-      {"F3 no", New + "F3; confirm no", 0, "nothing is saved: Areas.out is kept", "Areas.out", 7},
-      {"F3 default", New + "F3", 0, defaulted.c_str(), "Areas.out", 1},
-      {"F3 opened", Opened + "F3", 0, "", "Areas.out", 1},
-      {"F3 after a save", New + "F3; confirm yes; F3; confirm no", 0,
-       "no question is asked; 'confirm' is ignored", "Areas.out", 1},
-      {"Save As no", New + "shift+F3; save Areas; confirm no; save new", 0, "", "new.out", 1},
-      {"Save As no kept", New + "shift+F3; save Areas; confirm no; save new", 0, "", "Areas.out",
-       7},
-      {"Save As yes", New + "shift+F3; save Areas; confirm cancel; save Areas.out; confirm yes", 0,
-       "", "Areas.out", 1},
-      {"Save As default", New + "shift+F3; save Areas", 0, "Replace it?\" gets its default",
+      {New + "F3; confirm yes", 0, "", "Areas.out", 1},
+      {New + "F3; confirm no", 0, "nothing is saved: Areas.out is kept", "Areas.out", 7},
+      {New + "F3", 0, defaulted.c_str(), "Areas.out", 1},
+      {Opened + "F3", 0, "", "Areas.out", 1},
+      {New + "F3; confirm yes; F3; confirm no", 0, "no question is asked; 'confirm' is ignored",
        "Areas.out", 1},
-      {"Save As new file", New + "shift+F3; save other; confirm no", 0, "no question is asked",
-       "other.out", 1},
+      {New + "shift+F3; save Areas; confirm no; save new", 0, "", "new.out", 1},
+      {New + "shift+F3; save Areas; confirm no; save new", 0, "", "Areas.out", 7},
+      {New + "shift+F3; save Areas; confirm cancel; save Areas.out; confirm yes", 0, "",
+       "Areas.out", 1},
+      {New + "shift+F3; save Areas", 0, "Replace it?\" gets its default", "Areas.out", 1},
+      {New + "shift+F3; save other; confirm no", 0, "no question is asked", "other.out", 1},
       // A name refused and then the dialog cancelled leaves the set's name as
       // it was: the next F3 saves to Copy.out, not over Areas.out.
-      {"Save As no, cancel",
-       New + "shift+F3; save Copy; shift+F3; save Areas; confirm no; save cancel; F3", 0, "",
+      {New + "shift+F3; save Copy; shift+F3; save Areas; confirm no; save cancel; F3", 0, "",
        "Areas.out", 7},
   };
   for (const Case& c : cases) Check(c, 7);
@@ -69,30 +64,26 @@ TEST(Questions, ClosingWithUnsavedChanges) {
   // Cell 0 goes back where cell 1 was placed: the set is as it was opened.
   const std::string undone = Opened + "TAB LEFT SPACE TAB SPACE; ";
   const Case cases[] = {
-      {"yes", edited + "confirm yes; quit 9", 0, "", "Areas.out", 1},
-      {"no", edited + "confirm no; quit 9", 0, "", "Areas.out", 0},
-      {"cancel", edited + "confirm cancel; quit 9", 9, "", "Areas.out", 0},
-      {"default", edited + "quit 9", 0, "before closing?\" gets its default answer, no",
-       "Areas.out", 0},
-      {"Alt+F4", Opened + "syskey F4; confirm cancel; quit 9", 9, "", "Areas.out", 0},
-      {"no changes", "open Areas.out; close; quit 9", 0, "", nullptr, 0},
-      {"changed back", undone + "close; quit 9", 0, "", nullptr, 0},
-      {"after a save", Opened + "F3; close; quit 9", 0, "", "Areas.out", 1},
-      {"the Word Map", "open Areas.out; F5 " + Edit + "close; confirm cancel; quit 9", 9, "",
-       nullptr, 0},
+      {edited + "confirm yes; quit 9", 0, "", "Areas.out", 1},
+      {edited + "confirm no; quit 9", 0, "", "Areas.out", 0},
+      {edited + "confirm cancel; quit 9", 9, "", "Areas.out", 0},
+      {edited + "quit 9", 0, "before closing?\" gets its default answer, no", "Areas.out", 0},
+      {Opened + "syskey F4; confirm cancel; quit 9", 9, "", "Areas.out", 0},
+      {"open Areas.out; close; quit 9", 0, "", nullptr, 0},
+      {undone + "close; quit 9", 0, "", nullptr, 0},
+      {Opened + "F3; close; quit 9", 0, "", "Areas.out", 1},
+      {"open Areas.out; F5 " + Edit + "close; confirm cancel; quit 9", 9, "", nullptr, 0},
       // Yes on a new set asks about the file in the way; No saves nothing,
       // and so the program does not close.
-      {"yes, then no to replacing", New + "close; confirm yes; confirm no; quit 9", 9,
-       "nothing is saved", "Areas.out", 0},
+      {New + "close; confirm yes; confirm no; quit 9", 9, "nothing is saved", "Areas.out", 0},
       // While the display is away a quit or a close still works, and
       // Cancel keeps waiting.
-      {"away, quit", away + "quit 3", 3, "", "Areas.out", 0},
-      {"away, cancel", away + "close; confirm cancel; frames 5; activate; frames 2; quit 4", 4, "",
-       "Areas.out", 0},
-      {"away, no", away + "close; confirm no", 0, "", "Areas.out", 0},
+      {away + "quit 3", 3, "", "Areas.out", 0},
+      {away + "close; confirm cancel; frames 5; activate; frames 2; quit 4", 4, "", "Areas.out", 0},
+      {away + "close; confirm no", 0, "", "Areas.out", 0},
       // A save that fails keeps the program running.
-      {"yes, and the save fails", Opened + "shift+F3; save nodir/x; close; confirm yes; quit 9", 9,
-       "cannot save nodir/x.out", "Areas.out", 0},
+      {Opened + "shift+F3; save nodir/x; close; confirm yes; quit 9", 9, "cannot save nodir/x.out",
+       "Areas.out", 0},
   };
   for (const Case& c : cases) Check(c, 0);
 }
