@@ -63,11 +63,13 @@ void ExpectSame(const Bytes& set, const std::string& a, const std::string& b) {
 struct EditorCursor {
   int x = 0, y = 0;
   std::string To(int tx, int ty, const std::string& with = "") {
-    std::string keys = with + (tx < x ? "LEFT*" : "RIGHT*") + std::to_string(std::abs(tx - x)) +
-                       " " + with + (ty < y ? "UP*" : "DOWN*") + std::to_string(std::abs(ty - y));
+    std::string keys;
+    for (auto [n, key] :
+         {std::pair{tx - x, "RIGHT*"}, {x - tx, "LEFT*"}, {ty - y, "DOWN*"}, {y - ty, "UP*"}})
+      if (n > 0) keys += with + key + std::to_string(n) + " ";
     x = tx;
     y = ty;
-    return keys + " ";
+    return keys;
   }
 };
 
