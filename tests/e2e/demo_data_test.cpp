@@ -28,8 +28,8 @@ int Differences(int a, int b) {
   return n;
 }
 
-TEST(DemoData, CellsPaletteAndAnimation) {
-  ASSERT_TRUE(Bank.size() == CellBankUsedSize && Ids.size() == 256);
+TEST(DemoData, CellsPaletteAnimationAreasAndMap) {
+  ASSERT_TRUE(Bank.size() == CellBankUsedSize && Ids.size() == 256 && Set.size() == AreaSetSize);
 
   std::set<Bytes> bitmaps;
   for (int n = 0; n < 256; ++n) bitmaps.emplace(&Bank[256 * n], &Bank[256 * n + 256]);
@@ -51,10 +51,6 @@ TEST(DemoData, CellsPaletteAndAnimation) {
     if (!Still(c) && c != a && Ids[c] == 0) stoppingChain = true;
   }
   EXPECT_TRUE(twoCycle && threeCycle && stoppingChain && Still(Ids[0]));
-}
-
-TEST(DemoData, AreaSetMatchesCellsAndMapShowsAreas) {
-  ASSERT_TRUE(Bank.size() == CellBankUsedSize && Ids.size() == 256 && Set.size() == AreaSetSize);
 
   EXPECT_TRUE(std::equal(Bank.begin(), Bank.end(), Set.begin() + AreaSetBankCopyOffset));
   EXPECT_TRUE(std::equal(Ids.begin(), Ids.end(), Set.begin() + AreaSetIdCopyOffset));

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "tests/lib/picture_compare.h"
 
@@ -24,6 +25,26 @@ std::string MakeWorkDir(bool demo) {
 RunResult RunScript(const std::string& dir, const std::string& script, const std::string& options) {
   WriteText(dir + "/script.txt", script);
   return RunIn(dir, "'" HEADLESS_EXE "' " + options + " script.txt");
+}
+
+std::string Script(const std::string& lines) {
+  std::istringstream in(lines);
+  std::string script;
+  for (std::string line, word; std::getline(in, line, ';');) {
+    std::istringstream words(line);
+    if (!(words >> word)) continue;
+    if (word.find_first_not_of("abcdefghijklmnopqrstuvwxyz-") == std::string::npos) {
+      line.erase(line.find_last_not_of(' ') + 1);
+      script += line.substr(line.find(word)) + "\n";
+      continue;
+    }
+    do {
+      std::size_t star = word.find('*');
+      int times = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
+      for (int i = 0; i < times; ++i) script += "key " + word.substr(0, star) + "\n";
+    } while (words >> word);
+  }
+  return script;
 }
 
 bool Shot::IsCellDoubled(int x, int y, int cell) const {

@@ -18,6 +18,10 @@ std::string MakeWorkDir(bool demo = false);
 // Runs the script in dir; its stderr is in err.
 RunResult RunScript(const std::string& dir, const std::string& script,
                     const std::string& options = "");
+// A script written short: lines apart by ';'. A line whose first word is a
+// lower-case command stays as it is; any other line is keys, a line for each
+// word, "DOWN*3" standing for three. "open cancel; TAB RIGHT*2 SPACE; frames 2"
+std::string Script(const std::string& lines);
 
 // A 640 x 480 shot written as .raw.
 struct Shot {

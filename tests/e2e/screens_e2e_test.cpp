@@ -14,12 +14,10 @@ using e2e::ReadShot, e2e::Shot;
 
 TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurnAndPlacedCellsShowUnderIt) {
   std::string dir = e2e::MakeWorkDir();
-  ASSERT_EQ(e2e::RunScript(dir,
-                           "open cancel\nkey TAB\nkey RIGHT\nkey RIGHT\nkey SPACE\nkey TAB\n"
-                           "key RIGHT\nshot 1.raw\nframes 2\nshot 2.raw\n"
-                           "key SPACE\nframes 2\nshot 3.raw\n")
-                .status,
-            0);
+  const char* script =
+      "open cancel; TAB RIGHT*2 SPACE TAB RIGHT; shot 1.raw; frames 2; shot 2.raw; "
+      "SPACE; frames 2; shot 3.raw";
+  ASSERT_EQ(e2e::RunScript(dir, e2e::Script(script)).status, 0);
   Shot movedOnly = ReadShot(dir + "/1.raw"), moved = ReadShot(dir + "/2.raw"),
        placed = ReadShot(dir + "/3.raw");
   // The key's move is not drawn until the next turn's cursor step.
@@ -50,10 +48,9 @@ void ExpectSameButTheCursor(const std::string& dir, const char* before, const ch
 TEST(HeadlessWordMap, EscAndSaveAsInsideGiveTheScreensBack) {
   std::string dir = e2e::MakeWorkDir();
   e2e::RunResult run = e2e::RunScript(
-      dir,
-      "open cancel\nframes 2\nshot editor1.raw\nkey F5\nkey ESCAPE\nshot editor2.raw\n"
-      "key F5\nframes 2\nshot map1.raw\nkey shift+F3\nsave world\nshot map2.raw\n"
-      "key ESCAPE\nshot editor3.raw\n");
+      dir, e2e::Script("open cancel; frames 2; shot editor1.raw; F5 ESCAPE; shot editor2.raw; F5; "
+                       "frames 2; shot map1.raw; shift+F3; save world; shot map2.raw; ESCAPE; "
+                       "shot editor3.raw"));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(e2e::ReadBytes(dir + "/world.out").size(), 214016u);
   // Each F5 turn draws the editor's cursor once more; so does the idle turn
