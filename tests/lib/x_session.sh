@@ -94,13 +94,32 @@ start_app() {
 
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# expect_exit STATUS: the program ends within 10 s with that status.
+# expect_exit STATUS [SECONDS (10)]: the program ends in time with that status.
 expect_exit() {
-  until_true 10 gone "$APP_PID" || fail "tesselle still runs 10 s after the close"
+  until_true "${2:-10}" gone "$APP_PID" || fail "tesselle still runs ${2:-10} s after the close"
   local status=0
   wait "$APP_PID" || status=$?
   APP_PID=""
   [[ $status -eq $1 ]] || fail "tesselle exits with status $status, not $1: $(cat "$APP_DIR/stderr")"
+}
+
+# close_window [alt+F4] [ANSWER]: the window closed with the window manager's
+# button, or Alt+F4; with ANSWER a question comes in the window first and takes
+# that key. The program ends with 0, or with 96 after Alt+F4: the exit code is
+# the system command's wParam, SC_CLOSE.
+close_window() {
+  local status=0
+  if [[ ${1:-} == alt+F4 ]]; then
+    xdotool windowfocus --sync "$WINDOW" key alt+F4 && status=96 && shift
+  else wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"; fi
+  [[ -z ${1:-} ]] || { wait_for_prompt && xdotool key "$1"; }
+  expect_exit $status
+}
+
+# has_lines FILE WHAT LINE...: FILE holds each LINE whole; WHAT names FILE in the failure.
+has_lines() {
+  local line
+  for line in "${@:3}"; do grep -qxF -- "$line" "$1" || fail "$2 has no line '$line'"; done
 }
 
 # is_area_set FILE, wait_for_file FILE: a whole area set is there (within 10 s).
@@ -146,6 +165,19 @@ expect_picture() {
 # or of its line LINE; false without a prompt or question in the window.
 note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt --line "${1:-16}" "$WORK/prompt.xwd" 2>/dev/null; }
 shows_prompt() { note_length >/dev/null; }
-# asks KEYS: a question in the window, whose line of keys reads as long as KEYS.
-asks() { [[ $(note_length 28) -eq ${#1} ]]; }
-wait_for_prompt() { until_true 10 shows_prompt || fail "no prompt in the window"; }
+# asks_to_replace: the question whether to replace a file is in the window:
+# its line of keys reads as long as these.
+REPLACE_KEYS="Y: yes   N: no   Esc: no   Enter: no"
+asks_to_replace() { [[ $(note_length 28) -eq ${#REPLACE_KEYS} ]]; }
+
+# wait_for_prompt [KEY...]: the KEYs pressed, then a prompt in the window within 10 s.
+wait_for_prompt() {
+  (($# == 0)) || xdotool key "$@"
+  until_true 10 shows_prompt || fail "no prompt in the window${1:+ after $*}"
+}
+
+# expect_note TEXT WHAT: the prompt's note comes to be as long as TEXT, or WHAT fails.
+note_reads() { shows_prompt && [[ $(note_length) -eq ${#1} ]]; }
+expect_note() {
+  until_true 10 note_reads "$1" || fail "$2: the note is $(note_length) characters long, not ${#1}"
+}
