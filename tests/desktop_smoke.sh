@@ -11,36 +11,35 @@ SCREEN_W=1600 SCREEN_H=1200
 
 # --- What needs no display: a bad call or no display ends with status 1 and
 # one line on stderr. --record makes a new file before anything else happens,
-# and refuses a name that is there (a link too) or one the program reads.
+# and refuses a name that is there (a link too) or one the program reads; a
+# file it did not keep is not left behind.
 nodisplay=$(new_run_dir nodisplay "$DATA/Areas.out")
 mkdir "$nodisplay/sub"
 ln -s Areas.out "$nodisplay/link.txt" && ln -s nothere "$nodisplay/dangling.txt"
-while IFS='|' read -r args line; do
+while IFS='|' read -r args line made; do
   status=0
   # shellcheck disable=SC2086 # the options are words
   (cd "$nodisplay" && env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY= timeout 10 "$PROGRAM" $args) \
     >/dev/null 2>"$WORK/err" || status=$?
   [[ $status -eq 1 && $(wc -l <"$WORK/err") -eq 1 ]] && grep -q "^tesselle: $line" "$WORK/err" ||
     fail "tesselle $args exits $status and says: $(cat "$WORK/err")"
+  [[ -z $made || ! -e $nodisplay/$made ]] || fail "tesselle $args left $made behind"
 done <<'EOF'
---no-such-option|unknown option
---record|--record needs
---window --new|cannot open the display: 
---record rec.txt --new|cannot open the display: 
---record Areas.out|--record will not replace Areas.out, which exists
---record link.txt --new|--record will not replace link.txt, which exists
---record dangling.txt|--record will not replace dangling.txt, which exists
---record new.out new.out|--record will not write new.out: the program reads that file (new.out)
---record sub/Cells.id sub/x.out|--record will not write sub/Cells.id: the program reads that file
+--no-such-option|unknown option|
+--record|--record needs|
+--window --new|cannot open the display: |
+--record rec.txt --new|cannot open the display: |rec.txt
+--record Areas.out|--record will not replace Areas.out, which exists|
+--record link.txt --new|--record will not replace link.txt, which exists|
+--record dangling.txt|--record will not replace dangling.txt, which exists|nothere
+--record new.out new.out|--record will not write new.out: the program reads that file (new.out)|new.out
+--record sub/Cells.id sub/x.out|--record will not write sub/Cells.id: the program reads that file|sub/Cells.id
 EOF
 # A word of the call is quoted with its control bytes escaped.
 (cd "$nodisplay" && DISPLAY= timeout 10 "$PROGRAM" $'--\e]0;x\a') 2>"$WORK/err" && fail "a bad option"
 grep -qx 'tesselle: unknown option --\\x1B\]0;x\\x07 (try tesselle --help)' "$WORK/err" ||
   fail "a bad option is quoted as: $(cat -v "$WORK/err")"
 cmp -s "$nodisplay/Areas.out" "$DATA/Areas.out" || fail "--record changed Areas.out"
-for made in rec.txt nothere new.out sub/Cells.id; do
-  [[ ! -e $nodisplay/$made ]] || fail "--record left $made behind"
-done
 
 # --- The virtual X server and a window manager ---------------------------------
 require_tools Xvfb xdotool openbox wmctrl xwd timeout
@@ -178,12 +177,17 @@ compare_window "$full" $'open Start.out\nclick left 105 395\nkey RIGHT\nclick le
 close_window alt+F4 n
 [[ ! -s $full/stderr ]] || fail "unexpected errors: $(cat "$full/stderr")"
 
-# A set in another folder: the program works there, on the bank files beside it.
+# A set in another folder: the program works there, on the bank files beside
+# it. An unsaved change, and SIGTERM: no question, no save.
 mkdir "$WORK/nobank"
 start_app "$WORK/nobank" --window ../full/Start.out
 compare_window "$full" 'open Start.out'
 until_true 10 found_by_name 'Start\.out' || fail "the title of ../full/Start.out reads '$(title)'"
-close_window
+xdotool key Tab Right space Tab space
+wait_for_title "*\*" # the change is taken
+kill -TERM "$APP_PID"
+expect_exit 143
+cmp -s "$full/Start.out" "$WORK/Start.out" || fail "SIGTERM saved the change"
 
 # --- No dialog program, or one that crashes: the prompt in the window ----------
 # The open prompt, after zenity crashed, refuses a file that is not there and
@@ -249,15 +253,15 @@ unexpected=$(grep -vx -e "tesselle: .*/zenity ended by signal 11" -e "tesselle: 
 [[ -z $unexpected ]] || fail "unexpected errors: $unexpected"
 
 # --- A dialog program that never answers ---------------------------------------
-# A close request made meanwhile is kept for when it ends. SIGTERM, SIGINT and
-# SIGHUP end the program at once with 128 + the signal, the dialog program
-# with it, and save nothing.
+# The open dialog at start hangs. A close request made meanwhile is kept for
+# when it ends; SIGTERM, SIGINT and SIGHUP end the program at once with 128 +
+# the signal, the dialog program with it.
 mkdir -p "$WORK/hangbin"
 cat >"$WORK/hangbin/zenity" <<'EOF'
 #!/bin/bash
 PATH=$FAKE_PATH
 echo $$ >>"$HANG_PIDS"
-if [[ -n ${HANG_CLOSE:-} ]]; then # the close button, a while before the cancel
+if [[ $HANG_ENDING == close ]]; then # the close button, a while before the cancel
   wmctrl -c "Tesselle v1.0" && sleep 0.5 && exit 1
 fi
 while :; do sleep 1; done
@@ -266,29 +270,15 @@ chmod +x "$WORK/hangbin/zenity"
 hung=$(new_run_dir hung)
 export HANG_PIDS="$hung/pids"
 helper_started() { [[ -s $HANG_PIDS ]]; }
-
-HANG_CLOSE=1 APP_PATH="$WORK/hangbin" start_app "$hung" --window --new
-xdotool key shift+F3
-until_true 10 helper_started || fail "the Save As dialog did not start"
-expect_exit 0
-rm "$HANG_PIDS"
-
-for ending in TERM:143 INT:130 HUP:129; do
-  APP_PATH="$WORK/hangbin" start_app "$hung" --window # the open dialog, at start
+for ending in close:0 TERM:143 INT:130 HUP:129; do
+  export HANG_ENDING=${ending%:*}
+  APP_PATH="$WORK/hangbin" start_app "$hung" --window
   until_true 10 helper_started || fail "the open dialog did not start"
-  kill -"${ending%:*}" "$APP_PID"
+  [[ $HANG_ENDING == close ]] || kill -"$HANG_ENDING" "$APP_PID"
   expect_exit "${ending#*:}"
-  until_true 5 gone "$(cat "$HANG_PIDS")" || fail "the dialog program outlives SIG${ending%:*}"
+  until_true 5 gone "$(cat "$HANG_PIDS")" || fail "the dialog program outlives the $HANG_ENDING"
   rm "$HANG_PIDS"
 done
-
-# An unsaved change, and SIGTERM: no question, no save.
-start_app "$hung" --window --new
-xdotool key Tab Right space Tab space
-wait_for_title "*\*" # the change is taken
-kill -TERM "$APP_PID"
-expect_exit 143
-[[ $(area_sets "$hung") -eq 0 ]] || fail "SIGTERM saved: $(ls "$hung")"
 
 # The message box of a failed start ends with the program.
 start_app "$WORK/nobank" --window --new

@@ -126,28 +126,19 @@ async function open(page, url, query) {
 
 // The bytes that the browser's storage holds for `name`, or null.
 async function storedFile(page, name) {
-  const base64 = await page.evaluate(
-    (key) =>
-      new Promise((done, failed) => {
-        const request = indexedDB.open('/tesselle');
-        request.onerror = () => failed(request.error);
-        request.onsuccess = () => {
-          const database = request.result;
-          const get = database.transaction('FILE_DATA').objectStore('FILE_DATA').get(key);
-          get.onerror = () => failed(get.error);
-          get.onsuccess = () => {
-            database.close();
-            if (!get.result || !get.result.contents) return done(null);
-            const bytes = new Uint8Array(get.result.contents);
-            let text = '';
-            for (let i = 0; i < bytes.length; i += 0x8000)
-              text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-            return done(btoa(text));
-          };
-        };
-      }),
-    `/tesselle/${name}`);
-  return base64 === null ? null : Buffer.from(base64, 'base64');
+  const bytes = await page.evaluate((key) => new Promise((done, failed) => {
+    const request = indexedDB.open('/tesselle');
+    request.onerror = () => failed(request.error);
+    request.onsuccess = () => {
+      const get = request.result.transaction('FILE_DATA').objectStore('FILE_DATA').get(key);
+      get.onerror = () => failed(get.error);
+      get.onsuccess = () => {
+        request.result.close();
+        done(get.result?.contents ? Array.from(new Uint8Array(get.result.contents)) : null);
+      };
+    };
+  }), `/tesselle/${name}`);
+  return bytes === null ? null : Buffer.from(bytes);
 }
 
 function sameBytes(actual, expectedPath, what) {
