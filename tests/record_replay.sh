@@ -151,11 +151,10 @@ close_window
 cmp -s "$desk/Start.out" "$DATA/Areas.out" && fail "the session's edits did not reach Start.out"
 
 # What the recording holds (the replay below pins the rest): the dialogs'
-# answers as received, the keys with their modifiers, and the end.
+# answers as received (waited for above), the keys with their modifiers, and the end.
 rec=$desk/rec.txt
-has_lines "$rec" "the recording" "open Start.out" "save Copy.out" "save Typed.out" "key shift+RIGHT" \
-  "keyup ESCAPE" "mouse down left 80 300" "mouse move 150 310" "mouse down right 100 50" \
-  "mouse wheel -1 300 440" "mouse down shift+left 400 100"
+has_lines "$rec" "the recording" "key shift+RIGHT" "keyup ESCAPE" "mouse down left 80 300" \
+  "mouse move 150 310" "mouse down right 100 50" "mouse wheel -1 300 440" "mouse down shift+left 400 100"
 [[ $(tail -n 2 "$rec" | tr '\n' ' ') == "close quit 0 " ]] || fail "the recording ends with $(tail -n 2 "$rec")"
 [[ $(grep -c "^confirm" "$rec") -eq 1 && $(grep -A1 "^save Copy.out" "$rec" | tail -n 1) == "confirm yes" ]] ||
   fail "the recording's answers to replacing are $(grep -B1 "^confirm" "$rec" | tr '\n' ' ')"

@@ -105,8 +105,7 @@ expect_exit() {
 
 # close_window [alt+F4] [ANSWER]: the window closed with the window manager's
 # button, or Alt+F4; with ANSWER a question comes in the window first and takes
-# that key. The program ends with 0, or with 96 after Alt+F4: the exit code is
-# the system command's wParam, SC_CLOSE.
+# that key. The exit status is 0, or after Alt+F4 96 (SC_CLOSE's low byte).
 close_window() {
   local status=0
   if [[ ${1:-} == alt+F4 ]]; then
@@ -165,10 +164,8 @@ expect_picture() {
 # or of its line LINE; false without a prompt or question in the window.
 note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt --line "${1:-16}" "$WORK/prompt.xwd" 2>/dev/null; }
 shows_prompt() { note_length >/dev/null; }
-# asks_to_replace: the question whether to replace a file is in the window:
-# its line of keys reads as long as these.
-REPLACE_KEYS="Y: yes   N: no   Esc: no   Enter: no"
-asks_to_replace() { [[ $(note_length 28) -eq ${#REPLACE_KEYS} ]]; }
+# asks_to_replace: the question whether to replace a file is in the window (its keys' line).
+asks_to_replace() { local keys="Y: yes   N: no   Esc: no   Enter: no" && [[ $(note_length 28) -eq ${#keys} ]]; }
 
 # wait_for_prompt [KEY...]: the KEYs pressed, then a prompt in the window within 10 s.
 wait_for_prompt() {
