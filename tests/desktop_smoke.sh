@@ -46,28 +46,10 @@ require_tools Xvfb xdotool openbox wmctrl xwd timeout
 start_xvfb "${SCREEN_W}x${SCREEN_H}x24"
 start_openbox
 
-# Stand-ins for the dialog programs: they log their arguments and answer
-# $FAKE_ANSWER, or $FAKE_SAVE to a Save As; with $FAKE_FULL_SIZE, after logging
-# the size the window takes on leaving full screen, as it must for the dialog
-# to be seen.
-mkdir -p "$WORK/bin" "$WORK/kbin"
-cat >"$WORK/bin/zenity" <<'EOF'
-#!/bin/bash
-PATH=$FAKE_PATH # the program's PATH may hold nothing but the stand-ins
-printf '%s\n' "$@" >>"$FAKE_LOG"
-for _ in $(seq 30); do
-  [[ -n ${FAKE_FULL_SIZE:-} ]] || break
-  size=$(xdotool search --class '^tesselle$' getwindowgeometry %1 | awk '/Geometry:/ { print $2 }')
-  [[ $size != "$FAKE_FULL_SIZE" ]] && echo "window $size" >>"$FAKE_LOG" && break || sleep 0.1
-done
-[[ " $* " == *" --getsavefilename "* ]] && FAKE_ANSWER=$FAKE_SAVE
-printf '%s\n' "$FAKE_ANSWER"
-EOF
-cp "$WORK/bin/zenity" "$WORK/kbin/kdialog"
-# And one that crashes: the prompt in the window takes over.
+# A dialog program that crashes: the prompt in the window takes over. (The
+# others are held_dialog.sh.)
 printf '#!/bin/bash\nkill -SEGV $$\n' >"$WORK/crashing"
-chmod +x "$WORK/bin/zenity" "$WORK/kbin/kdialog" "$WORK/crashing"
-export FAKE_PATH=$PATH
+chmod +x "$WORK/crashing"
 
 # --- Helpers ------------------------------------------------------------------
 # wait_for_size WxH: the window comes to be that size within 5 s.
@@ -108,7 +90,8 @@ click_at() {
 # --- A window: picture, keys, save and Save As, the pointer at 1x and 2x, the
 # close button.
 windowed=$(new_run_dir windowed)
-export FAKE_LOG="$windowed/dialog.log" FAKE_ANSWER="$windowed/Copy"
+held_dialogs "$WORK/bin" zenity
+echo "$windowed/Copy" >"$DIALOGS/answer.1"
 APP_PATH="$WORK/bin" start_app "$windowed" --window --new
 wait_for_size 640x496 # the picture and a status line
 xdotool key Right Down
@@ -119,7 +102,7 @@ wait_for_title "Tesselle v1.0 — Areas.out"
 found_by_name 'Areas\.out' || fail "xdotool search --name does not find the window"
 xdotool key F3
 wait_for_file "$windowed/Areas.out"
-[[ ! -e $FAKE_LOG ]] || fail "a plain save asked for a name"
+[[ ! -e $DIALOGS/args.1 ]] || fail "a plain save asked for a name"
 ink=$(status_ink) || fail "no status line under the picture"
 faded() { (($(status_ink) < ink)); }
 until_true 10 faded || fail "the status line keeps telling of the save"
@@ -127,7 +110,7 @@ compare_window "$windowed"
 xdotool key shift+F3
 wait_for_file "$windowed/Copy.out" # the dialog adds the default extension
 wait_for_title "Tesselle v1.0 — Copy.out"
-has_lines "$FAKE_LOG" "zenity's Save As" --save "--filename=$windowed/Areas.out" \
+has_lines "$DIALOGS/args.1" "zenity's Save As" --save "--filename=$windowed/Areas.out" \
   "--file-filter=Dane do gry | *.out"
 cmp -s "$windowed/Areas.out" "$windowed/Copy.out" || fail "Save As wrote another set than the save"
 
@@ -155,17 +138,19 @@ cmp -s "$windowed/Areas.out" "$windowed/Copy.out" || fail "No to the close quest
 # pointer, and not after a key hides it; Alt+F4.
 cp "$DATA/Areas.out" "$WORK/Start.out"
 full=$(new_run_dir full "$WORK/Start.out")
-export FAKE_LOG="$full/dialog.log" FAKE_ANSWER="$full/Start.out" FAKE_SAVE="$full/Saved.out"
-export FAKE_FULL_SIZE="${SCREEN_W}x${SCREEN_H}"
+held_dialogs "$WORK/kbin" kdialog
+echo "$full/Start.out" >"$DIALOGS/answer.1"
 APP_PATH="$WORK/kbin" start_app "$full"
-wait_for_size "$FAKE_FULL_SIZE"
+wait_for_size "${SCREEN_W}x${SCREEN_H}"
 compare_window "$full" 'open Start.out'
-has_lines "$FAKE_LOG" "kdialog's open" --getopenfilename "$full/Areas.out" "*.out|Dane do gry"
+has_lines "$DIALOGS/args.1" "kdialog's open" --getopenfilename "$full/Areas.out" "*.out|Dane do gry"
 xdotool key shift+F3
+dialog_up 2 "kdialog's Save As"
+wait_for_size 640x496 # the window leaves full screen for the dialog to be seen
+echo "$full/Saved.out" >"$DIALOGS/answer.2"
 wait_for_file "$full/Saved.out"
-grep -qx "window 640x496" "$FAKE_LOG" || fail "the dialog ran over the full screen: $(tail -n 1 "$FAKE_LOG")"
 cmp -s "$full/Start.out" "$full/Saved.out" || fail "Save As changed a set that was not edited"
-wait_for_size "$FAKE_FULL_SIZE"
+wait_for_size "${SCREEN_W}x${SCREEN_H}"
 compare_window "$full" # the picture is back after the dialog
 rm "$WORK/kbin/kdialog" # the close question comes in the window
 click_at "$SCREEN_W" "$SCREEN_H" 105 395
@@ -252,32 +237,21 @@ unexpected=$(grep -vx -e "tesselle: .*/zenity ended by signal 11" -e "tesselle: 
   -e "tesselle: nothing is saved: Areas\.out is kept as it is" "$bare/stderr" || true)
 [[ -z $unexpected ]] || fail "unexpected errors: $unexpected"
 
-# --- A dialog program that never answers ---------------------------------------
-# The open dialog at start hangs. A close request made meanwhile is kept for
+# --- A dialog program that does not answer -------------------------------------
+# The open dialog at start is held. A close request made meanwhile is kept for
 # when it ends; SIGTERM, SIGINT and SIGHUP end the program at once with 128 +
 # the signal, the dialog program with it.
-mkdir -p "$WORK/hangbin"
-cat >"$WORK/hangbin/zenity" <<'EOF'
-#!/bin/bash
-PATH=$FAKE_PATH
-echo $$ >>"$HANG_PIDS"
-if [[ $HANG_ENDING == close ]]; then # the close button, a while before the cancel
-  wmctrl -c "Tesselle v1.0" && sleep 0.5 && exit 1
-fi
-while :; do sleep 1; done
-EOF
-chmod +x "$WORK/hangbin/zenity"
 hung=$(new_run_dir hung)
-export HANG_PIDS="$hung/pids"
-helper_started() { [[ -s $HANG_PIDS ]]; }
+held_dialogs "$WORK/hangbin" zenity
+n=0
 for ending in close:0 TERM:143 INT:130 HUP:129; do
-  export HANG_ENDING=${ending%:*}
   APP_PATH="$WORK/hangbin" start_app "$hung" --window
-  until_true 10 helper_started || fail "the open dialog did not start"
-  [[ $HANG_ENDING == close ]] || kill -"$HANG_ENDING" "$APP_PID"
+  dialog_up $((++n)) "the open dialog"
+  if [[ $ending == close* ]]; then # the close button, a while before the cancel
+    wmctrl -c "Tesselle v1.0" && sleep 0.5 && touch "$DIALOGS/answer.$n"
+  else kill -"${ending%:*}" "$APP_PID"; fi
   expect_exit "${ending#*:}"
-  until_true 5 gone "$(cat "$HANG_PIDS")" || fail "the dialog program outlives the $HANG_ENDING"
-  rm "$HANG_PIDS"
+  until_true 5 gone "$(cat "$DIALOGS/shown.$n")" || fail "the dialog program outlives the ${ending%:*}"
 done
 
 # The message box of a failed start ends with the program.

@@ -35,20 +35,7 @@ wait_until_still() {
 # A zenity that holds the program in its Save As dialog until the test
 # answers: the window keeps the frame of the turn that took the key, whose
 # cursor colour the replay's shot must match, so every message is at its turn.
-mkdir -p "$WORK/dialogs"
-cat >"$WORK/zenity" <<'END'
-#!/bin/bash
-PATH=$TEST_PATH # the program's PATH holds nothing but this stand-in
-n=$(($(cat "$DIALOGS/count" 2>/dev/null || echo 0) + 1))
-echo "$n" >"$DIALOGS/count"
-touch "$DIALOGS/shown.$n"
-for _ in $(seq 400); do [[ -e $DIALOGS/answer.$n ]] && break || sleep 0.05; done
-answer=$(cat "$DIALOGS/answer.$n" 2>/dev/null)
-[[ -n $answer ]] || exit 1
-printf '%s\n' "$answer"
-END
-chmod +x "$WORK/zenity"
-export DIALOGS="$WORK/dialogs" TEST_PATH="$PATH"
+held_dialogs "$WORK/held" zenity
 
 # checkpoint N ANSWER: Shift+F3 into the held dialog, the still window
 # captured as $desk/check.N.xwd, then the answer (empty: cancel) recorded.
@@ -56,7 +43,7 @@ checkpoint() {
   local saves
   saves=$(grep -c "^save " "$desk/rec.txt" || true)
   xdotool key shift+F3
-  until_true 10 test -e "$DIALOGS/shown.$1" || fail "the Save As dialog $1 did not open"
+  dialog_up "$1" "the Save As dialog $1"
   wait_until_still "$desk/check.$1.xwd" || fail "the window keeps changing while the Save As dialog $1 is open"
   printf '%s' "$2" >"$DIALOGS/answer.$1"
   wait_recorded "$desk/rec.txt" "^save " $((saves + 1)) "the answer of the Save As dialog $1"
@@ -102,7 +89,7 @@ EOF
 wait_recorded "$desk/rec.txt" "^mouse up left 300 300$" 1 "the click that leaves the help page"
 sleep 0.3
 xdotool key F3
-cp "$WORK/zenity" "$desk/bin/zenity"
+cp "$WORK/held/zenity" "$desk/bin/zenity"
 checkpoint 1 "$desk/Copy" # an absolute name inside the folder is recorded relative
 sleep 0.5
 xdotool key --delay 40 Left Up space

@@ -5,6 +5,7 @@
 
 XVFB_PID="" WM_PID="" APP_PID="" WINDOW=""
 AREA_SET_SIZE=214016
+SESSION_LIB=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
 
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 skip() { echo "SKIP: $*" && exit 77; } # the status the test runner reads as skipped
@@ -114,6 +115,16 @@ close_window() {
   [[ -z ${1:-} ]] || { wait_for_prompt && xdotool key "$1"; }
   expect_exit $status
 }
+
+# held_dialogs FOLDER NAME...: held_dialog.sh in FOLDER as each NAME (zenity,
+# kdialog), its calls counted afresh in DIALOGS; dialog_up N WHAT: within 10 s
+# call N is up, or WHAT did not open.
+held_dialogs() {
+  local name
+  rm -rf "$1/calls" && mkdir -p "$1/calls" && export DIALOGS=$1/calls DIALOG_PATH=$PATH
+  for name in "${@:2}"; do cp "$SESSION_LIB/held_dialog.sh" "$1/$name"; done
+}
+dialog_up() { until_true 10 test -s "$DIALOGS/shown.$1" || fail "$2 did not open"; }
 
 # has_lines FILE WHAT LINE...: FILE holds each LINE whole; WHAT names FILE in the failure.
 has_lines() {
