@@ -46,10 +46,9 @@ require_tools Xvfb xdotool openbox wmctrl xwd timeout
 start_xvfb "${SCREEN_W}x${SCREEN_H}x24"
 start_openbox
 
-# A dialog program that crashes: the prompt in the window takes over. (The
-# others are held_dialog.sh.)
-printf '#!/bin/bash\nkill -SEGV $$\n' >"$WORK/crashing"
-chmod +x "$WORK/crashing"
+# A dialog program that crashes: the prompt in the window takes over.
+mkdir "$WORK/crashbin" && printf '#!/bin/bash\nkill -SEGV $$\n' >"$WORK/crashbin/zenity"
+chmod +x "$WORK/crashbin/zenity"
 
 # --- Helpers ------------------------------------------------------------------
 # wait_for_size WxH: the window comes to be that size within 5 s.
@@ -129,7 +128,7 @@ click_at 1300 1000 300 200
 compare_window "$windowed" "$clicks"$'\nclick left 233 390\nclick left 300 200'
 # The set has changes: the close asks, in the window once zenity crashes, and
 # N closes without saving.
-cp "$WORK/crashing" "$WORK/bin/zenity"
+cp "$WORK/crashbin/zenity" "$WORK/bin/zenity"
 close_window n
 cmp -s "$windowed/Areas.out" "$windowed/Copy.out" || fail "No to the close question saved"
 
@@ -178,7 +177,6 @@ cmp -s "$full/Start.out" "$WORK/Start.out" || fail "SIGTERM saved the change"
 # The open prompt, after zenity crashed, refuses a file that is not there and
 # stays up; Esc cancels it: a new set.
 bare=$(new_run_dir bare)
-mkdir "$WORK/crashbin" && cp "$WORK/crashing" "$WORK/crashbin/zenity"
 APP_PATH="$WORK/crashbin" start_app "$bare" --window
 wait_for_prompt
 xdotool type --delay 20 "Nothing.out"
