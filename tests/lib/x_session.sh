@@ -161,14 +161,14 @@ shows() { PICTURE_DIFF=$("$COMPARE" "${@:3}" "$1" "$2" 2>&1); }
 # expect_picture SECONDS EXPECTED [OPTIONS]: WINDOW, captured again and again
 # as WORK/capture.xwd while the program takes the keys, comes to show EXPECTED.
 expect_picture() {
-  local deadline=$((SECONDS + $1)) expected=$2
+  local deadline=$((SECONDS + $1)) expected=$2 name=${2#"$WORK"/}
   shift 2
   PICTURE_DIFF="xwd cannot capture the window"
   until capture "$WORK/capture.xwd" && shows "$WORK/capture.xwd" "$expected" "$@"; do
-    ((SECONDS < deadline)) || fail "the window does not show $(basename "$expected"): $PICTURE_DIFF"
+    ((SECONDS < deadline)) || fail "the window does not show $name: $PICTURE_DIFF"
     sleep 0.1
   done
-  echo "the window shows $(basename "$expected")"
+  echo "the window shows $name"
 }
 
 # note_length [LINE]: the length of the prompt's note (why a key did nothing),
