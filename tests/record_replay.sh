@@ -130,9 +130,8 @@ laptop=$(grep '^key ' "$desk/rec.txt" | tail -n 3 | tr '\n' ' ')
 # The window comes to show what the recording so far (its whole lines: the
 # next may be on its way) replays to, but for the cursor's blink.
 now=$(new_run_dir now "$WORK/Start.out")
-{ head -n "$(wc -l <"$desk/rec.txt")" "$desk/rec.txt" && printf 'frames 8\nshot now.png\n'; } >"$now/so_far.txt"
-headless "$now" so_far.txt
-expect_picture 10 "$now/now.png" --scaled --cursor
+reference "$now" "$(head -n "$(wc -l <"$desk/rec.txt")" "$desk/rec.txt")"$'\nframes 8'
+expect_picture 10 "$now/expected.png" --scaled --cursor
 close_window
 [[ ! -s $desk/stderr ]] || fail "unexpected errors: $(cat "$desk/stderr")"
 cmp -s "$desk/Start.out" "$DATA/Areas.out" && fail "the session's edits did not reach Start.out"
