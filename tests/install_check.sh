@@ -7,10 +7,7 @@ set -euo pipefail
 build=$1 stage=$(mktemp -d "${TMPDIR:-/tmp}/tesselle-install.XXXXXX")
 manifest=$build/install_manifest.txt
 [[ -e $manifest ]] && cp "$manifest" "$stage.manifest"
-restore() {
-  rm -rf "$stage" "$manifest"
-  if [[ -e $stage.manifest ]]; then mv "$stage.manifest" "$manifest"; fi
-}
+restore() { rm -rf "$stage" "$manifest"; [[ ! -e $stage.manifest ]] || mv "$stage.manifest" "$manifest"; }
 trap restore EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 

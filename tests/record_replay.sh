@@ -35,20 +35,7 @@ wait_until_still() {
 # A zenity that holds the program in its Save As dialog until the test
 # answers: the window keeps the frame of the turn that took the key, whose
 # cursor colour the replay's shot must match, so every message is at its turn.
-mkdir -p "$WORK/dialogs"
-cat >"$WORK/zenity" <<'END'
-#!/bin/bash
-PATH=$TEST_PATH # the program's PATH holds nothing but this stand-in
-n=$(($(cat "$DIALOGS/count" 2>/dev/null || echo 0) + 1))
-echo "$n" >"$DIALOGS/count"
-touch "$DIALOGS/shown.$n"
-for _ in $(seq 400); do [[ -e $DIALOGS/answer.$n ]] && break || sleep 0.05; done
-answer=$(cat "$DIALOGS/answer.$n" 2>/dev/null)
-[[ -n $answer ]] || exit 1
-printf '%s\n' "$answer"
-END
-chmod +x "$WORK/zenity"
-export DIALOGS="$WORK/dialogs" TEST_PATH="$PATH"
+held_dialogs "$WORK/held" zenity
 
 # checkpoint N ANSWER: Shift+F3 into the held dialog, the still window
 # captured as $desk/check.N.xwd, then the answer (empty: cancel) recorded.
@@ -56,7 +43,7 @@ checkpoint() {
   local saves
   saves=$(grep -c "^save " "$desk/rec.txt" || true)
   xdotool key shift+F3
-  until_true 10 test -e "$DIALOGS/shown.$1" || fail "the Save As dialog $1 did not open"
+  dialog_up "$1" "the Save As dialog $1"
   wait_until_still "$desk/check.$1.xwd" || fail "the window keeps changing while the Save As dialog $1 is open"
   printf '%s' "$2" >"$DIALOGS/answer.$1"
   wait_recorded "$desk/rec.txt" "^save " $((saves + 1)) "the answer of the Save As dialog $1"
@@ -72,48 +59,37 @@ wait_for_prompt
 xdotool type --delay 20 "Start.out" # typing replaces the name offered
 xdotool key Return
 wait_recorded "$desk/rec.txt" "^open Start.out$" 1 "the name typed in the open prompt"
-sleep 0.5
-while read -r pause keys; do # the keys, then a pause
-  # shellcheck disable=SC2086 # the keys are words
-  xdotool key --delay 40 $keys
-  sleep "$pause"
-done <<'EOF'
-0 Right Right Down space Tab Right Right Right space Tab Down Down space
-0.6 shift+Right shift+Right shift+Down c Right Right Right Down Down v Right F4
-0.3 Escape
-0.5 F5
-0.3 Right Down space Tab Down space Tab Right space Escape
-0.3 F3
-EOF
-# The pointer, on the picture at 1x: a selector click, a drag over editor
+# Keys, a pause each: cells, a block copy, the preview, the Word Map, a save.
+# Then the pointer, on the picture at 1x: a selector click, a drag over editor
 # cells, a right click, the wheel over the selector, a Shift drag that marks
 # a block; in the Word Map a picker click, a drag, the wheel; then a click
-# that leaves the help page.
-pointer() { xdotool mousemove --window "$WINDOW" "$1" "$2" "${@:3}"; }
-pointer 200 400 click 1 sleep 0.1
-pointer 80 300 mousedown 1 sleep 0.05
-pointer 150 310 sleep 0.05
-pointer 260 320 mouseup 1 sleep 0.1
-pointer 100 50 click 3 sleep 0.1
-pointer 300 440 click 5 click 5 sleep 0.1
-xdotool keydown shift
-pointer 400 100 mousedown 1 sleep 0.05
-pointer 470 170 mouseup 1
-xdotool keyup shift key c
-sleep 0.3
-xdotool key F5
-sleep 0.3
-pointer 100 430 click 1 sleep 0.1
-pointer 200 30 mousedown 1 sleep 0.05
-pointer 330 90 mouseup 1 sleep 0.1
-pointer 400 200 click 5 sleep 0.1
-xdotool key Escape F1
-sleep 0.3
-pointer 300 300 click 1
+# that leaves the help page. One xdotool command chain a line.
+while read -r chain; do
+  # shellcheck disable=SC2086 # the commands are words
+  xdotool $chain
+done <<EOF
+sleep 0.5 key --delay 40 Right Right Down space Tab Right Right Right space Tab Down Down space
+key --delay 40 shift+Right shift+Right shift+Down c Right Right Right Down Down v Right F4 sleep 0.6
+key Escape sleep 0.3 key F5 sleep 0.5
+key --delay 40 Right Down space Tab Down space Tab Right space Escape sleep 0.3 key F3 sleep 0.3
+mousemove --window $WINDOW 200 400 click 1 sleep 0.1
+mousemove --window $WINDOW 80 300 mousedown 1 sleep 0.05
+mousemove --window $WINDOW 150 310 sleep 0.05
+mousemove --window $WINDOW 260 320 mouseup 1 sleep 0.1
+mousemove --window $WINDOW 100 50 click 3 sleep 0.1
+mousemove --window $WINDOW 300 440 click 5 click 5 sleep 0.1
+keydown shift mousemove --window $WINDOW 400 100 mousedown 1 sleep 0.05
+mousemove --window $WINDOW 470 170 mouseup 1 keyup shift key c sleep 0.3 key F5 sleep 0.3
+mousemove --window $WINDOW 100 430 click 1 sleep 0.1
+mousemove --window $WINDOW 200 30 mousedown 1 sleep 0.05
+mousemove --window $WINDOW 330 90 mouseup 1 sleep 0.1
+mousemove --window $WINDOW 400 200 click 5 sleep 0.1
+key Escape F1 sleep 0.3 mousemove --window $WINDOW 300 300 click 1
+EOF
 wait_recorded "$desk/rec.txt" "^mouse up left 300 300$" 1 "the click that leaves the help page"
 sleep 0.3
 xdotool key F3
-cp "$WORK/zenity" "$desk/bin/zenity"
+cp "$WORK/held/zenity" "$desk/bin/zenity"
 checkpoint 1 "$desk/Copy" # an absolute name inside the folder is recorded relative
 sleep 0.5
 xdotool key --delay 40 Left Up space
@@ -123,29 +99,24 @@ sleep 0.5
 rm "$desk/bin/zenity"
 # A name that is there asks first. N keeps the name as typed (the key is not
 # typed into it), Y takes it; only the names taken are recorded, Y with them.
-replace() { # ANSWER: Copy, Enter, and ANSWER to replacing Copy.out
+replace() { # ANSWER: Save As Copy, and ANSWER to replacing Copy.out
+  wait_for_prompt shift+F3
   xdotool type --delay 20 "Copy"
   xdotool key Return
-  until_true 10 asks "Y: yes   N: no   Esc: no   Enter: no" || fail "no question before Copy.out is replaced"
+  until_true 10 asks_to_replace || fail "no question before Copy.out is replaced"
   xdotool key "$1"
 }
-xdotool key shift+F3
-wait_for_prompt
 replace n
-taken_back() { [[ $(note_length) -eq ${#1} ]]; }
-until_true 10 taken_back "Choose another name." || fail "N does not go back to the name"
+expect_note "Choose another name." "N does not go back to the name"
 xdotool key BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 20 "Typedx"
 xdotool key BackSpace Return # Backspace takes back the x; the extension is added
 wait_recorded "$desk/rec.txt" "^save Typed.out$" 1 "the name typed in the Save As prompt"
 sleep 0.3
-xdotool key shift+F3
-wait_for_prompt
 replace y
 wait_recorded "$desk/rec.txt" "^save Copy.out$" 2 "Y to replacing Copy.out"
 sleep 0.3
-xdotool key shift+F3
-wait_for_prompt
+wait_for_prompt shift+F3
 xdotool key Escape
 wait_recorded "$desk/rec.txt" "^save cancel$" 2 "Esc in the Save As prompt"
 sleep 0.3
@@ -159,22 +130,17 @@ laptop=$(grep '^key ' "$desk/rec.txt" | tail -n 3 | tr '\n' ' ')
 # The window comes to show what the recording so far (its whole lines: the
 # next may be on its way) replays to, but for the cursor's blink.
 now=$(new_run_dir now "$WORK/Start.out")
-{ head -n "$(wc -l <"$desk/rec.txt")" "$desk/rec.txt" && printf 'frames 8\nshot now.png\n'; } >"$now/so_far.txt"
-headless "$now" so_far.txt
-expect_picture 10 "$now/now.png" --scaled --cursor
-wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"
-expect_exit 0
+reference "$now" "$(head -n "$(wc -l <"$desk/rec.txt")" "$desk/rec.txt")"$'\nframes 8'
+expect_picture 10 "$now/expected.png" --scaled --cursor
+close_window
 [[ ! -s $desk/stderr ]] || fail "unexpected errors: $(cat "$desk/stderr")"
 cmp -s "$desk/Start.out" "$DATA/Areas.out" && fail "the session's edits did not reach Start.out"
 
 # What the recording holds (the replay below pins the rest): the dialogs'
-# answers as received, the keys with their modifiers, and the end.
+# answers as received (waited for above), the keys with their modifiers, and the end.
 rec=$desk/rec.txt
-for line in "open Start.out" "save Copy.out" "save Typed.out" "key shift+RIGHT" "keyup ESCAPE" \
-  "mouse down left 80 300" "mouse move 150 310" "mouse down right 100 50" "mouse wheel -1 300 440" \
-  "mouse down shift+left 400 100"; do
-  grep -qx "$line" "$rec" || fail "the recording has no line '$line'"
-done
+has_lines "$rec" "the recording" "key shift+RIGHT" "keyup ESCAPE" "mouse down left 80 300" \
+  "mouse move 150 310" "mouse down right 100 50" "mouse wheel -1 300 440" "mouse down shift+left 400 100"
 [[ $(tail -n 2 "$rec" | tr '\n' ' ') == "close quit 0 " ]] || fail "the recording ends with $(tail -n 2 "$rec")"
 [[ $(grep -c "^confirm" "$rec") -eq 1 && $(grep -A1 "^save Copy.out" "$rec" | tail -n 1) == "confirm yes" ]] ||
   fail "the recording's answers to replacing are $(grep -B1 "^confirm" "$rec" | tr '\n' ' ')"
@@ -199,8 +165,7 @@ alt=$(new_run_dir alt)
 start_app "$alt" --window --new --record rec.txt
 xdotool key --delay 40 Right space Down
 sleep 0.3
-xdotool key alt+F4
-expect_exit 96
+close_window alt+F4
 [[ $(head -n 3 "$alt/rec.txt" | tail -n 1) == "open cancel" ]] || fail "--new is not recorded as 'open cancel'"
 # The WM_SYSCOMMAND that the key posts is not recorded: the replay posts it.
 [[ $(tail -n 2 "$alt/rec.txt" | tr '\n' ' ') == "syskey F4 quit 61536 " ]] ||

@@ -55,11 +55,8 @@ timeout 60 "$WINESERVER" -w || true
 # answer_dialog TITLE TEXT: TEXT typed into the dialog titled TITLE, then Enter.
 answer_dialog() {
   local dialog
-  dialog=$(wait_for_window "$1") || true
-  [[ -n $dialog ]] || fail "no dialog titled '$1' within 60 s"
-  xdotool windowfocus --sync "$dialog"
-  xdotool key ctrl+a
-  xdotool type --delay 20 "$2"
+  dialog=$(wait_for_window "$1") || fail "no dialog titled '$1' within 60 s"
+  xdotool windowfocus --sync "$dialog" key ctrl+a type --delay 20 "$2"
   xdotool key Return
   until_true 20 no_window "$dialog" || fail "the '$1' dialog stays open"
 }
@@ -69,17 +66,11 @@ no_window() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 # press KEY...: the keys (X key names), one after another, to the program's window.
 press() { xdotool windowfocus --sync "$MAIN" && xdotool key --delay 40 "$@"; }
 
-# run_direct DIR: tesselle.exe in DIR; direct_status then waits up to 30 s for
-# its end and puts its exit status in STATUS.
+# run_direct DIR: tesselle.exe in DIR, whose end `expect_exit STATUS 30` awaits.
 run_direct() {
+  APP_DIR=$1
   (cd "$1" && exec "$WINE" "${EXE##*/}" </dev/null >"$1/stdout" 2>"$1/stderr") &
   APP_PID=$!
-}
-direct_status() {
-  until_true 30 gone "$APP_PID" || fail "tesselle.exe does not end"
-  STATUS=0
-  wait "$APP_PID" || STATUS=$?
-  APP_PID=""
 }
 
 # refused DIR LINE [FILE]: tesselle.exe in DIR, given FILE in the open dialog,
@@ -90,22 +81,23 @@ refused() {
   [[ -z ${3:-} ]] || answer_dialog Open "$(winpath "$3")"
   box=$(wait_for_window 'Tesselle v1\.0' 30) || fail "no message box tells why: $(cat "$1/stderr")"
   xdotool windowfocus --sync "$box" key Return
-  direct_status
-  [[ $STATUS -eq 1 ]] && grep -qF "tesselle: $2" "$1/stderr" ||
-    fail "expected status 1 and '$2'; tesselle.exe exits $STATUS with: $(cat "$1/stderr")"
+  expect_exit 1 30
+  grep -qF "tesselle: $2" "$1/stderr" || fail "tesselle.exe does not report '$2': $(cat "$1/stderr")"
 }
 
-# step NAME KEY...: the keys pressed; the screen comes to show, but for the
-# blink, the headless picture after opening Areas.out and every step's keys so
-# far, WORK/NAME/expected.png, whose set as then saved is WORK/NAME/Areas.out.
+# step NAME FILE KEY...: the keys pressed; the screen comes to show, but for
+# the blink, the headless picture after opening Areas.out and every step's keys
+# so far, WORK/NAME/expected.png, whose set as then saved is WORK/NAME/Areas.out;
+# FILE (if any) comes to hold that set.
 KEYS=""
 step() {
-  local name=$1 key
-  shift
+  local name=$1 file=$2 key
+  shift 2
   for key in "$@"; do KEYS+=$'\nkey '${key^^}; done # the X key names in capitals
   reference "$(new_run_dir "$name" "$DATA/Areas.out")" $'open Areas.out\nframes 8'"$KEYS"$'\nframes 8'
   (($# == 0)) || press "$@"
   expect_screen "$name"
+  [[ -z $file ]] || expect_file "$file" "$name"
 }
 expect_screen() { expect_picture 30 "$WORK/$1/expected.png" --cursor; }
 
@@ -129,14 +121,12 @@ run_direct "$run"
 answer_dialog Open "$(winpath "$run/Areas.out")"
 MAIN=$(wait_for_window 'Tesselle v1\.0' 30) || fail "the program's window does not show the display"
 WINDOW=root
-step start
-step edited Tab Right Right Right Down space Tab Right Right Down Down space Right space Down F2 F3
-expect_file "$run/Areas.out" edited
+step start ""
+step edited "$run/Areas.out" Tab Right Right Right Down space Tab Right Right Down Down space Right space Down F2 F3
 ! cmp -s "$run/Areas.out" "$DATA/Areas.out" || fail "the edits leave the saved set unchanged"
-step wordmap F5 Tab Right Right space Tab Right Down space Down F3
-expect_file "$run/Areas.out" wordmap
+step wordmap "$run/Areas.out" F5 Tab Right Right space Tab Right Down space Down F3
 ! cmp -s "$run/Areas.out" "$WORK/edited/Areas.out" || fail "the Word Map keys change nothing"
-step back Escape
+step back "" Escape
 
 # A failed save shows the message box; the screen comes back after it.
 rm "$run/Areas.out" && mkdir "$run/Areas.out"
@@ -163,19 +153,16 @@ expect_screen back
 
 # After two trips out of the screen mode and back, the program still edits,
 # draws and saves, now to the name chosen in Save As.
-step final Right space Right F3
-expect_file "$run/Copy.out" final
+step final "$run/Copy.out" Right space Right F3
 
 # Keys added since, as Windows sends them: F fills from the cursor, PgDn
 # pages the selector, digits and Enter go to an area (storing this one).
-step faster f Tab Next Next Tab 1 2 Return Down space F3
-expect_file "$run/Copy.out" faster
+step faster "$run/Copy.out" f Tab Next Next Tab 1 2 Return Down space F3
 
 # Alt+F4 ends through the close road: the exit code is the close command's
 # wParam, SC_CLOSE = 0xF060, so 0x60, and no failure is reported.
 press alt+F4
-direct_status
-[[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$run/stderr")"
+expect_exit 96 30
 unexpected=$(grep '^tesselle:' "$run/stderr" | grep -v '^tesselle: cannot save ' || true)
 [[ -z $unexpected ]] || fail "Alt+F4 is reported as a failure: $unexpected"
 
@@ -190,8 +177,7 @@ press Tab Right space Tab space
 press alt+F4
 until_true 20 box_shown || fail "Alt+F4 with an unsaved change asks nothing"
 xdotool windowfocus --sync "$BOX" key n
-direct_status
-[[ $STATUS -eq 96 ]] || fail "after Alt+F4 tesselle.exe exits $STATUS, not 96: $(cat "$closing/stderr")"
+expect_exit 96 30
 [[ ! -e $closing/Areas.out ]] || fail "No to the close question saved"
 
 echo "windows smoke test passed"

@@ -5,6 +5,7 @@
 
 XVFB_PID="" WM_PID="" APP_PID="" WINDOW=""
 AREA_SET_SIZE=214016
+SESSION_LIB=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
 
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 skip() { echo "SKIP: $*" && exit 77; } # the status the test runner reads as skipped
@@ -94,13 +95,41 @@ start_app() {
 
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# expect_exit STATUS: the program ends within 10 s with that status.
+# expect_exit STATUS [SECONDS (10)]: the program ends in time with that status.
 expect_exit() {
-  until_true 10 gone "$APP_PID" || fail "tesselle still runs 10 s after the close"
+  until_true "${2:-10}" gone "$APP_PID" || fail "tesselle still runs ${2:-10} s after the close"
   local status=0
   wait "$APP_PID" || status=$?
   APP_PID=""
   [[ $status -eq $1 ]] || fail "tesselle exits with status $status, not $1: $(cat "$APP_DIR/stderr")"
+}
+
+# close_window [alt+F4] [ANSWER]: the window closed with the window manager's
+# button, or Alt+F4; with ANSWER a question comes in the window first and takes
+# that key. The exit status is 0, or after Alt+F4 96 (SC_CLOSE's low byte).
+close_window() {
+  local status=0
+  if [[ ${1:-} == alt+F4 ]]; then
+    xdotool windowfocus --sync "$WINDOW" key alt+F4 && status=96 && shift
+  else wmctrl -c "Tesselle v1.0" || fail "wmctrl cannot close the window"; fi
+  [[ -z ${1:-} ]] || { wait_for_prompt && xdotool key "$1"; }
+  expect_exit $status
+}
+
+# held_dialogs FOLDER NAME...: held_dialog.sh in FOLDER as each NAME (zenity,
+# kdialog), its calls counted afresh in DIALOGS; dialog_up N WHAT: within 10 s
+# call N is up, or WHAT did not open.
+held_dialogs() {
+  local name
+  rm -rf "$1/calls" && mkdir -p "$1/calls" && export DIALOGS=$1/calls DIALOG_PATH=$PATH
+  for name in "${@:2}"; do cp "$SESSION_LIB/held_dialog.sh" "$1/$name"; done
+}
+dialog_up() { until_true 10 test -s "$DIALOGS/shown.$1" || fail "$2 did not open"; }
+
+# has_lines FILE WHAT LINE...: FILE holds each LINE whole; WHAT names FILE in the failure.
+has_lines() {
+  local line
+  for line in "${@:3}"; do grep -qxF -- "$line" "$1" || fail "$2 has no line '$line'"; done
 }
 
 # is_area_set FILE, wait_for_file FILE: a whole area set is there (within 10 s).
@@ -132,20 +161,31 @@ shows() { PICTURE_DIFF=$("$COMPARE" "${@:3}" "$1" "$2" 2>&1); }
 # expect_picture SECONDS EXPECTED [OPTIONS]: WINDOW, captured again and again
 # as WORK/capture.xwd while the program takes the keys, comes to show EXPECTED.
 expect_picture() {
-  local deadline=$((SECONDS + $1)) expected=$2
+  local deadline=$((SECONDS + $1)) expected=$2 name=${2#"$WORK"/}
   shift 2
   PICTURE_DIFF="xwd cannot capture the window"
   until capture "$WORK/capture.xwd" && shows "$WORK/capture.xwd" "$expected" "$@"; do
-    ((SECONDS < deadline)) || fail "the window does not show $(basename "$expected"): $PICTURE_DIFF"
+    ((SECONDS < deadline)) || fail "the window does not show $name: $PICTURE_DIFF"
     sleep 0.1
   done
-  echo "the window shows $(basename "$expected")"
+  echo "the window shows $name"
 }
 
 # note_length [LINE]: the length of the prompt's note (why a key did nothing),
 # or of its line LINE; false without a prompt or question in the window.
 note_length() { capture "$WORK/prompt.xwd" && "$COMPARE" --prompt --line "${1:-16}" "$WORK/prompt.xwd" 2>/dev/null; }
 shows_prompt() { note_length >/dev/null; }
-# asks KEYS: a question in the window, whose line of keys reads as long as KEYS.
-asks() { [[ $(note_length 28) -eq ${#1} ]]; }
-wait_for_prompt() { until_true 10 shows_prompt || fail "no prompt in the window"; }
+# asks_to_replace: the question whether to replace a file is in the window (its keys' line).
+asks_to_replace() { local keys="Y: yes   N: no   Esc: no   Enter: no" && [[ $(note_length 28) -eq ${#keys} ]]; }
+
+# wait_for_prompt [KEY...]: the KEYs pressed, then a prompt in the window within 10 s.
+wait_for_prompt() {
+  (($# == 0)) || xdotool key "$@"
+  until_true 10 shows_prompt || fail "no prompt in the window${1:+ after $*}"
+}
+
+# expect_note TEXT WHAT: the prompt's note comes to be as long as TEXT, or WHAT fails.
+note_reads() { shows_prompt && [[ $(note_length) -eq ${#1} ]]; }
+expect_note() {
+  until_true 10 note_reads "$1" || fail "$2: the note is $(note_length) characters long, not ${#1}"
+}

@@ -7,8 +7,7 @@
 // Usage: node browser_test.mjs BUILD_WEB TESSELLE_HEADLESS DATA_DIR PICTURE_COMPARE
 import { spawnSync } from 'node:child_process';
 import {
-  copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync,
-  writeFileSync,
+  copyFileSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync,
 } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -55,8 +54,6 @@ const scriptLines = (keys) => keys.map((word) => {
   if (word.startsWith('click ')) return word;
   return word.startsWith('alt+') ? `syskey ${word.slice(4)}` : `key ${word}`;
 });
-// A click of the picture pixel (x, y), as a script line.
-const clickLine = (button, x, y) => `click ${button} ${x} ${y}`;
 
 function browserKey(name) {
   if (BrowserKeys[name]) return BrowserKeys[name];
@@ -114,9 +111,16 @@ async function expectCanvas(page, expected, what) {
 }
 
 const statusText = (page) => page.$eval('#status', (status) => status.textContent);
+const expectStatus = async (page, pattern) => until(`the status does not match ${pattern}`,
+  async () => pattern.test(await statusText(page)) || statusText(page));
 const expectTitle = async (page, title) =>
   until(`the title is not "${title}"`, async () => (await page.title()) === title || await page.title());
 const dialogOpen = (page, id) => page.$eval(`#${id}`, (dialog) => dialog.open);
+// Presses `keys`; `what` fails unless the page's dialog `id` then opens.
+async function pressTill(page, keys, id, what) {
+  await press(page, keys);
+  await until(what, () => dialogOpen(page, id));
+}
 
 // Opens `query` (with its beforeunload prompt accepted) until the first frame.
 async function open(page, url, query) {
@@ -126,28 +130,19 @@ async function open(page, url, query) {
 
 // The bytes that the browser's storage holds for `name`, or null.
 async function storedFile(page, name) {
-  const base64 = await page.evaluate(
-    (key) =>
-      new Promise((done, failed) => {
-        const request = indexedDB.open('/tesselle');
-        request.onerror = () => failed(request.error);
-        request.onsuccess = () => {
-          const database = request.result;
-          const get = database.transaction('FILE_DATA').objectStore('FILE_DATA').get(key);
-          get.onerror = () => failed(get.error);
-          get.onsuccess = () => {
-            database.close();
-            if (!get.result || !get.result.contents) return done(null);
-            const bytes = new Uint8Array(get.result.contents);
-            let text = '';
-            for (let i = 0; i < bytes.length; i += 0x8000)
-              text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-            return done(btoa(text));
-          };
-        };
-      }),
-    `/tesselle/${name}`);
-  return base64 === null ? null : Buffer.from(base64, 'base64');
+  const bytes = await page.evaluate((key) => new Promise((done, failed) => {
+    const request = indexedDB.open('/tesselle');
+    request.onerror = () => failed(request.error);
+    request.onsuccess = () => {
+      const get = request.result.transaction('FILE_DATA').objectStore('FILE_DATA').get(key);
+      get.onerror = () => failed(get.error);
+      get.onsuccess = () => {
+        request.result.close();
+        done(get.result?.contents ? Array.from(new Uint8Array(get.result.contents)) : null);
+      };
+    };
+  }), `/tesselle/${name}`);
+  return bytes === null ? null : Buffer.from(bytes);
 }
 
 function sameBytes(actual, expectedPath, what) {
@@ -161,10 +156,9 @@ async function download(session, page, folder, name) {
   mkdirSync(folder);
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
   await page.click('#download');
-  const file = join(folder, name);
   await until(`the download link does not download ${name} (${readdirSync(folder)})`, () =>
-    existsSync(file) && readdirSync(folder).length === 1);
-  return readFileSync(file);
+    readdirSync(folder).join() === name);
+  return readFileSync(join(folder, name));
 }
 
 // --- The run -------------------------------------------------------------------
@@ -218,8 +212,7 @@ try {
   if (!Number.isInteger(contract.scale) || contract.scale < 1 || contract.scale !== contract.scaleY)
     fail(`the canvas is scaled by ${contract.scale} x ${contract.scaleY}, not by one whole number`);
   await expectTitle(page, 'Tesselle v1.0 — Areas.out');
-  if (!(await statusText(page)).startsWith('Areas.out  Area 0  Col 0 Row 0'))
-    fail(`the status reads "${await statusText(page)}"`);
+  await expectStatus(page, /^Areas\.out  Area 0  Col 0 Row 0/);
 
   // --- Keys: the picture after each step is the headless front end's. --------
   const steps = [
@@ -231,15 +224,12 @@ try {
     ['from-help', ['ESCAPE', 'ADD', 'SPACE', 'SUBTRACT', 'ctrl+Z', 'ctrl+Z', 'ctrl+Y']],
     ['word-map', ['F5', 'TAB', 'RIGHT', 'RIGHT', 'SPACE', 'TAB', 'RIGHT', 'DOWN', 'SPACE', 'DOWN']],
     ['back', ['ESCAPE', 'G', 'LEFT', 'SPACE', 'F2']],
-    // The pointer at twice the scale, on the last pixels of editor cells
-    // (cell (c, r) covers 64 + 32c.., 32 + 32r..): a right click selects
-    // the cell under it, left clicks place it.
-    ['pointer', [clickLine('right', 64, 32), clickLine('left', 64 + 32 * 5 + 31, 32 + 32 * 3 + 31),
-      clickLine('left', 64 + 32 * 6, 32 + 32 * 3 + 31)]],
+    // The pointer at twice the scale, by picture pixel (cell (c, r) of the
+    // editor covers 64 + 32c.., 32 + 32r..): a right click selects the cell
+    // under it, left clicks place it either side of the edge of (5, 3) and (6, 3).
+    ['pointer', ['click right 64 32', 'click left 255 159', 'click left 256 159']],
   ];
-  await page.evaluate(() => {
-    window.samePage = true; // gone if a key reloads the page
-  });
+  await page.evaluate(() => { window.samePage = true; }); // gone if a key reloads the page
   const keys = [];
   for (const [name, stepKeys] of steps) {
     keys.push(...stepKeys);
@@ -261,8 +251,7 @@ try {
   // F3 saves into the storage; "Saved" shows only once the storage holds it.
   const saved = join(work, steps.at(-1)[0], 'Areas.out');
   await press(page, ['F3']);
-  await until('the status does not tell of the save', async () =>
-    (await statusText(page)).includes('Saved Areas.out') || await statusText(page));
+  await expectStatus(page, /Saved Areas\.out/);
   sameBytes(await storedFile(page, 'Areas.out'), saved, 'the stored Areas.out when "Saved" shows');
   await expectTitle(page, 'Tesselle v1.0 — Areas.out');
   sameBytes(await download(session, page, join(work, 'download-1'), 'Areas.out'), saved,
@@ -301,45 +290,35 @@ try {
     'key shift+F3', 'save Copy', 'confirm yes', ...scriptLines(later), 'syskey F4', 'confirm cancel', 'frames 8', 'shot expected.png',
     'syskey F4', 'confirm yes'], undefined, 0x60); // the close command's wParam, SC_CLOSE
   await open(page, url, '?new');
-  await press(page, [...newSetKeys, 'shift+F3']);
-  await until('Shift+F3 shows no name dialog', () => dialogOpen(page, 'name-dialog'));
+  await pressTill(page, [...newSetKeys, 'shift+F3'], 'name-dialog', 'Shift+F3 shows no name dialog');
   await page.type('#name-input', 'Copy');
   await page.keyboard.press('Enter');
-  await until('the status does not tell of Copy.out', async () =>
-    (await statusText(page)).includes('Saved Copy.out') || await statusText(page));
+  await expectStatus(page, /Saved Copy\.out/);
   await expectTitle(page, 'Tesselle v1.0 — Copy.out');
   // Save As over a stored set asks first; No goes back to the name.
-  await press(page, ['shift+F3']);
-  await until('Shift+F3 shows no name dialog', () => dialogOpen(page, 'name-dialog'));
+  await pressTill(page, ['shift+F3'], 'name-dialog', 'Shift+F3 shows no name dialog');
   await page.$eval('#name-input', (input) => { input.value = 'Areas'; });
-  await page.keyboard.press('Enter');
-  await until('no question before replacing Areas.out', () => dialogOpen(page, 'question'));
+  await pressTill(page, ['RETURN'], 'question', 'no question before replacing Areas.out');
   const question = await page.$eval('#question-text', (text) => text.textContent);
   if (question !== 'Areas.out exists. Replace it?') fail(`the question reads "${question}"`);
-  await page.keyboard.press('KeyN');
-  await until('No does not go back to the name', () => dialogOpen(page, 'name-dialog'));
+  await pressTill(page, ['N'], 'name-dialog', 'No does not go back to the name');
   await page.keyboard.press('Escape');
   await until('Esc leaves the name dialog open', async () => !(await dialogOpen(page, 'name-dialog')));
   await expectTitle(page, 'Tesselle v1.0 — Copy.out');
   // Yes replaces.
-  await press(page, ['shift+F3']);
-  await until('Shift+F3 shows no name dialog', () => dialogOpen(page, 'name-dialog'));
-  await page.keyboard.press('Enter');
-  await until('no question before replacing Copy.out', () => dialogOpen(page, 'question'));
+  await pressTill(page, ['shift+F3'], 'name-dialog', 'Shift+F3 shows no name dialog');
+  await pressTill(page, ['RETURN'], 'question', 'no question before replacing Copy.out');
   await page.keyboard.press('KeyY');
   await until('Yes does not save Copy.out', async () =>
     !(await dialogOpen(page, 'question')) && !(await dialogOpen(page, 'name-dialog')));
   // The close question: Cancel (Esc) goes on editing, Yes saves and ends.
-  await press(page, [...later, 'alt+F4']);
-  await until('Alt+F4 with unsaved changes asks nothing', () => dialogOpen(page, 'question'));
+  await pressTill(page, [...later, 'alt+F4'], 'question', 'Alt+F4 with unsaved changes asks nothing');
   if (await page.$eval('#question-cancel', (button) => button.hidden)) fail('the close question has no Cancel');
   await page.keyboard.press('Escape');
   await expectCanvas(page, join(asked, 'expected.png'), 'the new set after Esc on the close question');
-  await press(page, ['alt+F4']);
-  await until('the second Alt+F4 asks nothing', () => dialogOpen(page, 'question'));
+  await pressTill(page, ['alt+F4'], 'question', 'the second Alt+F4 asks nothing');
   await page.keyboard.press('KeyY');
-  await until('the page does not say the program ended', async () =>
-    (await statusText(page)).startsWith('Tesselle has ended') || await statusText(page));
+  await expectStatus(page, /^Tesselle has ended/);
   // Once the program has ended, the keys are the browser's again.
   const seenBefore = keysSeen.length;
   await press(page, ['G']);
@@ -366,16 +345,11 @@ try {
   // A bank of other colours and a set of another name: the page opens on them.
   const bank = readFileSync(join(data, 'Cells.dap'));
   for (let i = 65536 + 48; i < 66304; ++i) bank[i] = 63 - bank[i];
-  const mine = join(work, 'upload');
-  mkdirSync(mine);
-  writeFileSync(join(mine, 'Cells.dap'), bank);
-  copyFileSync(saved, join(mine, 'Mine.out'));
+  writeFileSync(join(work, 'Other.dap'), bank);
   const uploaded = headlessRun('uploaded', ['open Mine.out', 'frames 8', 'shot expected.png'],
-    { 'Mine.out': saved, 'Cells.dap': join(mine, 'Cells.dap') });
-  await Promise.all([
-    page.waitForNavigation(),
-    input.uploadFile(join(mine, 'Cells.dap'), join(mine, 'Mine.out')),
-  ]);
+    { 'Mine.out': saved, 'Cells.dap': join(work, 'Other.dap') });
+  await Promise.all([page.waitForNavigation(),
+    input.uploadFile(join(uploaded, 'Cells.dap'), join(uploaded, 'Mine.out'))]);
   await firstFrame(page);
   if ((await page.evaluate(() => location.search)) !== '?open=Mine.out')
     fail(`after the upload the page opens ${await page.evaluate(() => location.search)}`);

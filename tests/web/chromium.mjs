@@ -18,29 +18,27 @@ const Arguments = [
   '--disable-default-apps', '--disable-extensions', '--window-size=1024,768',
 ];
 
-// Serves `folder` and starts the browser: { browser, url, profile, close() }.
+// Serves `folder` and starts the browser: { browser, url, close() }.
 export async function startBrowser(folder) {
   const server = await serve(folder);
   const profile = mkdtempSync(join(tmpdir(), 'tesselle-chromium.'));
-  let browser;
-  try {
-    browser = await puppeteer.launch({
-      executablePath: Chromium, headless: true, userDataDir: profile, args: Arguments,
-      defaultViewport: { width: 1024, height: 768 },
-    });
-  } catch (error) {
+  const end = () => {
     server.close();
     rmSync(profile, { recursive: true, force: true });
+  };
+  const browser = await puppeteer.launch({
+    executablePath: Chromium, headless: true, userDataDir: profile, args: Arguments,
+    defaultViewport: { width: 1024, height: 768 },
+  }).catch((error) => {
+    end();
     throw error;
-  }
+  });
   return {
     browser,
-    profile,
     url: `http://127.0.0.1:${server.address().port}/`,
     async close() {
       await browser.close().catch(() => {});
-      server.close();
-      rmSync(profile, { recursive: true, force: true });
+      end();
     },
   };
 }
