@@ -41,32 +41,6 @@ TEST(AnimList, ReadsPairsAndRefusesBadLinesByNumber) {
   }
 }
 
-TEST(Tileset, KeptPaletteKeepsIndicesShiftsThePaletteAndPadsItWithBlack) {
-  PngImage image;
-  image.width = image.height = 256;
-  image.indexed = true;
-  for (int i = 0; i < 65536; ++i) image.pixels.push_back(static_cast<std::uint8_t>(i % 251));
-  for (int i = 0; i < 3 * 20; ++i) image.palette.push_back(static_cast<std::uint8_t>(4 * i));
-  image.palette[3 * 9 + 1] = 0xFF;
-  image.palette[3 * 12] = 0x81;
-  std::vector<std::uint8_t> palette(768, 0);  // 6 bits of each component, then black
-  for (int i = 0; i < 3 * 20; ++i) palette[i] = image.palette[i] >> 2;
-  Bank bank;
-  std::memset(bank.dap, 0x55, sizeof bank.dap);
-  std::vector<std::string> warnings;
-  std::string error;
-  TilesetOptions keep;
-  keep.keepPalette = true;
-  ASSERT_TRUE(TilesetToBank(image, keep, bank.dap, warnings, error)) << error;
-  // Pixel (3, 2) of cell 17 (column 1, row 1) is image pixel (19, 18).
-  EXPECT_EQ(bank.Cell(17)[16 * 2 + 3], image.pixels[256 * 18 + 19]);
-  EXPECT_EQ(std::vector<std::uint8_t>(bank.Palette(), bank.Palette() + 768), palette);
-  EXPECT_EQ(warnings, (std::vector<std::string>{
-                          "palette entries 9, 12: low 2 bits lost in the 6-bit palette",
-                          "palette entries 20-250: used by pixels, but past the end of the "
-                          "image's 20-entry palette, so black"}));
-}
-
 // Entries 0-15 keep the interface's colours, the image's own follow in order of
 // first appearance; a palette given is taken whole and must hold every colour.
 TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
@@ -101,8 +75,7 @@ TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
   std::uint8_t given[768] = {};
   given[3 * 200] = 2, given[3 * 200 + 1] = 2, given[3 * 200 + 2] = 2;  // (8, 8, 8)
   given[3 * 201] = 63, given[3 * 201 + 1] = 1;                         // (252, 4, 0)
-  TilesetOptions withPalette;
-  withPalette.palette = given;
+  const TilesetOptions withPalette{.palette = given};
   ASSERT_TRUE(TilesetToBank(image, withPalette, bank.dap, warnings, error)) << error;
   EXPECT_EQ(0, std::memcmp(bank.Palette(), given, 768));
   const std::uint8_t givenRow3[9] = {0, 0, 0, 0, 0, 201, 201, 201, 0};
@@ -127,7 +100,9 @@ TEST(Tileset, RgbKeepsTheTextColoursAndGetsEntriesFrom16UpTo240) {
 // An indexed image keeps its indices and palette when entries 0-15 are the
 // interface's colours, or with --keep-palette. Otherwise (an image tool's
 // palette: dark reds and greys at 0-15) its colours are mapped as an RGB
-// image's are: the interface's at 0-15, its own from 16 on.
+// image's are: the interface's at 0-15, its own from 16 on. A palette kept
+// loses the low 2 bits of each component, with a warning, and is padded with
+// black, with a warning if pixels use entries past its end.
 TEST(Tileset, IndexedImagesKeepTheirPaletteOnlyOverTheInterfaceColours) {
   std::uint8_t blank[CellBankUsedSize];
   BlankBank(blank);
@@ -149,11 +124,10 @@ TEST(Tileset, IndexedImagesKeepTheirPaletteOnlyOverTheInterfaceColours) {
                                      : (k == 2 ? 128 - 4 * i : 128)));
     Bank bank;
     BlankBank(bank.dap);
-    TilesetOptions options;
-    options.keepPalette = c.keepPalette;
     std::vector<std::string> warnings;
     std::string error;
-    ASSERT_TRUE(TilesetToBank(image, options, bank.dap, warnings, error)) << error;
+    ASSERT_TRUE(TilesetToBank(image, {.keepPalette = c.keepPalette}, bank.dap, warnings, error))
+        << error;
     std::vector<std::uint8_t> pixels(65536);
     BankToTileset(bank.dap, pixels.data());
     for (int i = 0; i < 65536; ++i) {
@@ -166,6 +140,21 @@ TEST(Tileset, IndexedImagesKeepTheirPaletteOnlyOverTheInterfaceColours) {
               c.interfaceAt0 || !c.kept);
     EXPECT_EQ(warnings.size(), c.kept ? 0u : 1u);
   }
+  image.palette.resize(3 * 17);
+  image.palette[3 * 9 + 1] |= 3;
+  image.palette[3 * 12] |= 1;
+  std::vector<std::uint8_t> palette(768, 0);
+  for (int i = 0; i < 3 * 17; ++i) palette[i] = image.palette[i] >> 2;
+  Bank bank;
+  std::memset(bank.dap, 0x55, sizeof bank.dap);
+  std::vector<std::string> warnings;
+  std::string error;
+  ASSERT_TRUE(TilesetToBank(image, {.keepPalette = true}, bank.dap, warnings, error)) << error;
+  EXPECT_EQ(std::vector<std::uint8_t>(bank.Palette(), bank.Palette() + 768), palette);
+  EXPECT_EQ(warnings, (std::vector<std::string>{
+                          "palette entries 9, 12: low 2 bits lost in the 6-bit palette",
+                          "palette entries 17-19: used by pixels, but past the end of the "
+                          "image's 17-entry palette, so black"}));
 }
 
 // Any image of whole cells, at most 256 of them from --at on, goes in row by
@@ -194,9 +183,7 @@ TEST(Tileset, ImagesOfWholeCellsGoInRowByRowFromTheGivenCell) {
       for (int x = 0; x < c.width; ++x)
         image.pixels.push_back(value(c.width / 16 * (y / 16) + x / 16, x % 16, y % 16));
     std::vector<std::uint8_t> dap(CellBankUsedSize, 0xAB);
-    TilesetOptions options;
-    options.keepPalette = true;
-    options.at = c.at;
+    const TilesetOptions options{.keepPalette = true, .at = c.at};
     std::vector<std::string> warnings;
     std::string error;
     bool imported = TilesetToBank(image, options, dap.data(), warnings, error);
