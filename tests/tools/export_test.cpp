@@ -1,9 +1,8 @@
-// tesselle-export: the world picture's bounds, the areas and animations of the
-// Tiled project, and each refused input with its reason.
+// tesselle-export: the world picture's bounds, and the areas and animations
+// of the Tiled project; its refused command lines are with the bank tool's.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <regex>
 
 #include "tests/tools/tools_test_util.h"
@@ -26,37 +25,6 @@ TEST(ExportTool, BoundsCutEntriesOutOfTheWorldPicture) {
   ASSERT_TRUE(all.width == 8192 && all.height == 5120 && part.width == 96 && part.height == 40);
   for (int y = 0; y < 40; ++y)
     ASSERT_EQ(0, std::memcmp(&part.pixels[96 * y], &all.pixels[8192 * (20 + y) + 96], 96));
-}
-
-TEST(ExportTool, RefusesEachBadInputInOneLine) {
-  std::string dir = NewScratchDir("tools");
-  WriteText(dir + "/short.out", std::string(AreaSetSize - 1, '\0'));
-  WriteText(dir + "/long.out", std::string(AreaSetSize + 1, '\0'));
-  WriteText(dir + "/Areas.out", std::string(AreaSetSize, '\0'));
-  const std::string bank = " --dir " DEMO_DIR;
-  const std::pair<std::string, const char*> cases[] = {
-      {"png short.out --area 0 -o out.png" + bank,
-       "short.out: 214015 bytes; an area set is exactly 214016"},
-      {"tiled long.out -o p" + bank, "long.out: 214017 bytes; an area set is exactly 214016"},
-      {"png none.out --area 0 -o out.png" + bank, "none.out: No such file or directory"},
-      {"png Areas.out --area 0 -o out.png", "Cells.dap: No such file or directory"},
-      {"png Areas.out --area 256 -o out.png", "area \"256\" is not a number from 0 to 255"},
-      {"png Areas.out --area 1 --world -o out.png", "png needs either --area N or --world"},
-      {"png Areas.out --world --bounds 1,2,3 -o out.png",
-       "bounds \"1,2,3\" are not X0,Y0,X1,Y1 with numbers from 0 to 255"},
-      {"png Areas.out --world --bounds 5,0,4,9 -o out.png",
-       "bounds \"5,0,4,9\": X0 must not exceed X1, nor Y0 Y1"},
-      {"png Areas.out --area 2 --bounds 1,2,3,4 -o out.png", "--bounds goes with --world"},
-      {"tiled Areas.out", "tiled needs -o OUTDIR"},
-      {"draw Areas.out", "unknown command \"draw\" (see --help)"}};
-  for (const auto& [arguments, message] : cases) {
-    RunResult result = RunIn(dir, Tool + " " + arguments);
-    EXPECT_EQ(result.status, 1) << arguments;
-    EXPECT_EQ(result.err, "tesselle-export: " + std::string(message) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(dir + "/out.png") || std::filesystem::exists(dir + "/p"));
-  }
-  EXPECT_NE(RunIn(dir, Tool + " tiled --help").out.find("tiled AREASET -o OUTDIR"),
-            std::string::npos);
 }
 
 TEST(TiledExport, AreasWithCellsAndAreasOnTheMapGetMaps) {
