@@ -94,26 +94,6 @@ TEST(DesktopPresent, ChangedPartsCoverExactlyWhatChangedAndRedrawThePicture) {
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }
 
-// The status line names what lies under the cursor, or that nothing does.
-TEST(DesktopPresent, StatusLineNamesWhatLiesUnderTheCursor) {
-  // on the Word Map, column, row, cell; map column, row, area
-  const std::pair<std::array<int, 7>, const char*> cases[] = {
-      {{0, 5, 2, 37, 0, 0, 0}, "(new set)  Area 0  Col 5 Row 2  Cell 37"},
-      {{0, 16, 2, -1, 0, 0, 0}, "(new set)  Area 0  Col 16 Row 2  no cell"},
-      {{1, 0, 0, 0, 7, 14, 232}, "(new set)  Word Map 7,14  Area 232"},
-      {{1, 0, 0, 0, -1, -1, -1}, "(new set)  Word Map picker  no area"},
-  };
-  for (const auto& [f, expected] : cases) {
-    OsStatus status{};
-    status.onWordMap = f[0] != 0;
-    std::tie(status.column, status.row, status.cell) = std::tuple{f[1], f[2], f[3]};
-    std::tie(status.mapColumn, status.mapRow, status.mapArea) = std::tuple{f[4], f[5], f[6]};
-    char line[128];
-    present::FormatStatusLine(status, false, line, sizeof line);
-    EXPECT_STREQ(line, expected);
-  }
-}
-
 // The picture fits by whole factors over a status line as tall as the
 // factor allows, and an output with no room to spare has none.
 TEST(DesktopPresent, LayOutKeepsTheStatusLineOutsideThePicture) {
