@@ -1,9 +1,8 @@
-// tesselle-export: the world picture's bounds, the areas and animations of the
-// Tiled project, and each refused input with its reason.
+// tesselle-export: the world picture's bounds, and the areas and animations
+// of the Tiled project; its refused command lines are with the bank tool's.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <regex>
 
 #include "tests/tools/tools_test_util.h"
@@ -28,37 +27,6 @@ TEST(ExportTool, BoundsCutEntriesOutOfTheWorldPicture) {
     ASSERT_EQ(0, std::memcmp(&part.pixels[96 * y], &all.pixels[8192 * (20 + y) + 96], 96));
 }
 
-TEST(ExportTool, RefusesEachBadInputInOneLine) {
-  std::string dir = NewScratchDir("tools");
-  WriteText(dir + "/short.out", std::string(AreaSetSize - 1, '\0'));
-  WriteText(dir + "/long.out", std::string(AreaSetSize + 1, '\0'));
-  WriteText(dir + "/Areas.out", std::string(AreaSetSize, '\0'));
-  const std::string bank = " --dir " DEMO_DIR;
-  const std::pair<std::string, const char*> cases[] = {
-      {"png short.out --area 0 -o out.png" + bank,
-       "short.out: 214015 bytes; an area set is exactly 214016"},
-      {"tiled long.out -o p" + bank, "long.out: 214017 bytes; an area set is exactly 214016"},
-      {"png none.out --area 0 -o out.png" + bank, "none.out: No such file or directory"},
-      {"png Areas.out --area 0 -o out.png", "Cells.dap: No such file or directory"},
-      {"png Areas.out --area 256 -o out.png", "area \"256\" is not a number from 0 to 255"},
-      {"png Areas.out --area 1 --world -o out.png", "png needs either --area N or --world"},
-      {"png Areas.out --world --bounds 1,2,3 -o out.png",
-       "bounds \"1,2,3\" are not X0,Y0,X1,Y1 with numbers from 0 to 255"},
-      {"png Areas.out --world --bounds 5,0,4,9 -o out.png",
-       "bounds \"5,0,4,9\": X0 must not exceed X1, nor Y0 Y1"},
-      {"png Areas.out --area 2 --bounds 1,2,3,4 -o out.png", "--bounds goes with --world"},
-      {"tiled Areas.out", "tiled needs -o OUTDIR"},
-      {"draw Areas.out", "unknown command \"draw\" (see --help)"}};
-  for (const auto& [arguments, message] : cases) {
-    RunResult result = RunIn(dir, Tool + " " + arguments);
-    EXPECT_EQ(result.status, 1) << arguments;
-    EXPECT_EQ(result.err, "tesselle-export: " + std::string(message) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(dir + "/out.png") || std::filesystem::exists(dir + "/p"));
-  }
-  EXPECT_NE(RunIn(dir, Tool + " tiled --help").out.find("tiled AREASET -o OUTDIR"),
-            std::string::npos);
-}
-
 TEST(TiledExport, AreasWithCellsAndAreasOnTheMapGetMaps) {
   std::vector<std::uint8_t> set(AreaSetSize, 0);
   set[5 * AreaRecordSize + 159] = 1;
@@ -69,62 +37,59 @@ TEST(TiledExport, AreasWithCellsAndAreasOnTheMapGetMaps) {
   EXPECT_EQ(AreasToExport(set.data()), (std::vector<int>{5, 200}));
 }
 
-TEST(TiledExport, CellsOnACycleAreAnimatedFromThemselvesAndIdsBecomeProperties) {
-  std::string dir = NewScratchDir("tools");
-  std::vector<std::uint8_t> set(AreaSetSize, 0);
-  std::vector<std::string> written;
-  std::string error, warning;
-  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir + "/p", {}, written, error, warning))
-      << error;
-  EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
-                                               "area-000.tmx", "world.tmx"}));
-  std::string tsx = testbank::ReadText(dir + "/p/cells.tsx");
-  auto tile = [&](int id) {
-    std::size_t start = tsx.find("<tile id=\"" + std::to_string(id) + "\">");
-    return start == std::string::npos ? "" : tsx.substr(start, tsx.find("</tile>", start) - start);
-  };
-  const std::regex frame("tileid=\"(\\d+)\" duration=\"100\"");
-  std::vector<std::vector<int>> frames;
-  for (int id : {10, 12, 40, 30, 20}) {
-    std::string text = tile(id);
-    frames.emplace_back();
-    for (std::sregex_iterator at(text.begin(), text.end(), frame), end; at != end; ++at)
-      frames.back().push_back(std::stoi((*at)[1].str()));
-  }
-  // Chains that do not come back are not animated.
-  EXPECT_EQ(frames, (std::vector<std::vector<int>>{{10, 11, 12}, {12, 10, 11}, {40}, {}, {}}));
-  EXPECT_NE(tile(22).find("name=\"next\" type=\"int\" value=\"255\""), std::string::npos);
-  EXPECT_EQ(tile(0), "");
+// What lies in `text` between the first `from` and the next `to`.
+std::string Between(const std::string& text, const std::string& from, const char* to) {
+  std::size_t start = text.find(from);
+  if (start == std::string::npos) return "";
+  start += from.size();
+  return text.substr(start, text.find(to, start) - start);
+}
+
+// The number in group 1 of each match of `pattern` in `text`.
+std::vector<int> Numbers(const std::string& text, const char* pattern) {
+  std::vector<int> found;
+  const std::regex number(pattern);
+  for (std::sregex_iterator at(text.begin(), text.end(), number), end; at != end; ++at)
+    found.push_back(std::stoi((*at)[1].str()));
+  return found;
 }
 
 // A map's tile values, row by row, are the cell (or the area) + 1, the
-// tileset's first gid being 1.
-TEST(TiledExport, MapValuesAreTheCellOrTheAreaPlusOne) {
-  std::string dir = NewScratchDir("tools");
+// tileset's first gid being 1. Cells on a cycle of the cell-id table are
+// animated from themselves, other ids become properties.
+TEST(TiledExport, MapValuesAreTheCellOrTheAreaPlusOneAndCyclesAreAnimated) {
+  std::string dir = NewScratchDir("tools"), error, warning;
   std::vector<std::uint8_t> set(AreaSetSize, 0);
   std::vector<int> cells, areas;
-  for (int i = 0; i < 160; ++i) cells.push_back(set[i] = static_cast<std::uint8_t>(7 * i + 3));
+  for (int i = 0; i < 160; ++i) cells.push_back((set[i] = static_cast<std::uint8_t>(7 * i)) + 1);
   for (int i = 0; i < 65536; ++i) {
     const int four[] = {0, 1, 2, 255};
     set[WordMapGridOffset + i] =
         static_cast<std::uint8_t>(four[(5 * (i % 256) + 3 * (i / 256)) % 4]);
-    areas.push_back(set[WordMapGridOffset + i]);
+    areas.push_back(set[WordMapGridOffset + i] + 1);
   }
-  WriteText(dir + "/set.out", std::string(set.begin(), set.end()));
-  ASSERT_EQ(RunIn(dir, Tool + " tiled set.out --dir " DEMO_DIR " -o p").status, 0);
-  auto values = [&](const char* map) {
-    std::string text = testbank::ReadText(dir + "/p/" + map);
-    std::size_t start = text.find("<data encoding=\"csv\">"), end = text.find("</data>");
-    std::vector<int> found;
-    if (start == std::string::npos || end == std::string::npos) return found;
-    const std::regex number("\\d+");
-    std::string csv = text.substr(start + 21, end - start - 21);
-    for (std::sregex_iterator at(csv.begin(), csv.end(), number), last; at != last; ++at)
-      found.push_back(std::stoi(at->str()) - 1);
-    return found;
+  std::vector<std::string> written;
+  ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir, {}, written, error, warning)) << error;
+  EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
+                                               "area-000.tmx", "area-001.tmx", "area-002.tmx",
+                                               "area-255.tmx", "world.tmx"}));
+  for (auto [map, values] : {std::pair{"area-000.tmx", cells}, {"world.tmx", areas}})
+    EXPECT_EQ(
+        Numbers(Between(testbank::ReadText(dir + "/" + map), "<data encoding=\"csv\">", "</data>"),
+                "(\\d+)"),
+        values)
+        << map;
+  std::string tsx = testbank::ReadText(dir + "/cells.tsx");
+  auto tile = [&](int id) {
+    return Between(tsx, "<tile id=\"" + std::to_string(id) + "\">", "</tile>");
   };
-  EXPECT_EQ(values("area-000.tmx"), cells);
-  EXPECT_EQ(values("world.tmx"), areas);
+  std::vector<std::vector<int>> frames;
+  for (int id : {10, 12, 40, 30, 20})
+    frames.push_back(Numbers(tile(id), "tileid=\"(\\d+)\" duration=\"100\""));
+  // Chains that do not come back are not animated.
+  EXPECT_EQ(frames, (std::vector<std::vector<int>>{{10, 11, 12}, {12, 10, 11}, {40}, {}, {}}));
+  EXPECT_NE(tile(22).find("name=\"next\" type=\"int\" value=\"255\""), std::string::npos);
+  EXPECT_EQ(tile(0), "");
 }
 
 }  // namespace

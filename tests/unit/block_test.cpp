@@ -32,6 +32,13 @@ class Block : public ProgramTest {
     UnlockFrame();
   }
   static bool Redrawn() { return dbl::Screen()[640 * MarkY + MarkX] == Drawn(); }
+
+  // (2, 2)-(6, 4) marked from each corner towards the opposite one, and where
+  // the marking test pastes it.
+  static constexpr std::array<int, 6> Runs[] = {{2, 2, VK_RIGHT, VK_DOWN, 8, 5},
+                                                {6, 4, VK_LEFT, VK_UP, 8, 5},
+                                                {2, 4, VK_RIGHT, VK_UP, 0, 0},
+                                                {6, 2, VK_LEFT, VK_DOWN, 13, 8}};
 };
 
 TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlockAndPastesCutAtTheEdges) {
@@ -45,13 +52,8 @@ TEST_F(Block, MarkingInAnyDirectionGivesTheSameBlockAndPastesCutAtTheEdges) {
     // Ids the cell-id table would not give: the paste must not look them up.
     ASSERT_NE(EditGrid.idLayer[GridIndex(2, 2)], dbl::CellId(CellAt(2, 2)));
 
-    // (2, 2)-(6, 4) marked from each corner towards the opposite one, then
-    // pasted at (px, py), cut at the right and bottom edges.
-    const std::array<int, 6> runs[] = {{2, 2, VK_RIGHT, VK_DOWN, 8, 5},
-                                       {6, 4, VK_LEFT, VK_UP, 8, 5},
-                                       {2, 4, VK_RIGHT, VK_UP, 0, 0},
-                                       {6, 2, VK_LEFT, VK_DOWN, 13, 8}};
-    for (const auto& [x, y, across, down, px, py] : runs) {
+    // Each marked block pasted at (px, py), cut at the right and bottom edges.
+    for (const auto& [x, y, across, down, px, py] : Runs) {
       SCOPED_TRACE(testing::Message() << "from " << x << ", " << y);
       FillEditGrid();
       Mark(x, y, 4, 2, static_cast<OsWParam>(across), static_cast<OsWParam>(down));
@@ -154,51 +156,39 @@ TEST_F(Block, CopyAfterALoadWithShiftKeepsTheStoredBlock) {
   });
 }
 
-TEST_F(Block, BlinkRedrawsTheWindowOnceEveryEightTurns) {
+// Marked towards any corner, the whole block blanks from the eighth turn on,
+// and nothing else, every other eight turns, the window redrawn each time;
+// the cells stay as they are.
+TEST_F(Block, BlinkBlanksTheBlockMarkedAnyWayRedrawingEveryEightTurns) {
   Inside([] {
+    for (const auto& [x, y, across, down, px, py] : Runs) {
+      SCOPED_TRACE(testing::Message() << "from " << x << ", " << y);
+      FillEditGrid();
+      Mark(x, y, 4, 2, static_cast<OsWParam>(across), static_cast<OsWParam>(down));
+      std::vector<int> redraws;
+      for (int turn = 1; turn <= 32; ++turn) {
+        Scribble();
+        BlinkBlock();
+        if (Redrawn()) redraws.push_back(turn);
+        bool blank = turn % 16 >= 8;  // the block shows cell 0 when blank
+        for (int t = 0; t < 160; ++t) {
+          bool inside = t % 16 >= 2 && t % 16 <= 6 && t / 16 >= 2 && t / 16 <= 4;
+          ASSERT_EQ(std::pair(+EditGrid.displayLayer[t], +EditGrid.cellLayer[t]),
+                    std::pair(blank && inside ? 0 : t, t))
+              << "turn " << turn << ", cell " << t;
+        }
+      }
+      EXPECT_EQ(redraws, (std::vector<int>{8, 16, 24, 32}));
+      Press(VK_ESCAPE);
+    }
+    // Grown while blank: the display layer follows at once.
     FillEditGrid();
     Mark(2, 2, 1, 1);
-    std::vector<int> redraws;
-    for (int turn = 1; turn <= 32; ++turn) {
-      Scribble();
-      BlinkBlock();
-      if (Redrawn()) redraws.push_back(turn);
-      // The block shows cell 0 when blank; the cells stay as they are.
-      int b = BlockState.blinkPhase == 1 ? 0 : 1;
-      EXPECT_EQ((std::array<int, 4>{EditGrid.displayLayer[GridIndex(2, 2)],
-                                    EditGrid.displayLayer[GridIndex(3, 3)],
-                                    EditGrid.displayLayer[GridIndex(4, 3)], CellAt(3, 3)}),
-                (std::array{34 * b, 51 * b, 52, 51}));
-    }
-    EXPECT_EQ(redraws, (std::vector<int>{8, 16, 24, 32}));
-
-    // Grown while blank: the display layer follows at once.
     for (int turn = 0; turn < 8; ++turn) BlinkBlock();
     ASSERT_EQ(BlockState.blinkPhase, 1);
     Press(VK_RIGHT, true);
     BlinkBlock();
     EXPECT_EQ(EditGrid.displayLayer[GridIndex(4, 3)], 0);
-  });
-}
-
-// Marked towards any corner, the whole block blanks, and nothing else.
-TEST_F(Block, BlinkBlanksEveryCellOfTheBlockMarkedAnyWay) {
-  Inside([] {
-    const std::array<int, 4> runs[] = {{2, 2, VK_RIGHT, VK_DOWN},
-                                       {6, 4, VK_LEFT, VK_UP},
-                                       {2, 4, VK_RIGHT, VK_UP},
-                                       {6, 2, VK_LEFT, VK_DOWN}};
-    for (const auto& [x, y, across, down] : runs) {
-      FillEditGrid();
-      Mark(x, y, 4, 2, static_cast<OsWParam>(across), static_cast<OsWParam>(down));
-      for (int turn = 0; turn < 8; ++turn) BlinkBlock();  // blank from the eighth
-      for (int t = 0; t < 160; ++t) {
-        bool inside = t % 16 >= 2 && t % 16 <= 6 && t / 16 >= 2 && t / 16 <= 4;
-        ASSERT_EQ(EditGrid.displayLayer[t], inside ? 0 : t) << "from " << x << ", " << y;
-      }
-      Press(VK_ESCAPE);
-      BlinkBlock();  // ended while blank: shown again
-    }
   });
 }
 

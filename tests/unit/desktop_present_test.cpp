@@ -87,32 +87,11 @@ TEST(DesktopPresent, ChangedPartsCoverExactlyWhatChangedAndRedrawThePicture) {
   dbl::Do([&] { PresentAndCheck(window, 0x00FF00, "a palette change"); });
   dbl::Key(VK_F2);
   dbl::Do([] {
-    const OsStatus& status = dbl::Calls.status;
-    EXPECT_EQ(
-        std::make_tuple(std::string(status.event), std::string(status.fileName), status.column),
-        std::make_tuple(std::string("Area 0 stored"), std::string("Areas.out"), 2));
+    const OsStatus& s = dbl::Calls.status;
+    EXPECT_EQ(std::tuple(std::string(s.event), std::string(s.fileName), s.column),
+              std::tuple("Area 0 stored", "Areas.out", 2));
   });
   EXPECT_EQ(dbl::RunProgram(), 0u);
-}
-
-// The status line names what lies under the cursor, or that nothing does.
-TEST(DesktopPresent, StatusLineNamesWhatLiesUnderTheCursor) {
-  // on the Word Map, column, row, cell; map column, row, area
-  const std::pair<std::array<int, 7>, const char*> cases[] = {
-      {{0, 5, 2, 37, 0, 0, 0}, "(new set)  Area 0  Col 5 Row 2  Cell 37"},
-      {{0, 16, 2, -1, 0, 0, 0}, "(new set)  Area 0  Col 16 Row 2  no cell"},
-      {{1, 0, 0, 0, 7, 14, 232}, "(new set)  Word Map 7,14  Area 232"},
-      {{1, 0, 0, 0, -1, -1, -1}, "(new set)  Word Map picker  no area"},
-  };
-  for (const auto& [f, expected] : cases) {
-    OsStatus status{};
-    status.onWordMap = f[0] != 0;
-    std::tie(status.column, status.row, status.cell) = std::tuple{f[1], f[2], f[3]};
-    std::tie(status.mapColumn, status.mapRow, status.mapArea) = std::tuple{f[4], f[5], f[6]};
-    char line[128];
-    present::FormatStatusLine(status, false, line, sizeof line);
-    EXPECT_STREQ(line, expected);
-  }
 }
 
 // The picture fits by whole factors over a status line as tall as the
@@ -133,22 +112,15 @@ TEST(DesktopPresent, LayOutKeepsTheStatusLineOutsideThePicture) {
 // A window point maps to the picture pixel drawn there; outside the picture
 // (the letterbox, the status line) it maps to none, but to the nearest pixel.
 TEST(DesktopPresent, WindowPointsMapToThePicturePixelShownThere) {
+  // output width, height, point x, y, inside, picture x, y
   const std::array<int, 7> cases[] = {
-      // output width, height, point x, y, inside, picture x, y
-      {640, 496, 0, 0, 1, 0, 0},
-      {640, 496, 639, 479, 1, 639, 479},
-      {640, 496, 100, 480, 0, 100, 479},
-      {1300, 1000, 10, 4, 1, 0, 0},
-      {1300, 1000, 11, 5, 1, 0, 0},
-      {1300, 1000, 12, 6, 1, 1, 1},
-      {1300, 1000, 9, 500, 0, 0, 248},
-      {1300, 1000, 1289, 963, 1, 639, 479},
-      {1300, 1000, 1290, 980, 0, 639, 479},
-      {1600, 1200, 160, 104, 1, 0, 0},
-      {1600, 1200, 800, 103, 0, 320, 0},
-      {320, 240, 319, 239, 1, 638, 478},
-      {320, 240, 1, 1, 1, 2, 2},
-  };
+      {640, 496, 0, 0, 1, 0, 0},           {640, 496, 639, 479, 1, 639, 479},
+      {640, 496, 100, 480, 0, 100, 479},   {1600, 1200, 160, 104, 1, 0, 0},
+      {1600, 1200, 800, 103, 0, 320, 0},   {320, 240, 319, 239, 1, 638, 478},
+      {320, 240, 1, 1, 1, 2, 2},           {1300, 1000, 10, 4, 1, 0, 0},
+      {1300, 1000, 11, 5, 1, 0, 0},        {1300, 1000, 12, 6, 1, 1, 1},
+      {1300, 1000, 9, 500, 0, 0, 248},     {1300, 1000, 1289, 963, 1, 639, 479},
+      {1300, 1000, 1290, 980, 0, 639, 479}};
   for (const auto& c : cases) {
     int x = -1, y = -1;
     bool inside = present::PicturePixel(present::LayOut(c[0], c[1]), c[2], c[3], x, y);

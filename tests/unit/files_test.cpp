@@ -62,39 +62,41 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
   EXPECT_EQ(dbl::Calls.openDialogs, 0);  // the data files are read before the dialog
 }
 
-TEST_F(Files, SavingANewSetWritesIdsAndBankCopies) {
-  std::filesystem::resize_file("Cells.dap", 70000);  // longer data files are fine
+// A saved set carries ids rebuilt from the cell-id table, and copies of the
+// bank and the table (longer data files are fine), for a new set as for one
+// opened with stale ones.
+TEST_F(Files, SavedSetsCarryRebuiltIdsAndCopiesOfTheBank) {
+  std::filesystem::resize_file("Cells.dap", 70000);
   std::filesystem::resize_file("Cells.id", 300);
-  dbl::Key(VK_F3);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  std::vector<std::uint8_t> saved = dbl::ReadFile("Areas.out");
-  ASSERT_EQ(saved.size(), 214016u);
-  std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap");
-  std::vector<std::uint8_t> ids = dbl::ReadFile("Cells.id");
-  for (std::size_t i = 0; i < saved.size(); ++i) {
-    std::uint8_t expected = 0;
-    if (i < 81920 && i % 320 >= 160) expected = ids[0];
-    if (i >= 0x14000 && i < 0x14000 + 66304) expected = bank[i - 0x14000];
-    if (i >= 0x24300 && i < 0x24400) expected = ids[i - 0x24300];
-    ASSERT_EQ(saved[i], expected) << "at offset " << i;
-  }
-}
-
-TEST_F(Files, IdsAreRebuiltFromTheCellIdTable) {
+  std::vector<std::uint8_t> bank = dbl::ReadFile("Cells.dap"), ids = dbl::ReadFile("Cells.id");
   std::vector<std::uint8_t> set = AreaSetOfSize(214016, 0);
   for (std::size_t i = 0; i < 81920; ++i) set[i] = static_cast<std::uint8_t>(i * 7);
   dbl::WriteFile("set.out", set);
-  dbl::AnswerOpen("set.out");
-  dbl::Do([] {
-    for (std::size_t area = 0; area < 256; ++area)
-      for (std::size_t i = 0; i < 160; ++i)
-        ASSERT_EQ(AreaRecord(area)[160 + i], dbl::CellId(AreaRecord(area)[i]));
-  });
-  dbl::Key(VK_F3);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  std::vector<std::uint8_t> saved = dbl::ReadFile("set.out");
-  EXPECT_EQ(saved[160], dbl::CellId(set[0]));
-  EXPECT_EQ(saved[320 * 255 + 319], dbl::CellId(set[320 * 255 + 159]));
+  for (const char* name : {"Areas.out", "set.out"}) {
+    SCOPED_TRACE(name);
+    bool opened = name == std::string("set.out");
+    dbl::Reset();
+    dbl::AnswerOpen(opened ? name : "");
+    dbl::Do([] {  // rebuilt as the set is opened
+      for (std::size_t area = 0; area < 256; ++area)
+        for (std::size_t i = 0; i < 160; ++i)
+          ASSERT_EQ(AreaRecord(area)[160 + i], dbl::CellId(AreaRecord(area)[i]));
+    });
+    dbl::Key(VK_F3);
+    EXPECT_EQ(dbl::RunProgram(), 0u);
+    std::vector<std::uint8_t> saved = dbl::ReadFile(name);
+    ASSERT_EQ(saved.size(), 214016u);
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+      std::uint8_t expected = 0;
+      if (i < 81920) {  // each area's cells, then their ids
+        std::uint8_t cell = opened ? set[i % 320 < 160 ? i : i - 160] : 0;
+        expected = i % 320 < 160 ? cell : ids[cell];
+      }
+      if (i >= 0x14000 && i < 0x14000 + 66304) expected = bank[i - 0x14000];
+      if (i >= 0x24300 && i < 0x24400) expected = ids[i - 0x24300];
+      ASSERT_EQ(saved[i], expected) << "at offset " << i;
+    }
+  }
 }
 
 TEST_F(Files, SaveAsDialogLeavesTheScreenAndAddsTheExtensionItself) {
@@ -174,21 +176,26 @@ TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
 
 // A save replaces the file a link names, in that file's folder, and keeps the
 // link, the file's mode and its owner; a new file gets the umask's mode; any
-// name that can be opened can be saved.
-TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
+// name that can be opened can be saved. The new content goes into a file that
+// only its owner may read, which takes the set's mode and is synced before the
+// rename; the folder is synced after.
+TEST_F(Files, SaveFollowsLinksKeepsTheModeAndSyncsTheFileThenTheFolder) {
   std::filesystem::create_directory("real");
   dbl::WriteFile("real/set.out", AreaSetOfSize(214016, 3));
-  chmod("real/set.out", 0600);
+  chmod("real/set.out", 0604);
   std::filesystem::create_symlink("real/set.out", "link.out");
   std::string longName = std::string(251, 'n') + ".out";
   dbl::WriteFile(longName, AreaSetOfSize(214016, 3));
   mode_t mask = umask(027);
   dbl::AnswerOpen("link.out");
   dbl::Key(VK_SPACE);
+  dbl::Do([] { dbl::Faults.logging = true; });
   dbl::Key(VK_F3);
-  dbl::AnswerSave(longName);
-  dbl::Key(VK_F3, true);
   dbl::AnswerSave("new.out");
+  dbl::Key(VK_F3, true);
+  std::vector<std::string> log;
+  dbl::Do([&] { log = dbl::Faults.log; });
+  dbl::AnswerSave(longName);
   dbl::Key(VK_F3, true);
   EXPECT_EQ(dbl::RunProgram(), 0u);
   umask(mask);
@@ -198,10 +205,13 @@ TEST_F(Files, SaveFollowsLinksAndKeepsTheMode) {
     struct stat info {};
     return stat(name, &info) == 0 ? info.st_mode & 0777 : 0u;
   };
-  EXPECT_EQ(std::pair(mode("real/set.out"), mode("new.out")), std::pair(0600u, 0640u));
+  EXPECT_EQ(std::pair(mode("real/set.out"), mode("new.out")), std::pair(0604u, 0640u));
   for (const std::string& saved : {std::string("real/set.out"), longName})
     EXPECT_EQ(dbl::ReadFile(saved)[0], 0) << saved;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"write file 0600", "sync file 0604", "rename",
+                                           "sync folder", "write file 0600", "sync file 0640",
+                                           "rename", "sync folder"}));
 }
 
 // Once the new file is in place the set is saved, also when its folder
@@ -228,29 +238,6 @@ TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
   EXPECT_EQ(dbl::Calls.messageBoxes, 0);
   EXPECT_FALSE(unsaved);
   EXPECT_TRUE(remembered);
-}
-
-// The new content goes into a file that only its owner may read, which takes
-// the set's mode and is synced before the rename; the folder is synced after.
-TEST_F(Files, SaveSyncsTheNewFileBeforeTheRenameAndTheFolderAfter) {
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
-  chmod("set.out", 0604);
-  mode_t mask = umask(022);
-  dbl::AnswerOpen("set.out");
-  dbl::Do([] { dbl::Faults.logging = true; });
-  dbl::Key(VK_F3);
-  dbl::AnswerSave("new.out");
-  dbl::Key(VK_F3, true);
-  std::vector<std::string> log;
-  dbl::Do([&] { log = dbl::Faults.log; });
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  umask(mask);
-  const std::vector<std::string> save = {"write file 0600", "sync file 0604", "rename",
-                                         "sync folder"};
-  std::vector<std::string> both = save;
-  both.insert(both.end(), save.begin(), save.end());
-  both[5] = "sync file 0644";  // a new file: 0666 less the umask
-  EXPECT_EQ(log, both);
 }
 
 // A save clears from its folder what a killed save left there: temporaries of

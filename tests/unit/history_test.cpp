@@ -39,9 +39,6 @@ Bytes SetNow() {
 
 class History : public ProgramTest {
  protected:
-  static void Keys(std::initializer_list<OsWParam> keys) {
-    for (OsWParam key : keys) dbl::Key(key);
-  }
   static void Undo(int times = 1, OsWParam key = 'Z') {
     for (int i = 0; i < times; ++i) dbl::Key(key, false, true);
   }
@@ -163,61 +160,61 @@ TEST_F(History, EachKeyIsOneStepAndAnEmptyHistorySaysSo) {
   dbl::AnswerOpen("");
   // Cell 3 placed twice, a block copied and pasted, with a SPACE right after
   // the paste; F2, Delete, +, Insert, a paste into area 1; two map stamps, -.
-  const std::pair<OsWParam, bool> keys[] = {
-      {VK_TAB, false},    {VK_RIGHT, false},   {VK_RIGHT, false}, {VK_RIGHT, false},
-      {VK_SPACE, false},  {VK_TAB, false},     {VK_SPACE, false}, {VK_RIGHT, false},
-      {VK_SPACE, false},  {VK_RIGHT, true},    {VK_DOWN, true},   {'C', false},
-      {VK_DOWN, false},   {'G', false},        {VK_LEFT, false},  {'V', false},
-      {VK_SPACE, false},  {'V', false},        {VK_F2, false},    {VK_DELETE, false},
-      {VK_ADD, false},    {VK_INSERT, false},  {VK_RIGHT, false}, {'V', false},
-      {VK_F5, false},     {VK_TAB, false},     {VK_RIGHT, false}, {VK_SPACE, false},
-      {VK_TAB, false},    {VK_SPACE, false},   {VK_RIGHT, false}, {VK_SPACE, false},
-      {VK_ESCAPE, false}, {VK_SUBTRACT, false}};
-  std::vector<std::pair<Bytes, Bytes>> steps, undone;  // the set before and after
+  constexpr OsWParam Shifted = 0x10000, ShiftRight = VK_RIGHT | Shifted,
+                     ShiftDown = VK_DOWN | Shifted;
+  const OsWParam keys[] = {VK_TAB,   VK_RIGHT,  VK_RIGHT,  VK_RIGHT,   VK_SPACE,  VK_TAB,
+                           VK_SPACE, VK_RIGHT,  VK_SPACE,  ShiftRight, ShiftDown, 'C',
+                           VK_DOWN,  'G',       VK_LEFT,   'V',        VK_SPACE,  'V',
+                           VK_F2,    VK_DELETE, VK_ADD,    VK_INSERT,  VK_RIGHT,  'V',
+                           VK_F5,    VK_TAB,    VK_RIGHT,  VK_SPACE,   VK_TAB,    VK_SPACE,
+                           VK_RIGHT, VK_SPACE,  VK_ESCAPE, VK_SUBTRACT};
+  // The set before and after each step; those undone.
+  std::vector<std::pair<Bytes, Bytes>> steps, undone;
   dbl::Do([&steps] { steps.emplace_back(Bytes(), SetNow()); });
-  for (auto [key, shift] : keys) {
-    dbl::Key(key, shift);
+  for (OsWParam key : keys) {
+    dbl::Key(key & ~Shifted, (key & Shifted) != 0);
     dbl::Do([&steps] {
       if (SetNow() != steps.back().second) steps.emplace_back(steps.back().second, SetNow());
     });
   }
-  auto event = [] {
-    HandStatusDown();
-    return std::string(dbl::Calls.status.event);
-  };
-  for (std::size_t i = 0; i < std::size(keys) + 1; ++i) {
-    Undo();
-    dbl::Do([&] {
-      if (steps.size() == 1) {
-        EXPECT_EQ(event(), "Nothing to undo");
-        return;
-      }
-      EXPECT_TRUE(SetNow() == steps.back().first) << "undoing step " << steps.size() - 1;
-      undone.push_back(steps.back());
-      steps.pop_back();
-    });
-  }
-  for (std::size_t i = 0; i < std::size(keys) + 1; ++i) {
-    Undo(1, 'Y');
-    dbl::Do([&] {
-      if (undone.empty()) {
-        EXPECT_EQ(event(), "Nothing to redo");
-        return;
-      }
-      EXPECT_TRUE(SetNow() == undone.back().second) << "redoing step " << steps.size();
-      steps.push_back(undone.back());
-      undone.pop_back();
-    });
-  }
+  for (bool redo : {false, true})
+    for (std::size_t i = 0; i < std::size(keys) + 1; ++i) {
+      Undo(1, redo ? 'Y' : 'Z');
+      dbl::Do([&steps, &undone, redo] {
+        auto& from = redo ? undone : steps;
+        auto& to = redo ? steps : undone;
+        if (from.size() == (redo ? 0u : 1u)) {
+          HandStatusDown();
+          EXPECT_STREQ(dbl::Calls.status.event, redo ? "Nothing to redo" : "Nothing to undo");
+          return;
+        }
+        SCOPED_TRACE(testing::Message()
+                     << (redo ? "redoing" : "undoing") << " step " << steps.size() - !redo);
+        EXPECT_TRUE(SetNow() == (redo ? from.back().second : from.back().first));
+        to.push_back(from.back());
+        from.pop_back();
+      });
+    }
   dbl::RunProgram();
   EXPECT_EQ(steps.size(), 14u);  // thirteen keys changed the set
 }
 
-// The history keeps exactly its limit of steps: undoing all gives the set as
-// it was that many steps back.
-TEST(HistoryBound, KeepsExactlyItsLimitOfSteps) {
+// The history keeps the newest steps within its memory, fewer when each is a
+// whole area; steps of single cells, once those are undone and dropped, up to
+// exactly its limit: undoing all gives the set as it was that many steps back.
+TEST(HistoryBound, KeepsTheNewestStepsWithinItsMemoryAndExactlyItsLimit) {
   EditGrid = {};
   StartHistory();
+  const int areas = 100000;
+  for (int i = 1; i <= areas; ++i) {  // a whole area each
+    std::memset(EditGrid.cellLayer, i % 251 + 1, AreaCells);
+    std::memset(EditGrid.idLayer, i % 251 + 1, AreaCells);
+    RecordStep();
+  }
+  HistoryFigures figures = ReadHistoryFigures();
+  EXPECT_TRUE(figures.footprint < 64'000'000u && figures.steps < std::uint64_t{areas});
+  while (UndoStep() != 0) continue;
+  EXPECT_EQ(EditGrid.idLayer[0], (areas - figures.steps) % 251 + 1);
   const auto steps = static_cast<std::uint32_t>(HistoryStepLimit + 3);
   for (std::uint32_t i = 1; i <= steps; ++i) {  // the step's number in the first cells
     std::memcpy(EditGrid.cellLayer, &i, sizeof i);
@@ -229,27 +226,6 @@ TEST(HistoryBound, KeepsExactlyItsLimitOfSteps) {
   std::memcpy(&first, EditGrid.cellLayer, sizeof first);
   EXPECT_EQ((std::array<std::uint64_t, 2>{undone, first}),
             (std::array<std::uint64_t, 2>{HistoryStepLimit, steps - HistoryStepLimit}));
-  EditGrid = {};
-}
-
-TEST(HistoryBound, KeepsTheNewestStepsWithinItsMemory) {
-  EditGrid = {};
-  StartHistory();
-  const int steps = 100000;
-  for (int i = 1; i <= steps; ++i) {  // a whole area each
-    std::memset(EditGrid.cellLayer, i % 251 + 1, AreaCells);
-    std::memset(EditGrid.idLayer, i % 251 + 1, AreaCells);
-    RecordStep();
-  }
-  HistoryFigures figures = ReadHistoryFigures();
-  EXPECT_TRUE(figures.footprint < 64'000'000u && figures.steps < std::uint64_t{steps});
-  while (UndoStep() != 0) continue;
-  EXPECT_EQ(EditGrid.idLayer[0], (steps - figures.steps) % 251 + 1);
-  for (int i = 0; i < steps; ++i) {  // single cells
-    EditGrid.cellLayer[i % 160] ^= 1;
-    RecordStep();
-  }
-  EXPECT_EQ(ReadHistoryFigures().steps, std::uint64_t{steps});
   EditGrid = {};
 }
 

@@ -1,7 +1,9 @@
-// The status the program hands down: where the cursor stands and what lies
-// under it, in each window of the area editor and the Word Map.
+// The status the program hands down, as the desktop's status line shows it:
+// where the cursor stands and what lies under it, in each window of the area
+// editor and the Word Map.
 #include "area/area_slots.h"
 #include "files/area_set.h"
+#include "platform/sdl/status_band.h"
 #include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"
@@ -11,20 +13,27 @@ namespace {
 class StatusLine : public ProgramTest {};
 
 // Column and row as the user counts them, and what lies there by the rule the
-// window draws with: nothing (-1) past cell 255 and past area 255.
+// window draws with: nothing past cell 255 and past area 255. A set without a
+// name shows as new.
 TEST_F(StatusLine, NamesWhatLiesUnderTheCursor) {
   // window (0 editor, 1 selector, 2 map, 3 area picker), scroll, cursor
-  // column and row; then the column, row (the bank's row in the selector) and
-  // what lies there as shown.
-  const std::array<int, 7> rows[] = {
-      {0, 0, 5, 2, 5, 2, 37},     {1, 4, 3, 1, 3, 5, 103},    {1, 10, 15, 2, 15, 12, 255},
-      {1, 10, 16, 2, 16, 12, -1}, {1, 10, 19, 2, 19, 12, -1}, {1, 10, 0, 0, 0, 10, 200},
-      {2, 3, 4, 1, 7, 14, 232},   {3, 0, 2, 1, -1, -1, 22},   {3, 9, 15, 3, -1, -1, 255},
-      {3, 9, 16, 3, -1, -1, -1},
+  // column and row; the line after the set's name (in the selector, the
+  // bank's row and the cell's uses).
+  const std::tuple<int, int, int, int, const char*> rows[] = {
+      {0, 0, 5, 2, "Area 0  Col 5 Row 2  Cell 37"},
+      {1, 4, 3, 1, "Area 0  Col 3 Row 5  Cell 103: 0 uses in 0 areas"},
+      {1, 10, 15, 2, "Area 0  Col 15 Row 12  Cell 255: 0 uses in 0 areas"},
+      {1, 10, 16, 2, "Area 0  Col 16 Row 12  no cell"},
+      {1, 10, 19, 2, "Area 0  Col 19 Row 12  no cell"},
+      {1, 10, 0, 0, "Area 0  Col 0 Row 10  Cell 200: 0 uses in 0 areas"},
+      {2, 3, 4, 1, "Word Map 7,14  Area 232"},
+      {3, 0, 2, 1, "Word Map picker  Area 22"},
+      {3, 9, 15, 3, "Word Map picker  Area 255"},
+      {3, 9, 16, 3, "Word Map picker  no area"},
   };
-  auto check = [&rows](bool onWordMap) {
-    for (const auto& row : rows) {
-      auto [window, scroll, x, y, column, shownRow, under] = row;
+  char line[128];
+  auto check = [&rows, &line](bool onWordMap) {
+    for (const auto& [window, scroll, x, y, shown] : rows) {
       if ((window >= 2) != onWordMap) continue;
       if (onWordMap) {
         WordMapStateRecord& map = WordMapState;
@@ -40,18 +49,23 @@ TEST_F(StatusLine, NamesWhatLiesUnderTheCursor) {
         At(x, y);
       }
       HandStatusDown();
-      const OsStatus& s = dbl::Calls.status;
-      std::array<int, 4> shown = {s.onWordMap, s.column, s.row, s.cell};
-      if (onWordMap) shown = {s.onWordMap, s.mapColumn, s.mapRow, s.mapArea};
-      EXPECT_EQ(shown, (std::array{int{onWordMap}, column, shownRow, under}))
+      present::FormatStatusLine(dbl::Calls.status, false, line, sizeof line);
+      EXPECT_EQ(line, "set.out  " + std::string(shown))
           << "window " << window << ", scroll " << scroll << ", at " << x << ", " << y;
     }
   };
+  std::vector<std::uint8_t> set(AreaSetSize, 0);
+  for (int i = 0; i < 65536; ++i)  // entry (7, 14) holds 232, (14, 7) 190
+    set[WordMapGridOffset + i] = static_cast<std::uint8_t>(i % 256 * 7 + i / 256 * 13 + 1);
+  dbl::WriteFile("set.out", set);
+  dbl::AnswerOpen("set.out");
   dbl::Do([&] {
     for (int i = 0; i < 160; ++i) EditGrid.displayLayer[i] = static_cast<std::uint8_t>(i);
-    for (int i = 0; i < 65536; ++i)  // entry (7, 14) holds 232, (14, 7) 190
-      WordMapGrid()[i] = static_cast<std::uint8_t>(i % 256 * 7 + i / 256 * 13 + 1);
     check(false);
+    OsStatus unnamed = dbl::Calls.status;
+    unnamed.fileName[0] = '\0';
+    present::FormatStatusLine(unnamed, false, line, sizeof line);
+    EXPECT_STREQ(line, "(new set)  Area 0  Col 0 Row 10  Cell 200: 0 uses in 0 areas");
   });
   dbl::Key(VK_F5);
   dbl::Do([&] { check(true); });
