@@ -23,9 +23,8 @@ enum class Drag { None, Paint, Mark };
 
 struct AreaEditorPointerRecord {
   Drag drag;
-  bool onCell;          // the painting pointer is over the editor window
-  WindowPosition last;  // the cell it painted last
-  int wheelRest;        // the wheel's turn short of a notch
+  PaintTrail trail;  // of a painting drag
+  int wheelRest;     // the wheel's turn short of a notch
 };
 
 AreaEditorPointerRecord AreaEditorPointer;
@@ -70,8 +69,6 @@ bool CellAt(std::int32_t window, const OsMessage& message, WindowPosition& at) {
 void PaintAt(WindowPosition at) {
   ArrowsTo(at);
   AsKey(VK_SPACE);
-  AreaEditorPointer.last = at;
-  AreaEditorPointer.onCell = true;
 }
 
 void EndDrag() {
@@ -90,7 +87,7 @@ void PressLeft(const OsMessage& message) {
     }
     HoldStep();
     AreaEditorPointer.drag = Drag::Paint;
-    PaintAt(at);
+    PaintOn(AreaEditorPointer.trail, at, PaintAt);
     return;
   }
   // The places past the bank's last cell select nothing.
@@ -120,7 +117,7 @@ void MovePointer(const OsMessage& message) {
   }
   WindowPosition at;
   if (!CellAt(EditorWindow, message, at)) {
-    pointer.onCell = false;
+    pointer.trail.inside = false;
     return;
   }
   if (pointer.drag == Drag::Mark) {
@@ -129,7 +126,7 @@ void MovePointer(const OsMessage& message) {
       ShiftArrowsTo(at);
     return;
   }
-  PaintDragTo(pointer.last, pointer.onCell, at, PaintAt);
+  PaintDragTo(pointer.trail, at, PaintAt);
 }
 
 // A notch scrolls the bank one row, as UP or DOWN at the selector's edge

@@ -62,16 +62,30 @@ void WalkLine(WindowPosition from, WindowPosition to, Visit visit) {
   }
 }
 
-// One step of a painting drag to `at`: the position alone when the drag
-// comes back into the window, else every position passed since `last`.
+// Where a painting drag stands: whether the pointer is over the window it
+// paints, and the position it painted last.
+struct PaintTrail {
+  bool inside;
+  WindowPosition last;
+};
+
+// Paints at `at`, which becomes the trail's last position.
 template <typename Paint>
-void PaintDragTo(WindowPosition last, bool wasInside, WindowPosition at, Paint paint) {
-  if (!wasInside) {
-    paint(at);
+void PaintOn(PaintTrail& trail, WindowPosition at, Paint paint) {
+  paint(at);
+  trail = {true, at};
+}
+
+// One step of a painting drag to `at`: the position alone when the drag
+// comes back into the window, else every position passed since the last.
+template <typename Paint>
+void PaintDragTo(PaintTrail& trail, WindowPosition at, Paint paint) {
+  if (!trail.inside) {
+    PaintOn(trail, at, paint);
     return;
   }
-  if (at.column == last.column && at.row == last.row) return;
-  WalkLine(last, at, paint);
+  if (at.column == trail.last.column && at.row == trail.last.row) return;
+  WalkLine(trail.last, at, [&](WindowPosition on) { PaintOn(trail, on, paint); });
 }
 
 // What an editor does with each pointer message; the same messages mean the

@@ -22,9 +22,8 @@ constexpr std::uint32_t PickerRows = 4;
 
 struct WordMapPointerRecord {
   bool painting;
-  bool onSlot;          // the painting pointer is over the map window
-  WindowPosition last;  // the slot it painted last
-  int wheelRest;        // the wheel's turn short of a notch
+  PaintTrail trail;  // of a painting drag
+  int wheelRest;     // the wheel's turn short of a notch
 };
 
 WordMapPointerRecord WordMapPointer;
@@ -67,8 +66,6 @@ void RedrawWindow(void (*draw)()) {
 void PaintAt(WindowPosition at) {
   ArrowsTo(at);
   AsKey(VK_SPACE);
-  WordMapPointer.last = at;
-  WordMapPointer.onSlot = true;
 }
 
 void PressLeft(const OsMessage& message) {
@@ -77,7 +74,7 @@ void PressLeft(const OsMessage& message) {
     Activate(MapWindow);
     HoldStep();
     WordMapPointer.painting = true;
-    PaintAt(at);
+    PaintOn(WordMapPointer.trail, at, PaintAt);
     return;
   }
   // The slots past the last area select nothing.
@@ -117,10 +114,10 @@ void MovePointer(const OsMessage& message) {
   }
   WindowPosition at;
   if (!SlotAt(MapWindow, message, at)) {
-    pointer.onSlot = false;
+    pointer.trail.inside = false;
     return;
   }
-  PaintDragTo(pointer.last, pointer.onSlot, at, PaintAt);
+  PaintDragTo(pointer.trail, at, PaintAt);
 }
 
 // A notch scrolls one row of the map (with Shift, one column) or one line of
