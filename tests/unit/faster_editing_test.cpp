@@ -1,13 +1,10 @@
 // Finding uses of a cell in their order, and what the status line tells of
-// the number being typed, finds, replaces, copies, dropped changes, the
-// selector's use counts and the preview.
-#include <cstring>
+// the number being typed, finds, replaces, copies, dropped changes and the
+// selector's use counts.
 #include <string>
-#include <tuple>
 
 #include "area/area_slots.h"
 #include "files/area_set.h"
-#include "platform/sdl/status_band.h"
 #include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 
@@ -132,40 +129,6 @@ TEST_F(FasterEditing, StatusLineTellsWhatTheNewKeysDid) {
     HandStatusDown();
     EXPECT_EQ(dbl::Calls.status.eventNumber, events);
   });
-}
-
-TEST_F(FasterEditing, ThePreviewSaysWhatItShows) {
-  dbl::Do([] { AreaEditorState.currentArea = 3; });
-  dbl::Key(VK_F4);
-  dbl::Idle(2);
-  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, "Preview of area 3 as stored"); });
-  dbl::Key(VK_ESCAPE);
-  dbl::Idle(2);
-  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, ""); });
-  dbl::RunProgram();
-}
-
-// The line puts a prompt in the event's place, and in the selector the uses.
-TEST(StatusLineText, PromptAndUses) {
-  OsStatus status{};
-  std::strcpy(status.fileName, "Areas.out");
-  status.cell = 37;
-  std::strcpy(status.event, "Area 0 stored");
-  // in the selector, uses, areas, prompt, with the event; the line after the cell
-  const std::tuple<bool, int, int, const char*, bool, const char*> cases[] = {
-      {false, 0, 0, "", true, "  |  Area 0 stored"},
-      {false, 0, 0, "Go to area: 12", false, "  |  Go to area: 12"},
-      {true, 112, 9, "", false, ": 112 uses in 9 areas"},
-      {true, 1, 1, "", false, ": 1 use in 1 area"},
-  };
-  for (const auto& [inSelector, uses, areas, prompt, withEvent, tail] : cases) {
-    std::tie(status.inSelector, status.uses, status.usedAreas) =
-        std::tuple{inSelector, uses, areas};
-    std::strcpy(status.prompt, prompt);
-    char line[160];
-    present::FormatStatusLine(status, withEvent, line, sizeof line);
-    EXPECT_EQ(line, "Areas.out  Area 0  Col 0 Row 0  Cell 37" + std::string(tail));
-  }
 }
 
 }  // namespace
