@@ -1,21 +1,15 @@
 // Undo and redo: random key sequences on random sets undone and redone whole,
-// then areas, blocks, the Word Map and the memory bound.
+// each key as one step, blocks, the Word Map and the memory bound.
 #include "area/history.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
-#include <vector>
 
 #include "area/area_slots.h"
-#include "area/block.h"
-#include "area/editor_state.h"
 #include "area/editor_windows.h"
 #include "draw/number.h"
 #include "files/area_set.h"
 #include "runtime/status_events.h"
-#include "tests/platform_double.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_draw.h"
 
@@ -107,24 +101,6 @@ TEST_F(History, UndoingAllGivesTheOpenedSetAndRedoingAllTheEditedOne) {
     EXPECT_TRUE(seen[3] == seen[1]) << "redoing all, trial " << trial;
     EXPECT_TRUE(seen[5] == seen[4]) << "redoing after a change, trial " << trial;
   }
-}
-
-TEST_F(History, UndoBringsBackAreasWithUnstoredEditsAndTheBackup) {
-  dbl::AnswerOpen("");
-  // Cell 5 placed at (0, 0) of area 0, not stored; then + and -.
-  Keys({VK_TAB, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE,
-        VK_ADD, VK_TAB});
-  Undo();
-  dbl::Do([] { ExpectFresh(10 * AreaEditorState.currentArea + EditGrid.cellLayer[0], 5); });
-  Keys({VK_SUBTRACT});  // area 0 reloaded, the edit dropped
-  Undo();
-  dbl::Do([] { EXPECT_EQ(EditGrid.displayLayer[0], 5); });
-  Keys({VK_DELETE, VK_INSERT});  // each undone
-  Undo();
-  dbl::Do([] { EXPECT_EQ(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 5); });
-  Undo();
-  dbl::Do([] { ExpectFresh(EditGrid.backupGrid[0] + 10 * EditGrid.cellLayer[0], 50); });
-  dbl::RunProgram();
 }
 
 TEST_F(History, UndoEndsABlinkingBlockAndWorksFromTheWordMap) {
