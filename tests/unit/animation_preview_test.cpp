@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/program.h"
 #include "area/area_slots.h"
 #include "files/area_set.h"
 #include "runtime/display.h"

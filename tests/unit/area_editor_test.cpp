@@ -2,7 +2,6 @@
 // the program on the platform double.
 #include <random>
 
-#include "app/program.h"
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
 #include "data/tables.h"

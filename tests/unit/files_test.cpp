@@ -1,21 +1,16 @@
 // The data files: size rules at start-up, the id rebuild, the bytes a save
 // writes, the Save As dialog, and saves that must not damage anything.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <tuple>
 
-#include "app/program.h"
 #include "area/area_slots.h"
-#include "area/editor_state.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
-#include "files/data_files.h"
 #include "files/stored_set.h"
 #include "io/file_io.h"
 #include "tests/unit/program_test.h"

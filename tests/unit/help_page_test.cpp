@@ -2,17 +2,10 @@
 // drawn, text and all, is checked end to end and against a golden image.
 #include "screens/help_page.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
-#include "app/program.h"
-#include "area/editor_state.h"
 #include "data/tables.h"
-#include "draw/cursor.h"
-#include "runtime/display.h"
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -2,8 +2,6 @@
 // that keeps the work, while nobody asked gets what the program does without
 // asking; and No to replacing a file is told in the status line where one
 // shows, without a box.
-#include <gtest/gtest.h>
-
 #include "tests/unit/program_test.h"
 
 namespace {

@@ -1,18 +1,11 @@
 // Start-up, the main loop's turns, the window procedure and every way the
 // program ends, against the platform double.
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <tuple>
-#include <vector>
 
 #include "app/program.h"
-#include "area/editor_state.h"
-#include "draw/cursor.h"
-#include "files/area_set.h"
 #include "runtime/display.h"
 #include "runtime/state_records.h"
 #include "tests/unit/program_test.h"
