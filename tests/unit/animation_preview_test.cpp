@@ -27,13 +27,10 @@ void StoreTestArea() {
 
 // The cell among the candidates that preview position i shows one to one; -1 if none.
 int Showing(const Picture& screen, int i, std::initializer_list<int> cells) {
-  int left = 32 + 16 * (i % 16), top = 16 + 16 * (i / 16);
-  for (int cell : cells) {
-    bool same = true;
-    for (int k = 0; k < 256 && same; ++k)
-      same = screen[640 * (top + k / 16) + left + k % 16] == dbl::CellPixel(cell, k % 16, k / 16);
-    if (same) return cell;
-  }
+  for (int cell : cells)
+    if (Shows(screen, 32 + 16 * (i % 16), 16 + 16 * (i / 16), 16, 16,
+              [cell](int x, int y) { return dbl::CellPixel(cell, x, y); }))
+      return cell;
   return -1;
 }
 

@@ -18,13 +18,10 @@ class AreaEditor : public ProgramTest {
     return {s.cursorX, s.cursorY, s.selectorScrollRow};
   }
   // The 32 x 32 pixels at (left, top) show the cell doubled, or ground for -1.
-  static bool ShowsCell(const Picture& screen, int left, int top, int cell) {
-    for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x)
-        if (screen[640 * (top + y) + left + x] !=
-            (cell < 0 ? 0 : dbl::CellPixel(cell, x / 2, y / 2)))
-          return false;
-    return true;
+  static ::testing::AssertionResult ShowsCell(const Picture& screen, int left, int top, int cell) {
+    return Shows(screen, left, top, 32, 32, [cell](int x, int y) {
+      return cell < 0 ? 0 : dbl::CellPixel(cell, x / 2, y / 2);
+    });
   }
 };
 
