@@ -1,6 +1,6 @@
 // Finding uses of a cell in their order, and what the status line tells of
-// the number being typed, finds, replaces, copies, dropped changes and the
-// selector's use counts.
+// the number being typed, finds, replaces, copies, stores, dropped changes
+// and the selector's use counts.
 #include <string>
 
 #include "area/area_slots.h"
@@ -119,6 +119,9 @@ TEST_F(FasterEditing, StatusLineTellsWhatTheNewKeysDid) {
     At(0, 0);
     PressWith('H', false, true);
     EXPECT_EQ(Event(), "Cell 5 is the selected cell already: nothing to replace");
+
+    Press(VK_F2);
+    EXPECT_EQ(Event(), "Area 0 stored");
 
     // + and - tell of edits they drop, and only then.
     AreaEditorState.currentArea = 3;
