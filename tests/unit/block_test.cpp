@@ -155,7 +155,7 @@ TEST_F(Block, CopyInOneAreaPastesIntoAnotherWhichChangesOnlyWithF2) {
 
 // Marked towards any corner, the whole block blanks from the eighth turn on,
 // and nothing else, every other eight turns, the window redrawn each time;
-// the cells stay as they are.
+// the cells stay as they are. A blink stopped keeps its counter for the next.
 TEST_F(Block, BlinkBlanksTheBlockMarkedAnyWayRedrawingEveryEightTurns) {
   Inside([] {
     for (const auto& [x, y, across, down, px, py] : Runs) {
@@ -186,11 +186,9 @@ TEST_F(Block, BlinkBlanksTheBlockMarkedAnyWayRedrawingEveryEightTurns) {
     Press(VK_RIGHT, true);
     BlinkBlock();
     EXPECT_EQ(EditGrid.displayLayer[GridIndex(4, 3)], 0);
-  });
-}
+    Press(VK_ESCAPE);
 
-TEST_F(Block, FirstChangeOfANewBlinkComesOneToEightTurnsAfterItStarts) {
-  Inside([] {
+    // The first change of a new blink comes one to eight turns after it starts.
     FillEditGrid();
     for (int left = 0; left < 8; ++left) {
       // A blink stopped in the shown phase after `left` turns keeps its counter.
