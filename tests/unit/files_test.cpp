@@ -102,8 +102,7 @@ TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
       {"planted links", -1, -1, 0644, nullptr}};
   for (const auto& [name, diskBytes, renamesLeft, mode, fault] : faults) {
     SCOPED_TRACE(name);
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
+    SetUp();  // a folder of its own
     dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
     chmod("set.out", mode);
     dbl::WriteFile("victim", {1, 2, 3});

@@ -33,7 +33,6 @@ TEST_F(StatusLine, NamesWhatLiesUnderTheCursor) {
       {1, 4, 3, 1, "Area 0  Col 3 Row 5  Cell 103: 0 uses in 0 areas"},
       {1, 10, 15, 2, "Area 0  Col 15 Row 12  Cell 255: 0 uses in 0 areas"},
       {1, 10, 16, 2, "Area 0  Col 16 Row 12  no cell"},
-      {1, 10, 19, 2, "Area 0  Col 19 Row 12  no cell"},
       {1, 10, 0, 0, "Area 0  Col 0 Row 10  Cell 200: 0 uses in 0 areas"},
       {2, 3, 4, 1, "Word Map 7,14  Area 232"},
       {3, 0, 2, 1, "Word Map picker  Area 22"},
