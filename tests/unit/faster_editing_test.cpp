@@ -12,11 +12,6 @@ namespace {
 
 class FasterEditing : public ProgramTest {
  protected:
-  static void PressWith(OsWParam key, bool shift, bool control) {
-    emu::SetHeldModifiers(shift, control);
-    HandleAreaEditorKey(key);
-    emu::SetHeldModifiers(false, false);
-  }
   static std::string Event() {
     HandStatusDown();
     return dbl::Calls.status.event;
@@ -45,7 +40,7 @@ TEST_F(FasterEditing, FindGoesRoundTheSetInBothDirections) {
         {1, 4, 2, 1, 2},  {1, 2, 7, 0, 1},   {1, 200, 5, 5, 4}, {1, 4, 10, 9, 3},
     };
     for (const auto& [backwards, area, x, y, use] : finds) {
-      PressWith('F', backwards, true);
+      Press('F', backwards, true);
       EXPECT_EQ((std::array{AreaEditorState.currentArea, AreaEditorState.cursorX,
                             AreaEditorState.cursorY}),
                 (std::array{area, x, y}));
@@ -58,13 +53,13 @@ TEST_F(FasterEditing, FindGoesRoundTheSetInBothDirections) {
     // From the selector, the search starts at the editor's cursor, which
     // becomes active.
     Press(VK_TAB);
-    PressWith('F', false, true);
+    Press('F', false, true);
     EXPECT_EQ((std::array{AreaEditorState.activeWindow, AreaEditorState.currentArea,
                           AreaEditorState.cursorX, AreaEditorState.cursorY}),
               (std::array{EditorWindow, 200, 5, 5}));
 
     AreaEditorState.selectedCell = 99;
-    PressWith('F', false, true);
+    Press('F', false, true);
     EXPECT_EQ(Event(), "Cell 99 is not used");
     EXPECT_EQ(AreaEditorState.currentArea * 100 + AreaEditorState.cursorX, 20005);
   });
@@ -114,10 +109,10 @@ TEST_F(FasterEditing, StatusLineTellsWhatTheNewKeysDid) {
 
     AreaEditorState.selectedCell = 5;
     Mark(0, 0, 1, 1);
-    PressWith('H', false, true);
+    Press('H', false, true);
     EXPECT_EQ(Event(), "Replaced 4 uses in 1 area");
     At(0, 0);
-    PressWith('H', false, true);
+    Press('H', false, true);
     EXPECT_EQ(Event(), "Cell 5 is the selected cell already: nothing to replace");
 
     Press(VK_F2);

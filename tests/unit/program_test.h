@@ -53,8 +53,9 @@ class ProgramTest : public ::testing::Test {
     for (OsWParam key : keys) dbl::Key(key);
   }
 
-  static void Press(OsWParam key, bool shift = false) {
-    emu::SetHeldModifiers(shift, false);
+  // A key handed to the area editor as its turn hands it, with Shift or Ctrl held.
+  static void Press(OsWParam key, bool shift = false, bool control = false) {
+    emu::SetHeldModifiers(shift, control);
     AreaEditorState.previousX = AreaEditorState.cursorX;
     AreaEditorState.previousY = AreaEditorState.cursorY;
     HandleAreaEditorKey(key);
