@@ -199,26 +199,20 @@ TEST_F(Files, SaveFollowsLinksKeepsTheModeAndSyncsTheFileThenTheFolder) {
 // cannot be synced afterwards: the warning says so, nothing is left unsaved
 // and F3 asks no more about replacing that file.
 TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
-  dbl::AnswerOpen("set.out");
-  dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
+  Keys({VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE});  // cell 1 placed at (0, 0) of a new set
   dbl::Do([] { dbl::Faults.folderError = EACCES; });
   dbl::AnswerSave("new.out");
   dbl::Key(VK_F3, true);
-  bool unsaved = true, remembered = false;
-  dbl::Do([&] {
-    unsaved = UnsavedChanges();
-    remembered = StoredUnder("new.out");
-  });
+  std::pair<bool, bool> unsavedAndRemembered;
+  dbl::Do([&] { unsavedAndRemembered = {UnsavedChanges(), StoredUnder("new.out")}; });
   EXPECT_EQ(dbl::RunProgram(), 0u);
   std::vector<std::uint8_t> saved = dbl::ReadFile("new.out");
-  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 0 && saved[160] == dbl::CellId(0));
+  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 1 && saved[160] == dbl::CellId(1));
   const std::string warning = "Saved new.out (the folder could not be synced: Permission denied)";
   EXPECT_EQ(dbl::Calls.status.event, warning);
   EXPECT_EQ(dbl::Calls.errors, std::vector<std::string>{"tesselle: " + warning});
   EXPECT_EQ(dbl::Calls.messageBoxes, 0);
-  EXPECT_FALSE(unsaved);
-  EXPECT_TRUE(remembered);
+  EXPECT_EQ(unsavedAndRemembered, std::pair(false, true));
 }
 
 // A save clears from its folder what a killed save left there: temporaries of

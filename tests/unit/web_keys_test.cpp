@@ -26,7 +26,6 @@ struct KeyCase {
 constexpr KeyCase Cases[] = {
     // Named keys go by their place.
     {"ArrowLeft", "ArrowLeft", "", VK_LEFT},
-    {"ArrowDown", "ArrowDown", "s", VK_DOWN},
     {"Enter", "NumpadEnter", "", VK_RETURN},
     {"F1", "F1", "", VK_F1},
     {"F5", "F5", "", VK_F5},
@@ -40,7 +39,6 @@ constexpr KeyCase Cases[] = {
     {"F10", "F10", "", VK_F10, WM_SYSKEYDOWN},
     {"Alt", "AltLeft", "a", VK_MENU, WM_SYSKEYDOWN, Once | Alt},
     // Letters follow the layout; with Ctrl and Shift they are still letters.
-    {"g", "KeyG", "", 'G'},
     {"z", "KeyZ", "c", 'Z'},
     {"Z", "KeyZ", "cs", 'Z'},
     {"h", "KeyH", "c", 'H'},
@@ -50,11 +48,9 @@ constexpr KeyCase Cases[] = {
     // A layout outside Latin names the letter keys by their place.
     {"\xD1\x8F", "KeyZ", "c", 'Z'},
     // Digits go by place, whatever the layout types on them.
-    {"7", "Digit7", "", '7'},
     {"!", "Digit1", "s", '1'},
     {"\xC3\xA9", "Digit2", "", '2'},
     // The main keyboard's + (=) and - stand in for the numpad's.
-    {"+", "NumpadAdd", "", VK_ADD},
     {"=", "Equal", "", VK_ADD},
     {"+", "BracketRight", "", VK_ADD},  // QWERTZ
     {"-", "Slash", "", VK_SUBTRACT},    // QWERTZ
@@ -65,7 +61,6 @@ constexpr KeyCase Cases[] = {
     {"Delete", "NumpadDecimal", "", VK_DELETE},
     {".", "NumpadDecimal", "", VK_DECIMAL},
     // Keys the program has no code for.
-    {"CapsLock", "CapsLock", "", 0},
     {"Dead", "Quote", "", 0},
     {"Unidentified", "", "", 0},
     {"F13", "F13", "", 0},
