@@ -7,7 +7,6 @@
 
 #include "area/area_slots.h"
 #include "area/editor_windows.h"
-#include "draw/number.h"
 #include "files/area_set.h"
 #include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
@@ -36,13 +35,8 @@ class History : public ProgramTest {
   static void Undo(int times = 1, OsWParam key = 'Z') {
     for (int i = 0; i < times; ++i) dbl::Key(key, false, true);
   }
-  // `value` is `expected`, and `redraw` (the edited area and its number by
-  // default) leaves the screen as it is.
-  static void ExpectFresh(
-      int value, int expected, void (*redraw)() = [] {
-        DrawEditorWindow();
-        DrawAreaNumber();
-      }) {
+  // `value` is `expected`, and `redraw` leaves the screen as it is.
+  static void ExpectFresh(int value, int expected, void (*redraw)()) {
     EXPECT_EQ(value, expected);
     Bytes before = dbl::Screen();
     redraw();
@@ -125,7 +119,7 @@ TEST_F(History, UndoEndsABlinkingBlockAndWorksFromTheWordMap) {
   });
   Undo(1, 'Y');
   Keys({VK_ESCAPE, VK_TAB});
-  dbl::Do([] { ExpectFresh(EditGrid.cellLayer[0], 1); });
+  dbl::Do([] { ExpectFresh(EditGrid.cellLayer[0], 1, DrawEditorWindow); });
   dbl::RunProgram();
 }
 
