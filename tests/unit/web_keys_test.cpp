@@ -64,20 +64,20 @@ constexpr KeyCase Cases[] = {
     {"Dead", "Quote", "", 0},
     {"Unidentified", "", "", 0},
     {"F13", "F13", "", 0},
-    // The browser keeps its own shortcuts.
+    // The browser keeps its own shortcuts, but not the keys that only look
+    // like them.
     {"r", "KeyR", "c", 0},
     {"PageDown", "PageDown", "c", 0},
     {"3", "Digit3", "c", 0},
     {"=", "Equal", "c", 0},
     {"I", "KeyI", "cs", 0},
+    {"i", "KeyI", "c", 'I'},
+    {"c", "KeyC", "", 'C'},
     {"F11", "F11", "", 0},
     {"F12", "F12", "", 0},
     {"ArrowLeft", "ArrowLeft", "a", 0},
-    {"z", "KeyZ", "m", 0},
-    // ... but not the letters that only look like them.
-    {"i", "KeyI", "c", 'I'},
-    {"c", "KeyC", "", 'C'},
     {"ArrowLeft", "ArrowLeft", "c", VK_LEFT},
+    {"z", "KeyZ", "m", 0},
 };
 
 TEST(WebKeys, EventsBecomeTheMessagesWindowsSends) {
