@@ -106,13 +106,12 @@ TEST_F(Startup, EveryWayOfEndingGivesItsExitCode) {
 
 TEST_F(Startup, PaletteMessagesAndALostSurface) {
   dbl::Do([] {
-    OsHandle window = ProgramState.mainWindow;
     // Palette messages bring the cell bank's colours back (their values are
     // checked end to end by the palette dump).
     auto bank = std::to_array(emu::Display.inForce);
     for (std::uint32_t message : {WM_QUERYNEWPALETTE, WM_PALETTEISCHANGING, WM_PALETTECHANGED}) {
       std::memset(emu::Display.inForce, 0x55, sizeof emu::Display.inForce);
-      EXPECT_EQ(WndProc(window, message, 0, 0), 0);
+      EXPECT_EQ(WndProc(ProgramState.mainWindow, message, 0, 0), 0);
       EXPECT_EQ(std::memcmp(emu::Display.inForce, bank.data(), sizeof bank), 0) << message;
     }
     EXPECT_EQ(ProgramState.running, 1u);
