@@ -1,12 +1,12 @@
 // The animation preview: chains of the cell-id table stepping every six
 // vertical blanks, the tick carried from one preview to the next, the stored
-// slot and the bank's own files as its source, and the ways it ends.
+// slot and the bank's own files as its source, its prompt, and the ways it
+// ends.
 #include "screens/animation_preview.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/program.h"
 #include "area/area_slots.h"
 #include "files/area_set.h"
 #include "runtime/display.h"
@@ -18,21 +18,19 @@ namespace {
 constexpr int Pair = 0, Triple = 17, Chain = 34, Marked = 51, Self = 159, Plain = 80;
 
 void StoreTestArea() {
-  std::memset(AreaRecord(0), 0, 160);
+  std::uint8_t* area = AreaRecord(static_cast<std::size_t>(AreaEditorState.currentArea));
+  std::memset(area, 0, 160);
   const int cells[][2] = {{Pair, 10},   {Triple, 20}, {Chain, 30},
                           {Marked, 50}, {Self, 60},   {Plain, 7}};
-  for (auto [at, cell] : cells) AreaRecord(0)[at] = static_cast<std::uint8_t>(cell);
+  for (auto [at, cell] : cells) area[at] = static_cast<std::uint8_t>(cell);
 }
 
 // The cell among the candidates that preview position i shows one to one; -1 if none.
 int Showing(const Picture& screen, int i, std::initializer_list<int> cells) {
-  int left = 32 + 16 * (i % 16), top = 16 + 16 * (i / 16);
-  for (int cell : cells) {
-    bool same = true;
-    for (int k = 0; k < 256 && same; ++k)
-      same = screen[640 * (top + k / 16) + left + k % 16] == dbl::CellPixel(cell, k % 16, k / 16);
-    if (same) return cell;
-  }
+  for (int cell : cells)
+    if (Shows(screen, 32 + 16 * (i % 16), 16 + 16 * (i / 16), 16, 16,
+              [cell](int x, int y) { return dbl::CellPixel(cell, x, y); }))
+      return cell;
   return -1;
 }
 
@@ -50,15 +48,27 @@ class Preview : public ProgramTest {
   }
 };
 
-TEST_F(Preview, ChainsStepOnceEverySixBlanksAndTheTickCarriesOver) {
+// At a wider pitch, whose bytes right of the picture stay as they are; Esc
+// gives the screen back byte for byte.
+TEST_F(Preview, ChainsStepOnceEverySixBlanksTheTickCarriesOverAndEscRestoresTheScreen) {
+  static constexpr int pitch = 1024;
+  dbl::Reset(pitch);
   dbl::Do([] {
     StoreTestArea();
     LoadArea();
     // The set's own copies of the bank and the table are not the source.
     std::memset(AreaSetImage + AreaSetBankCopyOffset, 0, CellBankUsedSize);
     std::memset(AreaSetImage + AreaSetIdCopyOffset, 0, CellIdTableSize);
+    for (int y = 0; y < 480; ++y) std::fill_n(emu::Display.surface + pitch * y + 640, 384, 0x5A);
+    Picture before = dbl::Screen();
+    RunAnimationPreview();  // through the turns below
+    EXPECT_TRUE(before == dbl::Screen());
+    for (int y = 0; y < 480; ++y)
+      ASSERT_EQ(std::count(emu::Display.surface + pitch * y + 640,
+                           emu::Display.surface + pitch * (y + 1), 0x5A),
+                384)
+          << y;
   });
-  dbl::Key(VK_F4);
   // What Pair, Triple, Chain and Marked show at each turn, and the blanks by then.
   std::vector<std::array<int, 4>> shown;
   std::vector<std::uint64_t> blanks;
@@ -114,8 +124,9 @@ TEST_F(Preview, ChainsStepOnceEverySixBlanksAndTheTickCarriesOver) {
     EXPECT_EQ(shown[turn][0], turn < 25 ? 10 : 11) << "turn " << turn - 20 << " of the next";
 }
 
-TEST_F(Preview, ShowsTheStoredSlotAndOnlyEscEndsIt) {
+TEST_F(Preview, ShowsTheStoredSlotSaysSoAndOnlyEscEndsIt) {
   dbl::Do([] {
+    AreaEditorState.currentArea = 3;
     StoreTestArea();
     LoadArea();
     AreaEditorState.selectedCell = 99;
@@ -128,32 +139,15 @@ TEST_F(Preview, ShowsTheStoredSlotAndOnlyEscEndsIt) {
   dbl::Message(0x0102, 'a');  // WM_CHAR
   dbl::Do([] {
     EXPECT_EQ(Showing(dbl::Screen(), Pair, {10}) + Showing(dbl::Screen(), Plain, {7}), 17);
+    EXPECT_STREQ(dbl::Calls.status.prompt, "Preview of area 3 as stored");
   });
   dbl::Message(WM_KEYUP, VK_ESCAPE);  // a key release of Esc ends it too
-  dbl::Do([] { EXPECT_EQ(AreaEditorState.cursorX, 0); });
+  dbl::Do([] {
+    EXPECT_EQ(AreaEditorState.cursorX, 0);
+    EXPECT_STREQ(dbl::Calls.status.prompt, "");
+  });
   Keys({VK_F2, VK_F4});  // the area editor has the keys again
   dbl::Do([] { EXPECT_EQ(Showing(dbl::Screen(), Pair, {99}), 99); });
-  dbl::Key(VK_ESCAPE);
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-}
-
-TEST_F(Preview, EscapeRestoresTheScreenByteForByte) {
-  // At a wider pitch, whose bytes right of the picture stay as they are.
-  static constexpr int pitch = 1024;
-  dbl::Reset(pitch);
-  dbl::Do([] {
-    StoreTestArea();
-    for (int y = 0; y < 480; ++y) std::fill_n(emu::Display.surface + pitch * y + 640, 384, 0x5A);
-    Picture before = dbl::Screen();
-    RunAnimationPreview();  // through the turns below
-    EXPECT_TRUE(before == dbl::Screen());
-    for (int y = 0; y < 480; ++y)
-      ASSERT_EQ(std::count(emu::Display.surface + pitch * y + 640,
-                           emu::Display.surface + pitch * (y + 1), 0x5A),
-                384)
-          << y;
-  });
-  dbl::Idle(7);
   dbl::Key(VK_ESCAPE);
   EXPECT_EQ(dbl::RunProgram(), 0u);
 }

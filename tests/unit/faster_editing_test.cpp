@@ -1,13 +1,10 @@
 // Finding uses of a cell in their order, and what the status line tells of
-// the number being typed, finds, replaces, copies, dropped changes, the
-// selector's use counts and the preview.
-#include <cstring>
+// the number being typed, finds, replaces, copies, stores, dropped changes
+// and the selector's use counts.
 #include <string>
-#include <tuple>
 
 #include "area/area_slots.h"
 #include "files/area_set.h"
-#include "platform/sdl/status_band.h"
 #include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 
@@ -15,18 +12,10 @@ namespace {
 
 class FasterEditing : public ProgramTest {
  protected:
-  static void PressWith(OsWParam key, bool shift, bool control) {
-    emu::SetHeldModifiers(shift, control);
-    HandleAreaEditorKey(key);
-    emu::SetHeldModifiers(false, false);
-  }
-  static std::string Event() {
+  // The status as the program hands it down now.
+  static const OsStatus& Status() {
     HandStatusDown();
-    return dbl::Calls.status.event;
-  }
-  static std::string Prompt() {
-    HandStatusDown();
-    return dbl::Calls.status.prompt;
+    return dbl::Calls.status;
   }
 };
 
@@ -48,11 +37,11 @@ TEST_F(FasterEditing, FindGoesRoundTheSetInBothDirections) {
         {1, 4, 2, 1, 2},  {1, 2, 7, 0, 1},   {1, 200, 5, 5, 4}, {1, 4, 10, 9, 3},
     };
     for (const auto& [backwards, area, x, y, use] : finds) {
-      PressWith('F', backwards, true);
+      Press('F', backwards, true);
       EXPECT_EQ((std::array{AreaEditorState.currentArea, AreaEditorState.cursorX,
                             AreaEditorState.cursorY}),
                 (std::array{area, x, y}));
-      EXPECT_EQ(Event(), "Cell 37: use " + std::to_string(use) + " of 4, in 3 areas");
+      EXPECT_EQ(Status().event, "Cell 37: use " + std::to_string(use) + " of 4, in 3 areas");
     }
     // Leaving area 4 stored it as edited: its (0, 0) is no use any more.
     EXPECT_EQ(AreaRecord(4)[0], 0);
@@ -61,14 +50,14 @@ TEST_F(FasterEditing, FindGoesRoundTheSetInBothDirections) {
     // From the selector, the search starts at the editor's cursor, which
     // becomes active.
     Press(VK_TAB);
-    PressWith('F', false, true);
+    Press('F', false, true);
     EXPECT_EQ((std::array{AreaEditorState.activeWindow, AreaEditorState.currentArea,
                           AreaEditorState.cursorX, AreaEditorState.cursorY}),
               (std::array{EditorWindow, 200, 5, 5}));
 
     AreaEditorState.selectedCell = 99;
-    PressWith('F', false, true);
-    EXPECT_EQ(Event(), "Cell 99 is not used");
+    Press('F', false, true);
+    EXPECT_STREQ(Status().event, "Cell 99 is not used");
     EXPECT_EQ(AreaEditorState.currentArea * 100 + AreaEditorState.cursorX, 20005);
   });
 }
@@ -92,80 +81,46 @@ TEST_F(FasterEditing, StatusLineTellsWhatTheNewKeysDid) {
     };
     for (const auto& [key, prompt] : typing) {
       Press(key);
-      EXPECT_EQ(Prompt(), prompt) << key;
+      EXPECT_STREQ(Status().prompt, prompt) << key;
     }
     EXPECT_EQ(AreaEditorState.selectedCell, 15);
     for (OsWParam key : {OsWParam{'3'}, OsWParam{'0'}, OsWParam{'0'}, VK_RETURN}) Press(key);
-    EXPECT_EQ(Event(), "There is no cell 300: they go from 0 to 255");
+    EXPECT_STREQ(Status().event, "There is no cell 300: they go from 0 to 255");
     Press(VK_TAB);
 
-    // In the selector, the cell's bank row and its uses.
+    // In the selector, the cell's uses, in the edited area as edited.
     EditGrid.cellLayer[3] = EditGrid.cellLayer[9] = 123;
     AreaRecord(9)[100] = 123;
     Press(VK_TAB);
     AreaEditorState.selectorScrollRow = 5;
     At(3, 1);
-    HandStatusDown();
-    const OsStatus& status = dbl::Calls.status;
-    EXPECT_EQ((std::array{status.row, status.cell, status.uses, status.usedAreas}),
-              (std::array{6, 123, 3, 2}));
+    EXPECT_EQ(std::pair(Status().uses, Status().usedAreas), std::pair(3, 2));
     Press(VK_TAB);
 
     Mark(2, 3, 3, 2);
     Press('C');
-    EXPECT_EQ(Event(), "Copied a 4 x 3 block");
+    EXPECT_STREQ(Status().event, "Copied a 4 x 3 block");
 
     AreaEditorState.selectedCell = 5;
     Mark(0, 0, 1, 1);
-    PressWith('H', false, true);
-    EXPECT_EQ(Event(), "Replaced 4 uses in 1 area");
+    Press('H', false, true);
+    EXPECT_STREQ(Status().event, "Replaced 4 uses in 1 area");
     At(0, 0);
-    PressWith('H', false, true);
-    EXPECT_EQ(Event(), "Cell 5 is the selected cell already: nothing to replace");
+    Press('H', false, true);
+    EXPECT_STREQ(Status().event, "Cell 5 is the selected cell already: nothing to replace");
+
+    Press(VK_F2);
+    EXPECT_STREQ(Status().event, "Area 0 stored");
 
     // + and - tell of edits they drop, and only then.
     AreaEditorState.currentArea = 3;
     Press(VK_ADD);
-    EXPECT_EQ(Event(), "Changes to area 3 not stored were dropped (Ctrl+Z brings them back)");
+    EXPECT_STREQ(Status().event,
+                 "Changes to area 3 not stored were dropped (Ctrl+Z brings them back)");
     std::uint32_t events = dbl::Calls.status.eventNumber;
     Press(VK_ADD);
-    HandStatusDown();
-    EXPECT_EQ(dbl::Calls.status.eventNumber, events);
+    EXPECT_EQ(Status().eventNumber, events);
   });
-}
-
-TEST_F(FasterEditing, ThePreviewSaysWhatItShows) {
-  dbl::Do([] { AreaEditorState.currentArea = 3; });
-  dbl::Key(VK_F4);
-  dbl::Idle(2);
-  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, "Preview of area 3 as stored"); });
-  dbl::Key(VK_ESCAPE);
-  dbl::Idle(2);
-  dbl::Do([] { EXPECT_STREQ(dbl::Calls.status.prompt, ""); });
-  dbl::RunProgram();
-}
-
-// The line puts a prompt in the event's place, and in the selector the uses.
-TEST(StatusLineText, PromptAndUses) {
-  OsStatus status{};
-  std::strcpy(status.fileName, "Areas.out");
-  status.cell = 37;
-  std::strcpy(status.event, "Area 0 stored");
-  // in the selector, uses, areas, prompt, with the event; the line after the cell
-  const std::tuple<bool, int, int, const char*, bool, const char*> cases[] = {
-      {false, 0, 0, "", true, "  |  Area 0 stored"},
-      {false, 0, 0, "Go to area: 12", false, "  |  Go to area: 12"},
-      {true, 112, 9, "", false, ": 112 uses in 9 areas"},
-      {true, 1, 1, "", false, ": 1 use in 1 area"},
-  };
-  for (const auto& [inSelector, uses, areas, prompt, withEvent, tail] : cases) {
-    std::tie(status.inSelector, status.uses, status.usedAreas) =
-        std::tuple{inSelector, uses, areas};
-    std::strcpy(status.prompt, prompt);
-    char line[160];
-    present::FormatStatusLine(status, withEvent, line, sizeof line);
-    EXPECT_EQ(line, "Areas.out  Area 0  Col 0 Row 0  Cell 37" + std::string(tail));
-  }
 }
 
 }  // namespace

@@ -1,21 +1,16 @@
 // The data files: size rules at start-up, the id rebuild, the bytes a save
 // writes, the Save As dialog, and saves that must not damage anything.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <tuple>
 
-#include "app/program.h"
 #include "area/area_slots.h"
-#include "area/editor_state.h"
 #include "area/unsaved.h"
 #include "files/area_set.h"
-#include "files/data_files.h"
 #include "files/stored_set.h"
 #include "io/file_io.h"
 #include "tests/unit/program_test.h"
@@ -33,8 +28,6 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
       {[] { dbl::WriteFile("set.out", {}); }, "set.out",
        "set.out is not an area set: 0 bytes, an area set has exactly 214016"},
       {[] {}, "nowhere.out", "cannot read nowhere.out: No such file or directory"},
-      {[] { std::filesystem::create_directory("dir.out"); }, "dir.out",
-       "cannot read dir.out: Is a directory"},
       {[] { std::filesystem::resize_file("Cells.dap", 66303); }, "",
        "Cells.dap is too short for a cell bank: 66303 bytes, at least 66304 needed"},
       {[] { std::filesystem::remove("Cells.dap"); }, "",
@@ -42,7 +35,6 @@ TEST_F(Files, MissingOrShortFilesEndWithStatusOneBeforeTheDisplay) {
       {[] { std::filesystem::resize_file("Cells.id", 255); }, "",
        "Cells.id is too short for a cell-id table: 255 bytes, at least 256 needed"},
       {[] { mkfifo("fifo.out", 0600); }, "fifo.out", "cannot read fifo.out: not a regular file"},
-      {[] {}, "/dev/zero", "cannot read /dev/zero: not a regular file"},
       {[] { std::filesystem::remove("Cells.id"), mkfifo("Cells.id", 0600); }, "",
        "cannot read Cells.id: not a regular file (looked for in HERE)"}};
   alarm(20);  // a read that waits on a FIFO would hang the suite
@@ -99,27 +91,6 @@ TEST_F(Files, SavedSetsCarryRebuiltIdsAndCopiesOfTheBank) {
   }
 }
 
-TEST_F(Files, SaveAsDialogLeavesTheScreenAndAddsTheExtensionItself) {
-  std::vector<std::uint8_t> before, after;
-  bool defExtAtOpen = true;
-  dbl::Idle(2);
-  dbl::Do([&] {
-    defExtAtOpen = AreaFileDialog.defExt != nullptr;
-    emu::SetHeldModifiers(true, false);
-    before = dbl::Screen();
-    SaveAreaSet();
-    after = dbl::Screen();
-  });
-  dbl::AnswerSave("new");
-  EXPECT_EQ(dbl::RunProgram(), 0u);
-  EXPECT_FALSE(defExtAtOpen);
-  EXPECT_EQ(dbl::Calls.saveDialogs, 1);
-  EXPECT_TRUE(dbl::Calls.cursorVisibleAtDialog);
-  EXPECT_FALSE(dbl::Calls.modeSetAtDialog);
-  EXPECT_EQ(std::string(AreaFileName), "new.out");
-  EXPECT_EQ(before, after);
-}
-
 // Whatever goes wrong, the old file stays byte for byte, nothing is left
 // beside it and the edits can still be saved elsewhere; a link planted at a
 // temporary's name is never followed.
@@ -131,8 +102,7 @@ TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
       {"planted links", -1, -1, 0644, nullptr}};
   for (const auto& [name, diskBytes, renamesLeft, mode, fault] : faults) {
     SCOPED_TRACE(name);
-    dbl::EnterTempDir();
-    dbl::WriteTestBank();
+    SetUp();  // a folder of its own
     dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
     chmod("set.out", mode);
     dbl::WriteFile("victim", {1, 2, 3});
@@ -178,7 +148,9 @@ TEST_F(Files, FailedSavesLeaveTheOldFileAndNoTemporary) {
 // link, the file's mode and its owner; a new file gets the umask's mode; any
 // name that can be opened can be saved. The new content goes into a file that
 // only its owner may read, which takes the set's mode and is synced before the
-// rename; the folder is synced after.
+// rename; the folder is synced after. Save As leaves the screen as it was,
+// shows its dialog on the desktop with the pointer, and asks it to add the
+// extension, which the open dialog does not.
 TEST_F(Files, SaveFollowsLinksKeepsTheModeAndSyncsTheFileThenTheFolder) {
   std::filesystem::create_directory("real");
   dbl::WriteFile("real/set.out", AreaSetOfSize(214016, 3));
@@ -191,15 +163,24 @@ TEST_F(Files, SaveFollowsLinksKeepsTheModeAndSyncsTheFileThenTheFolder) {
   dbl::Key(VK_SPACE);
   dbl::Do([] { dbl::Faults.logging = true; });
   dbl::Key(VK_F3);
-  dbl::AnswerSave("new.out");
-  dbl::Key(VK_F3, true);
+  dbl::AnswerSave("new");
+  std::vector<std::uint8_t> before, after;
+  bool defExtAtOpen = true;
   std::vector<std::string> log;
-  dbl::Do([&] { log = dbl::Faults.log; });
+  dbl::Do([&] {
+    defExtAtOpen = AreaFileDialog.defExt != nullptr;
+    emu::SetHeldModifiers(true, false);
+    before = dbl::Screen(), SaveAreaSet(), after = dbl::Screen();
+    log = dbl::Faults.log;
+  });
   dbl::AnswerSave(longName);
   dbl::Key(VK_F3, true);
   EXPECT_EQ(dbl::RunProgram(), 0u);
   umask(mask);
   EXPECT_TRUE(dbl::Calls.errors.empty());
+  EXPECT_EQ(std::tuple(defExtAtOpen, dbl::Calls.saveDialogs, before == after),
+            std::tuple(false, 2, true));
+  EXPECT_TRUE(dbl::Calls.cursorVisibleAtDialog && !dbl::Calls.modeSetAtDialog);
   EXPECT_TRUE(std::filesystem::is_symlink("link.out"));
   auto mode = [](const char* name) {
     struct stat info {};
@@ -218,26 +199,20 @@ TEST_F(Files, SaveFollowsLinksKeepsTheModeAndSyncsTheFileThenTheFolder) {
 // cannot be synced afterwards: the warning says so, nothing is left unsaved
 // and F3 asks no more about replacing that file.
 TEST_F(Files, ASaveWhoseFolderCannotBeSyncedIsSavedWithAWarning) {
-  dbl::WriteFile("set.out", AreaSetOfSize(214016, 3));
-  dbl::AnswerOpen("set.out");
-  dbl::Key(VK_SPACE);  // place cell 0 at (0, 0): the set changes in memory
+  Keys({VK_TAB, VK_RIGHT, VK_SPACE, VK_TAB, VK_SPACE});  // cell 1 placed at (0, 0) of a new set
   dbl::Do([] { dbl::Faults.folderError = EACCES; });
   dbl::AnswerSave("new.out");
   dbl::Key(VK_F3, true);
-  bool unsaved = true, remembered = false;
-  dbl::Do([&] {
-    unsaved = UnsavedChanges();
-    remembered = StoredUnder("new.out");
-  });
+  std::pair<bool, bool> unsavedAndRemembered;
+  dbl::Do([&] { unsavedAndRemembered = {UnsavedChanges(), StoredUnder("new.out")}; });
   EXPECT_EQ(dbl::RunProgram(), 0u);
   std::vector<std::uint8_t> saved = dbl::ReadFile("new.out");
-  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 0 && saved[160] == dbl::CellId(0));
+  EXPECT_TRUE(saved.size() == 214016u && saved[0] == 1 && saved[160] == dbl::CellId(1));
   const std::string warning = "Saved new.out (the folder could not be synced: Permission denied)";
   EXPECT_EQ(dbl::Calls.status.event, warning);
   EXPECT_EQ(dbl::Calls.errors, std::vector<std::string>{"tesselle: " + warning});
   EXPECT_EQ(dbl::Calls.messageBoxes, 0);
-  EXPECT_FALSE(unsaved);
-  EXPECT_TRUE(remembered);
+  EXPECT_EQ(unsavedAndRemembered, std::pair(false, true));
 }
 
 // A save clears from its folder what a killed save left there: temporaries of

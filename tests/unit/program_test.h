@@ -19,6 +19,18 @@
 
 using Picture = std::vector<std::uint8_t>;
 
+// The w x h block at (left, top) of the screen is pixel(x, y) throughout.
+template <typename Pixel>
+::testing::AssertionResult Shows(const Picture& screen, int left, int top, int w, int h,
+                                 Pixel pixel) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (screen[640 * (top + y) + left + x] != pixel(x, y))
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") of the block at ("
+                                             << left << ", " << top << ")";
+  return ::testing::AssertionSuccess();
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,8 +53,9 @@ class ProgramTest : public ::testing::Test {
     for (OsWParam key : keys) dbl::Key(key);
   }
 
-  static void Press(OsWParam key, bool shift = false) {
-    emu::SetHeldModifiers(shift, false);
+  // A key handed to the area editor as its turn hands it, with Shift or Ctrl held.
+  static void Press(OsWParam key, bool shift = false, bool control = false) {
+    emu::SetHeldModifiers(shift, control);
     AreaEditorState.previousX = AreaEditorState.cursorX;
     AreaEditorState.previousY = AreaEditorState.cursorY;
     HandleAreaEditorKey(key);

@@ -26,18 +26,9 @@ struct KeyCase {
 constexpr KeyCase Cases[] = {
     // Named keys go by their place.
     {"ArrowLeft", "ArrowLeft", "", VK_LEFT},
-    {"ArrowDown", "ArrowDown", "s", VK_DOWN},
-    {" ", "Space", "", VK_SPACE},
-    {"Tab", "Tab", "", VK_TAB},
     {"Enter", "NumpadEnter", "", VK_RETURN},
-    {"Backspace", "Backspace", "", VK_BACK},
-    {"Insert", "Insert", "", VK_INSERT},
-    {"PageUp", "PageUp", "", VK_PRIOR},
-    {"End", "End", "", VK_END},
     {"F1", "F1", "", VK_F1},
-    {"F3", "F3", "s", VK_F3},
     {"F5", "F5", "", VK_F5},
-    {"Shift", "ShiftRight", "s", VK_SHIFT},
     {"Control", "ControlLeft", "c", VK_CONTROL},
     // A release, and a key held down.
     {"Escape", "Escape", "u", VK_ESCAPE, WM_KEYUP, Once | Up},
@@ -48,7 +39,6 @@ constexpr KeyCase Cases[] = {
     {"F10", "F10", "", VK_F10, WM_SYSKEYDOWN},
     {"Alt", "AltLeft", "a", VK_MENU, WM_SYSKEYDOWN, Once | Alt},
     // Letters follow the layout; with Ctrl and Shift they are still letters.
-    {"g", "KeyG", "", 'G'},
     {"z", "KeyZ", "c", 'Z'},
     {"Z", "KeyZ", "cs", 'Z'},
     {"h", "KeyH", "c", 'H'},
@@ -58,47 +48,36 @@ constexpr KeyCase Cases[] = {
     // A layout outside Latin names the letter keys by their place.
     {"\xD1\x8F", "KeyZ", "c", 'Z'},
     // Digits go by place, whatever the layout types on them.
-    {"7", "Digit7", "", '7'},
     {"!", "Digit1", "s", '1'},
     {"\xC3\xA9", "Digit2", "", '2'},
     // The main keyboard's + (=) and - stand in for the numpad's.
-    {"+", "NumpadAdd", "", VK_ADD},
-    {"-", "NumpadSubtract", "", VK_SUBTRACT},
     {"=", "Equal", "", VK_ADD},
-    {"+", "Equal", "s", VK_ADD},
-    {"-", "Minus", "", VK_SUBTRACT},
     {"+", "BracketRight", "", VK_ADD},  // QWERTZ
     {"-", "Slash", "", VK_SUBTRACT},    // QWERTZ
     // The numpad with and without NumLock.
     {"4", "Numpad4", "", VK_NUMPAD0 + 4},
     {"ArrowLeft", "Numpad4", "", VK_LEFT},
     {"Clear", "Numpad5", "", VK_CLEAR},
-    {"Insert", "Numpad0", "", VK_INSERT},
     {"Delete", "NumpadDecimal", "", VK_DELETE},
     {".", "NumpadDecimal", "", VK_DECIMAL},
     // Keys the program has no code for.
-    {"CapsLock", "CapsLock", "", 0},
     {"Dead", "Quote", "", 0},
     {"Unidentified", "", "", 0},
     {"F13", "F13", "", 0},
-    // The browser keeps its own shortcuts.
+    // The browser keeps its own shortcuts, but not the keys that only look
+    // like them.
     {"r", "KeyR", "c", 0},
-    {"l", "KeyL", "c", 0},
-    {"w", "KeyW", "c", 0},
-    {"Tab", "Tab", "c", 0},
     {"PageDown", "PageDown", "c", 0},
     {"3", "Digit3", "c", 0},
     {"=", "Equal", "c", 0},
-    {"-", "Minus", "c", 0},
     {"I", "KeyI", "cs", 0},
+    {"i", "KeyI", "c", 'I'},
+    {"c", "KeyC", "", 'C'},
     {"F11", "F11", "", 0},
     {"F12", "F12", "", 0},
     {"ArrowLeft", "ArrowLeft", "a", 0},
-    {"z", "KeyZ", "m", 0},
-    // ... but not the letters that only look like them.
-    {"i", "KeyI", "c", 'I'},
-    {"c", "KeyC", "", 'C'},
     {"ArrowLeft", "ArrowLeft", "c", VK_LEFT},
+    {"z", "KeyZ", "m", 0},
 };
 
 TEST(WebKeys, EventsBecomeTheMessagesWindowsSends) {

@@ -32,18 +32,6 @@ int CellOf(int area, int i, int j) {
 // The cursor colour at a PeekMessage that follows a drawn turn.
 std::uint8_t DrawnColour() { return static_cast<std::uint8_t>((CursorColourCounter + 15) % 16); }
 
-// The w x h block at (left, top) of the screen is pixel(x, y) throughout.
-template <typename Pixel>
-::testing::AssertionResult Shows(const Picture& screen, int left, int top, int w, int h,
-                                 Pixel pixel) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (screen[640 * (top + y) + left + x] != pixel(x, y))
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") of the block at ("
-                                             << left << ", " << top << ")";
-  return ::testing::AssertionSuccess();
-}
-
 // The slot at (left, top) shows the area's thumbnail, sampled from the test
 // bank's cells, or ground for a number past 255; with a cursor colour, the
 // mask's pixels show that instead.
