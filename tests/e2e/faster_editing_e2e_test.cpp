@@ -226,22 +226,4 @@ TEST(Replace, EveryAnswerGivesItsSetInOneUndoStep) {
   }
 }
 
-TEST(HelpPage, PgDnShowsTheSecondPageAndPgUpTheFirst) {
-  // Esc leaves from either page, giving back the editor's screen as it was.
-  std::string dir = e2e::MakeWorkDir(true);
-  for (const char* turns :
-       {"ESCAPE; shot plain.raw",
-        "shot one.raw; NEXT; shot two.png; NEXT; "
-        "shot two.raw; PRIOR; shot back.raw; PRIOR NEXT ESCAPE; shot editor.raw"}) {
-    e2e::RunResult run = e2e::RunScript(
-        dir, e2e::Script(std::string("open Areas.out; RIGHT; frames 2; F1; ") + turns));
-    ASSERT_EQ(run.status, 0) << run.err;
-  }
-  e2e::ExpectGolden(dir + "/two.png", "help_page_more.png");
-  auto shot = [&](const char* name) { return e2e::ReadBytes(dir + "/" + name + ".raw"); };
-  EXPECT_TRUE(shot("one") == shot("back"));
-  EXPECT_TRUE(shot("one") != shot("two"));
-  EXPECT_TRUE(shot("editor") == shot("plain"));
-}
-
 }  // namespace
