@@ -128,15 +128,6 @@ TEST(Headless, EveryEndGivesItsStatusAndLine) {
                !fs::is_empty(dir + "/sub"));
 }
 
-TEST(HeadlessScript, PaletteDumpIsFourTimesTheBank) {
-  std::string dir = MakeWorkDir();
-  ASSERT_EQ(RunScript(dir, "open cancel\npalette p.pal\n").status, 0);
-  Bytes expected;
-  for (int i = 0; i < 256; ++i)
-    for (int value : {i % 64, i / 4 % 64, 63 - i % 64}) expected.push_back(4 * value);
-  EXPECT_EQ(e2e::ReadBytes(dir + "/p.pal"), expected);
-}
-
 // Shots on a full disk keep the old file; savers racing on one set never
 // show a reader anything but a whole set.
 TEST(HeadlessSave, ShotsAndSavesAreAllOrNothing) {
@@ -162,20 +153,25 @@ TEST(HeadlessSave, ShotsAndSavesAreAllOrNothing) {
     EXPECT_TRUE(e2e::ReadBytes(dir + errors).empty());
 }
 
-TEST(HeadlessDisplay, PitchDoesNotChangeAnyPicture) {
-  // The editor, a stored cell, the help page, the preview, the Word Map and
-  // the screens they give back, a blanked block, and Delete with Insert.
+// The editor, a stored cell, the help page, the preview, the Word Map and
+// the screens they give back, a blanked block, and Delete with Insert are
+// the same at any pitch. The palette dump is four times the bank's palette.
+TEST(HeadlessDisplay, PitchChangesNoPictureAndThePaletteDumpIsTheBanks) {
   std::string script = Script(
       "open cancel; frames 2; shot 1.raw; TAB DOWN*3 SPACE TAB SPACE F2 F1; shot 2.raw; ESCAPE F4; "
       "frames 7; shot 3.raw; ESCAPE; shot 4.raw; F5 RIGHT DOWN SPACE; frames 2; shot 5.raw; "
       "ESCAPE; shot 6.raw; ADD shift+RIGHT shift+DOWN; frames 20; shot 7.raw; DELETE INSERT; "
-      "frames 2; shot 8.raw");
+      "frames 2; shot 8.raw; palette p.pal");
   std::string narrow = MakeWorkDir(), wide = MakeWorkDir();
   ASSERT_EQ(RunScript(narrow, script).status, 0);
   ASSERT_EQ(RunScript(wide, script, "--pitch 1000").status, 0);
   for (char i = '1'; i <= '8'; ++i)
     EXPECT_EQ(e2e::ReadBytes(narrow + "/" + i + ".raw"), e2e::ReadBytes(wide + "/" + i + ".raw"))
         << i;
+  Bytes palette;
+  for (int i = 0; i < 256; ++i)
+    for (int value : {i % 64, i / 4 % 64, 63 - i % 64}) palette.push_back(4 * value);
+  EXPECT_EQ(e2e::ReadBytes(wide + "/p.pal"), palette);
 }
 
 }  // namespace
