@@ -15,7 +15,7 @@ SCREEN_W=1600 SCREEN_H=1200
 # file it did not keep is not left behind.
 nodisplay=$(new_run_dir nodisplay "$DATA/Areas.out")
 mkdir "$nodisplay/sub"
-ln -s Areas.out "$nodisplay/link.txt" && ln -s nothere "$nodisplay/dangling.txt"
+ln -s nothere "$nodisplay/dangling.txt"
 while IFS='|' read -r args line made; do
   status=0
   # shellcheck disable=SC2086 # the options are words
@@ -27,10 +27,8 @@ while IFS='|' read -r args line made; do
 done <<'EOF'
 --no-such-option|unknown option|
 --record|--record needs|
---window --new|cannot open the display: |
 --record rec.txt --new|cannot open the display: |rec.txt
 --record Areas.out|--record will not replace Areas.out, which exists|
---record link.txt --new|--record will not replace link.txt, which exists|
 --record dangling.txt|--record will not replace dangling.txt, which exists|nothere
 --record new.out new.out|--record will not write new.out: the program reads that file (new.out)|new.out
 --record sub/Cells.id sub/x.out|--record will not write sub/Cells.id: the program reads that file|sub/Cells.id
