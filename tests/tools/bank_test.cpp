@@ -349,8 +349,6 @@ TEST(ToolOutputs, EachRefusalIsOneLineAndWritesNothing) {
   WriteText(dir + "/short/Cells.dap", std::string(66303, '\0'));
   WriteText(dir + "/short.out", std::string(AreaSetSize - 1, '\0'));
   WriteText(dir + "/long.out", std::string(AreaSetSize + 1, '\0'));
-  WriteText(dir + "/old.png", "old");
-  std::filesystem::create_symlink("old.png", dir + "/old.txt");
   std::filesystem::create_symlink("g.png", dir + "/g.txt");  // to a file yet to be made
   std::filesystem::create_directories(dir + "/b");
   WriteText(dir + "/b/Cells.dap", "old");
@@ -412,7 +410,6 @@ TEST(ToolOutputs, EachRefusalIsOneLineAndWritesNothing) {
       // One file named twice.
       {"bank export -o ./f.png --anim f.png", "the outputs ./f.png and f.png" + same},
       {"bank export -o g.png --anim g.txt", "the outputs g.png and g.txt" + same},
-      {"bank export -o old.png --anim old.txt", "the outputs old.png and old.txt" + same},
       {"bank import t.png --keep-palette --dir b", "the outputs b/Cells.dap and b/Cells.id" + same},
       {"bank import t.png --keep-palette --anim a.txt --dir tiles",
        "the output tiles/Cells.dap and the input t.png" + same},
