@@ -70,12 +70,12 @@ TEST(Headless, EveryEndGivesItsStatusAndLine) {
       {"open cancel\nkey F1\nsyskey F4\n", 0x60, ""},
       {"open cancel\nkey F4\nframes 3\nclose\n", 0, ""},
       {"open cancel\nkey F4\nframes 3\nsyskey F4\n", 0x60, ""},
-      // Save As: a dialog the script leaves unanswered is cancelled; a folder's
-      // name is no answer, the dialog fails; the replace question's note quotes
-      // the name chosen, its bytes escaped.
+      // Save As: a folder's name is no answer, the dialog fails; a dialog the
+      // script leaves unanswered is cancelled; the replace question's note
+      // quotes the name chosen, its bytes escaped.
+      {"open cancel\nkey shift+F3\nsave sub/\nkey shift+F3\nsave sub\n", 0, "sub/ is a folder"},
       {"open cancel\nkey shift+F3\nkey shift+F3\nsave cancel\n", 0,
        "tesselle-headless: the Save As dialog is cancelled: the script does not answer it\n"},
-      {"open cancel\nkey shift+F3\nsave sub/\nkey shift+F3\nsave sub\n", 0, "sub/ is a folder"},
       {"open cancel\nkey shift+F3\nsave e\x1B[2J.out\n", 0,
        "\"e\\x1B[2J.out exists. Replace it?\""},
       // Refused before the program starts.
