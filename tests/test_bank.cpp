@@ -78,11 +78,8 @@ void WriteText(const std::string& path, const std::string& text) {
 
 RunResult RunIn(const std::string& dir, const std::string& commandLine) {
   int raw = std::system(("cd '" + dir + "' && " + commandLine + " >.stdout 2>.stderr").c_str());
-  auto text = [&](const char* name) {
-    std::vector<std::uint8_t> bytes = ReadBytes(dir + name);
-    return std::string(bytes.begin(), bytes.end());
-  };
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("/.stdout"), text("/.stderr")};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(dir + "/.stdout"),
+          ReadText(dir + "/.stderr")};
 }
 
 bool PrintableLines(const std::string& output) {

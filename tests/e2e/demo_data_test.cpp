@@ -1,6 +1,7 @@
 // The demo data make-demo writes: sizes, the bank's copies in the area set,
 // distinct cells, a 6-bit palette, sound animation chains, and areas and a
-// world map that show something.
+// world map that show something. (The interface's colours and the world's
+// top left corner are in the golden pictures.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,8 +37,6 @@ TEST(DemoData, CellsPaletteAnimationAreasAndMap) {
   EXPECT_EQ(bitmaps.size(), 256u) << "some cells are identical";
 
   EXPECT_LE(*std::max_element(Bank.begin() + 65536, Bank.end()), 63) << "the palette is not 6-bit";
-  // The UI line colour must stand out against the black background.
-  EXPECT_GE(Bank[65536 + 3 * 15] + Bank[65536 + 3 * 15 + 1] + Bank[65536 + 3 * 15 + 2], 150);
 
   bool twoCycle = false, threeCycle = false, stoppingChain = false;  // chains seen
   for (int a = 0; a < 256; ++a) {
@@ -73,11 +72,6 @@ TEST(DemoData, CellsPaletteAnimationAreasAndMap) {
 
   std::set<int> onMap(Set.begin() + WordMapGridOffset, Set.end());
   for (int a : shown) EXPECT_TRUE(onMap.count(a)) << "area " << a << " is not on the world map";
-  // The world starts at the top left corner with a connected block of real areas.
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 4; ++x)
-      EXPECT_TRUE(shown.count(Set[WordMapGridOffset + 256 * y + x]))
-          << "map (" << x << ", " << y << ")";
 }
 
 }  // namespace

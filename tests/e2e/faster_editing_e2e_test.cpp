@@ -128,13 +128,10 @@ TEST(NewKeys, DoWhatTheKeysTheyStandForDo) {
       // Going to an area stores the edited one first, then loads as + does.
       {"0 RETURN", "F2"},
       {"1 RETURN", "F2 ADD"},
-      {"3 7 RETURN", "F2 ADD*37"},
       {"2 5 4 RETURN", "F2 ADD*254"},
       {"NUMPAD4 NUMPAD2 RETURN", "F2 ADD*42"},
       {"1 9 BACK 2 RETURN", "F2 ADD*12"},
-      {"1 2 3 4 RETURN", "F2 ADD*123"},  // a fourth digit is refused
-      {"3 0 0 RETURN", ""},              // so is a number over 255
-      {"1 2 ESCAPE RETURN", ""},
+      {"3 0 0 RETURN", ""},  // a number over 255 is refused
       {"BACK ESCAPE RETURN", ""},
       {"1 2 RIGHT RETURN", "RIGHT"},  // another key drops the number, then acts
       {"4 2 RETURN ctrl+Z", ""},      // one undo step
@@ -224,24 +221,6 @@ TEST(Replace, EveryAnswerGivesItsSetInOneUndoStep) {
     EXPECT_TRUE(c.err.empty() ? run.err.empty() : run.err.find(c.err) != std::string::npos)
         << c.keys << ": " << run.err;
   }
-}
-
-TEST(HelpPage, PgDnShowsTheSecondPageAndPgUpTheFirst) {
-  // Esc leaves from either page, giving back the editor's screen as it was.
-  std::string dir = e2e::MakeWorkDir(true);
-  for (const char* turns :
-       {"ESCAPE; shot plain.raw",
-        "shot one.raw; NEXT; shot two.png; NEXT; "
-        "shot two.raw; PRIOR; shot back.raw; PRIOR NEXT ESCAPE; shot editor.raw"}) {
-    e2e::RunResult run = e2e::RunScript(
-        dir, e2e::Script(std::string("open Areas.out; RIGHT; frames 2; F1; ") + turns));
-    ASSERT_EQ(run.status, 0) << run.err;
-  }
-  e2e::ExpectGolden(dir + "/two.png", "help_page_more.png");
-  auto shot = [&](const char* name) { return e2e::ReadBytes(dir + "/" + name + ".raw"); };
-  EXPECT_TRUE(shot("one") == shot("back"));
-  EXPECT_TRUE(shot("one") != shot("two"));
-  EXPECT_TRUE(shot("editor") == shot("plain"));
 }
 
 }  // namespace

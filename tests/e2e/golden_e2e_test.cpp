@@ -1,6 +1,6 @@
 // Golden images on the demo set, reviewed by eye when they were made: the
-// area editor (start, edited, a blanked block), the help page, and the Word
-// Map after a stamp.
+// area editor (start, edited, a blanked block), the Word Map after a stamp,
+// and the help's two pages as PgDn and PgUp turn them.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -11,25 +11,40 @@ namespace {
 
 TEST(Golden, Screens) {
   const char* runs[] = {
-      "open Areas.out\nframes 2\nshot area_editor_start.png\n"
+      "open Areas.out; frames 2; shot area_editor_start.png; "
       // area 3, a cell picked from the selector and placed twice
-      "key ADD\nkey ADD\nkey ADD\nkey TAB\nkey DOWN\nkey DOWN\nkey DOWN\nkey RIGHT\nkey SPACE\n"
-      "key TAB\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey SPACE\nkey RIGHT\n"
-      "key SPACE\nframes 2\nshot area_editor_edited.png\n"
+      "ADD*3 TAB DOWN*3 RIGHT SPACE TAB DOWN*5 SPACE RIGHT SPACE; frames 2; "
+      "shot area_editor_edited.png; "
       // a block marked and blanked by its blink
-      "key shift+RIGHT\nkey shift+RIGHT\nkey shift+DOWN\nframes 16\nshot area_editor_block.png\n",
-      "open Areas.out\nkey F1\nshot help_page.png\n",
-      "open Areas.out\nkey F5\nkey TAB\nkey RIGHT\nkey RIGHT\nkey RIGHT\nkey SPACE\nkey TAB\n"
-      "key RIGHT\nkey RIGHT\nkey DOWN\nkey DOWN\nkey DOWN\nkey SPACE\nkey RIGHT\n"
-      "frames 2\nshot word_map_demo_stamp.png\n"};
+      "shift+RIGHT*2 shift+DOWN; frames 16; shot area_editor_block.png",
+      "open Areas.out; F5 TAB RIGHT*3 SPACE TAB RIGHT*2 DOWN*3 SPACE RIGHT; frames 2; "
+      "shot word_map_demo_stamp.png"};
   std::string dir = e2e::MakeWorkDir(true);
-  for (const char* script : runs) {
+  for (const char* lines : runs) {
+    std::string script = e2e::Script(lines);
     e2e::RunResult run = e2e::RunScript(dir, script);
     ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(script);
-    for (std::string word, name; lines >> word;)
-      if (word == "shot" && lines >> name) e2e::ExpectGolden(dir + "/" + name, name);
+    std::istringstream words(script);
+    for (std::string word, name; words >> word;)
+      if (word == "shot" && words >> name) e2e::ExpectGolden(dir + "/" + name, name);
   }
+}
+
+// PgDn turns the help to its second page, where it stays; PgUp back to the
+// first; Esc from the second gives back the editor's screen as from the first.
+TEST(Golden, HelpPagesTurnWithPgDnAndPgUp) {
+  std::string dir = e2e::MakeWorkDir(true);
+  for (const char* turns : {"ESCAPE; shot plain.raw",
+                            "shot 1.png; NEXT NEXT; shot 2.png; PRIOR PRIOR; shot 1again.png; "
+                            "NEXT ESCAPE; shot back.raw"}) {
+    e2e::RunResult run = e2e::RunScript(
+        dir, e2e::Script(std::string("open Areas.out; RIGHT; frames 2; F1; ") + turns));
+    ASSERT_EQ(run.status, 0) << run.err;
+  }
+  for (auto [shot, golden] :
+       {std::pair{"1", "help_page"}, {"2", "help_page_more"}, {"1again", "help_page"}})
+    e2e::ExpectGolden(dir + "/" + shot + ".png", golden + std::string(".png"));
+  EXPECT_EQ(e2e::ReadBytes(dir + "/back.raw"), e2e::ReadBytes(dir + "/plain.raw"));
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ TEST(Questions, ReplacingAFileOrClosingWithUnsavedChanges) {
   const Case cases[] = {
       // Replacing a file this run did not read or write.
       {New + "F3; confirm yes", 0, "", "Areas.out", 1},
-      {New + "F3; confirm no", 0, "nothing is saved: Areas.out is kept", "Areas.out", 0},
       {New + "F3", 0, defaulted.c_str(), "Areas.out", 1},
       {Opened + "F3", 0, "", "Areas.out", 1},
       {New + "F3; confirm yes; F3; confirm no", 0, "no question is asked; 'confirm' is ignored",

@@ -12,21 +12,16 @@ namespace {
 
 using e2e::ReadShot, e2e::Shot;
 
-TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurnAndPlacedCellsShowUnderIt) {
+// The key's move is not drawn until the next turn's cursor step. (Placed
+// cells under the cursor and in the preview are in the golden pictures.)
+TEST(AreaEditorScreen, CursorMovesAfterOneIdleTurn) {
   std::string dir = e2e::MakeWorkDir();
-  const char* script =
-      "open cancel; TAB RIGHT*2 SPACE TAB RIGHT; shot 1.raw; frames 2; shot 2.raw; "
-      "SPACE; frames 2; shot 3.raw";
+  const char* script = "open cancel; RIGHT; shot 1.raw; frames 2; shot 2.raw";
   ASSERT_EQ(e2e::RunScript(dir, e2e::Script(script)).status, 0);
-  Shot movedOnly = ReadShot(dir + "/1.raw"), moved = ReadShot(dir + "/2.raw"),
-       placed = ReadShot(dir + "/3.raw");
-  // The key's move is not drawn until the next turn's cursor step.
+  Shot movedOnly = ReadShot(dir + "/1.raw"), moved = ReadShot(dir + "/2.raw");
   EXPECT_TRUE(movedOnly.IsCellDoubled(96, 32, 0));
   EXPECT_FALSE(moved.IsCellDoubled(96, 32, 0));
   EXPECT_TRUE(moved.IsCellDoubled(64, 32, 0));
-  // Cell 2 placed under the cursor shows around the cursor's brackets.
-  EXPECT_EQ(placed.at(96 + 16, 32 + 16), e2e::CellPixel(2, 8, 8));
-  EXPECT_TRUE(placed.IsCellDoubled(12, 32, 2));  // the preview
 }
 
 // The two shots differ only under the cursor mask at (left, top), and there

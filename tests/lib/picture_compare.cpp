@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <set>
 
 #include "platform/sdl/frame_present.h"
 #include "tools/png_read.h"
@@ -84,7 +83,6 @@ std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
     return "the picture is " + size + ", not " + std::to_string(expected.width) + "x" +
            std::to_string(expected.height);
   int bad = 0, x0 = expected.width, y0 = expected.height, x1 = -1, y1 = -1, border = 0;
-  std::set<std::uint32_t> colours;
   for (int y = 0; y < shown.height; ++y)
     for (int x = 0; x < shown.width; ++x) {
       int px = x - at.left, py = y - at.top;
@@ -95,15 +93,11 @@ std::string ComparePictures(const RgbPicture& shown, const RgbPicture& expected,
         continue;
       }
       int ex = px / at.factor, ey = py / at.factor;
-      std::uint32_t value = At(shown, x, y);
-      colours.insert(value);
-      if (value == At(expected, ex, ey)) continue;
+      if (At(shown, x, y) == At(expected, ex, ey)) continue;
       ++bad;
       x0 = std::min(x0, ex), x1 = std::max(x1, ex), y0 = std::min(y0, ey), y1 = std::max(y1, ey);
     }
   if (border > 0) return std::to_string(border) + " pixels around the picture are not black";
-  if (static_cast<int>(colours.size()) < rules.minColours)
-    return "the picture shows only " + std::to_string(colours.size()) + " colours";
   if (bad > 0 && (!rules.cursor || x1 - x0 >= 32 || y1 - y0 >= 32))
     return std::to_string(bad) + " pixels differ, over " + std::to_string(x1 - x0 + 1) + "x" +
            std::to_string(y1 - y0 + 1) + " from (" + std::to_string(x0) + ", " +

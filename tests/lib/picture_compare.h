@@ -18,7 +18,6 @@ std::string ReadPicture(const std::string& path, RgbPicture& picture);
 struct CompareRules {
   bool scaled = false;  // shown a whole number of times larger on black, as the desktop shows it
   bool cursor = false;  // differences allowed within one 32 x 32 box: the cursor's blink
-  int minColours = 0;   // the picture shows at least this many colours
 };
 
 // "" when shown is expected under the rules; otherwise what differs.

@@ -1,4 +1,4 @@
-// picture-compare [--scaled] [--cursor] [--min-colours N] SHOWN EXPECTED:
+// picture-compare [--scaled] [--cursor] SHOWN EXPECTED:
 // status 0 when SHOWN (PNG or XWD) shows EXPECTED, else 1 with what differs.
 // picture-compare --prompt [--line N]|--status SHOWN: prints the length of the
 // prompt's note (or of its line N) or how many pixels of the status line
@@ -23,16 +23,14 @@ int main(int argc, char** argv) {
       measure = option;
     else if (option == "--line" && i + 1 < argc)
       line = std::atoi(argv[++i]);
-    else if (option == "--min-colours" && i + 1 < argc)
-      rules.minColours = std::atoi(argv[++i]);
     else
       i = argc;
   }
   RgbPicture pictures[2];
   if (argc - i != (measure.empty() ? 2 : 1)) {
     std::fprintf(stderr,
-                 "usage: picture-compare [--scaled] [--cursor] [--min-colours N] "
-                 "SHOWN EXPECTED | --prompt [--line N] SHOWN | --status SHOWN\n");
+                 "usage: picture-compare [--scaled] [--cursor] SHOWN EXPECTED | "
+                 "--prompt [--line N] SHOWN | --status SHOWN\n");
     return 2;
   }
   for (int k = 0; k < argc - i; ++k) {

@@ -155,7 +155,7 @@ reference() {
 # capture FILE: WINDOW as an XWD file.
 capture() { xwd -silent $([[ $WINDOW == root ]] && echo -root || echo -id "$WINDOW") -out "$1" 2>/dev/null; }
 
-# shows CAPTURE EXPECTED [--scaled|--cursor|--min-colours N]: the verdict, and PICTURE_DIFF.
+# shows CAPTURE EXPECTED [--scaled|--cursor]: the verdict, and PICTURE_DIFF.
 shows() { PICTURE_DIFF=$("$COMPARE" "${@:3}" "$1" "$2" 2>&1); }
 
 # expect_picture SECONDS EXPECTED [OPTIONS]: WINDOW, captured again and again

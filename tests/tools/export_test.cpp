@@ -1,5 +1,6 @@
-// tesselle-export: the world picture's bounds, and the areas and animations
-// of the Tiled project; its refused command lines are with the bank tool's.
+// tesselle-export: the world picture's bounds, and the areas, maps and
+// animations of the Tiled project; its refused command lines are with the
+// bank tool's.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -27,16 +28,6 @@ TEST(ExportTool, BoundsCutEntriesOutOfTheWorldPicture) {
     ASSERT_EQ(0, std::memcmp(&part.pixels[96 * y], &all.pixels[8192 * (20 + y) + 96], 96));
 }
 
-TEST(TiledExport, AreasWithCellsAndAreasOnTheMapGetMaps) {
-  std::vector<std::uint8_t> set(AreaSetSize, 0);
-  set[5 * AreaRecordSize + 159] = 1;
-  set[7 * AreaRecordSize + 160] = 1;  // an id alone does not count
-  set[WordMapGridOffset + 65535] = 9;
-  EXPECT_EQ(AreasToExport(set.data()), (std::vector<int>{0, 5, 9}));
-  std::memset(&set[WordMapGridOffset], 200, 65536);
-  EXPECT_EQ(AreasToExport(set.data()), (std::vector<int>{5, 200}));
-}
-
 // What lies in `text` between the first `from` and the next `to`.
 std::string Between(const std::string& text, const std::string& from, const char* to) {
   std::size_t start = text.find(from);
@@ -54,26 +45,31 @@ std::vector<int> Numbers(const std::string& text, const char* pattern) {
   return found;
 }
 
-// A map's tile values, row by row, are the cell (or the area) + 1, the
-// tileset's first gid being 1. Cells on a cycle of the cell-id table are
-// animated from themselves, other ids become properties.
+// Areas with cells and areas on the map get maps. A map's tile values, row
+// by row, are the cell (or the area) + 1, the tileset's first gid being 1.
+// Cells on a cycle of the cell-id table are animated from themselves, other
+// ids become properties.
 TEST(TiledExport, MapValuesAreTheCellOrTheAreaPlusOneAndCyclesAreAnimated) {
   std::string dir = NewScratchDir("tools"), error, warning;
   std::vector<std::uint8_t> set(AreaSetSize, 0);
   std::vector<int> cells, areas;
-  for (int i = 0; i < 160; ++i) cells.push_back((set[i] = static_cast<std::uint8_t>(7 * i)) + 1);
+  for (int i = 0; i < 160; ++i)
+    cells.push_back((set[3 * AreaRecordSize + i] = static_cast<std::uint8_t>(7 * i)) + 1);
+  set[5 * AreaRecordSize + 159] = 1;
+  set[7 * AreaRecordSize + 160] = 1;  // an id alone does not count
   for (int i = 0; i < 65536; ++i) {
-    const int four[] = {0, 1, 2, 255};
+    const int four[] = {1, 2, 4, 255};
     set[WordMapGridOffset + i] =
-        static_cast<std::uint8_t>(four[(5 * (i % 256) + 3 * (i / 256)) % 4]);
+        static_cast<std::uint8_t>(i == 65535 ? 9 : four[(5 * (i % 256) + 3 * (i / 256)) % 4]);
     areas.push_back(set[WordMapGridOffset + i] + 1);
   }
   std::vector<std::string> written;
   ASSERT_TRUE(ExportTiled(MakeTestBank(), set.data(), dir, {}, written, error, warning)) << error;
   EXPECT_EQ(written, (std::vector<std::string>{"cells.png", "cells.tsx", "areas.png", "areas.tsx",
-                                               "area-000.tmx", "area-001.tmx", "area-002.tmx",
+                                               "area-001.tmx", "area-002.tmx", "area-003.tmx",
+                                               "area-004.tmx", "area-005.tmx", "area-009.tmx",
                                                "area-255.tmx", "world.tmx"}));
-  for (auto [map, values] : {std::pair{"area-000.tmx", cells}, {"world.tmx", areas}})
+  for (auto [map, values] : {std::pair{"area-003.tmx", cells}, {"world.tmx", areas}})
     EXPECT_EQ(
         Numbers(Between(testbank::ReadText(dir + "/" + map), "<data encoding=\"csv\">", "</data>"),
                 "(\\d+)"),
