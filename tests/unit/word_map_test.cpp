@@ -154,16 +154,20 @@ TEST_F(WordMap, MapScrollsUpTo240AndBack) {
       EXPECT_TRUE(PreviewShows(screen, 0, 100, CraftedEntry(at * 17, at * 17)));
     });
   }
-  // Whatever the keys, the cursor stays inside the active window, which the
-  // drawing relies on.
-  const OsWParam keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_PRIOR, VK_NEXT};
+  // Whatever the keys, in either editor, each cursor stays inside its active
+  // window, which the drawing relies on.
+  const OsWParam keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_PRIOR, VK_NEXT, VK_F5};
   std::mt19937 random(7);
-  for (int i = 0; i < 600; ++i) {
-    dbl::Key(keys[random() % std::size(keys)]);
+  for (int i = 0; i < 1500; ++i) {
+    dbl::Key(i % 100 == 99 ? VK_ESCAPE : keys[random() % std::size(keys)]);
     dbl::Do([i] {
-      const ViewWindow& window = ActiveWordMapWindow();
-      EXPECT_LT(WordMapState.cursorColumn, window.width) << i;
-      EXPECT_LT(WordMapState.cursorRow, window.height) << i;
+      const WordMapStateRecord& map = WordMapState;
+      const AreaEditorStateRecord& editor = AreaEditorState;
+      EXPECT_TRUE(map.cursorColumn < ActiveWordMapWindow().width &&
+                  map.cursorRow < ActiveWordMapWindow().height &&
+                  static_cast<std::uint32_t>(editor.cursorX) < ActiveWindow().width &&
+                  static_cast<std::uint32_t>(editor.cursorY) < ActiveWindow().height)
+          << i;
     });
   }
   EXPECT_EQ(dbl::RunProgram(), 0u);
