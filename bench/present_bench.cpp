@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 
 namespace {
 

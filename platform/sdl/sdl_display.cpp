@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "platform/emulated/emulated.h"
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
+#include "platform/present/status_band.h"
 #include "platform/sdl/sdl_backend.h"
-#include "platform/sdl/status_band.h"
 
 namespace {
 

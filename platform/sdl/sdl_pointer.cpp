@@ -6,7 +6,7 @@
 // picture's scale and letterbox, and nothing outside the picture is
 // delivered, but for the release of a press that was: the program sees it
 // at the picture's nearest pixel.
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {

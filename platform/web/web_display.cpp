@@ -10,8 +10,8 @@
 
 #include "platform/emulated/emulated.h"
 #include "platform/platform.h"
-#include "platform/sdl/frame_present.h"
-#include "platform/sdl/status_band.h"
+#include "platform/present/frame_present.h"
+#include "platform/present/status_band.h"
 #include "platform/status.h"
 #include "platform/web/web_backend.h"
 

@@ -10,7 +10,7 @@
 
 #include "platform/emulated/emulated.h"
 #include "platform/emulated/input_ring.h"
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 #include "platform/web/web_backend.h"
 #include "platform/web/web_keys.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 #include "tools/png_read.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 #include "tests/unit/program_test.h"
 
 namespace {

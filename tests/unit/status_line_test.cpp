@@ -5,7 +5,7 @@
 
 #include "area/area_slots.h"
 #include "files/area_set.h"
-#include "platform/sdl/status_band.h"
+#include "platform/present/status_band.h"
 #include "runtime/status_events.h"
 #include "tests/unit/program_test.h"
 #include "worldmap/word_map_state.h"

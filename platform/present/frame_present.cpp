@@ -1,6 +1,6 @@
 // Finding the changed spans of the 8-bit frame, and converting and scaling
 // them into a 32-bit window, one output row at a time.
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The status line's text and its drawing. The font's code page is kept to
 // its plain ASCII half, so names show as the bytes they are where they can.
-#include "platform/sdl/status_band.h"
+#include "platform/present/status_band.h"
 
 #include <cstdio>
 

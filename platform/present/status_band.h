@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/sdl/frame_present.h"
+#include "platform/present/frame_present.h"
 #include "platform/status.h"
 
 namespace present {
