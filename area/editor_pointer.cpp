@@ -110,16 +110,12 @@ void PressRight(const OsMessage& message) {
 
 void MovePointer(const OsMessage& message) {
   AreaEditorPointerRecord& pointer = AreaEditorPointer;
-  if (pointer.drag == Drag::None) return;
-  if ((message.wParam & MK_LBUTTON) == 0) {  // the release went elsewhere
-    EndDrag();
-    return;
-  }
   WindowPosition at;
-  if (!CellAt(EditorWindow, message, at)) {
-    pointer.trail.inside = false;
+  auto onEditor = [](const OsMessage& m, WindowPosition& to) {
+    return CellAt(EditorWindow, m, to);
+  };
+  if (pointer.drag == Drag::None || !DragMovesTo(message, EndDrag, onEditor, pointer.trail, at))
     return;
-  }
   if (pointer.drag == Drag::Mark) {
     if (static_cast<std::int32_t>(at.column) != AreaEditorState.cursorX ||
         static_cast<std::int32_t>(at.row) != AreaEditorState.cursorY)

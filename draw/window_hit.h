@@ -88,6 +88,24 @@ void PaintDragTo(PaintTrail& trail, WindowPosition at, Paint paint) {
   WalkLine(trail.last, at, [&](WindowPosition on) { PaintOn(trail, on, paint); });
 }
 
+// Where a movement takes a drag: nowhere when the left button is no longer
+// held (its release went elsewhere: the drag ends) or when `hit` finds the
+// pointer off the window (the trail leaves it); else `at`, the position it
+// points at.
+inline bool DragMovesTo(const OsMessage& message, void (*endDrag)(),
+                        bool (*hit)(const OsMessage&, WindowPosition&), PaintTrail& trail,
+                        WindowPosition& at) {
+  if ((message.wParam & MK_LBUTTON) == 0) {
+    endDrag();
+    return false;
+  }
+  if (!hit(message, at)) {
+    trail.inside = false;
+    return false;
+  }
+  return true;
+}
+
 // What an editor does with each pointer message; the same messages mean the
 // same steps in every editor: a left press first ends any drag, a left
 // release ends it.

@@ -107,16 +107,9 @@ void PressRight(const OsMessage& message) {
 
 void MovePointer(const OsMessage& message) {
   WordMapPointerRecord& pointer = WordMapPointer;
-  if (!pointer.painting) return;
-  if ((message.wParam & MK_LBUTTON) == 0) {  // the release went elsewhere
-    EndWordMapDrag();
-    return;
-  }
   WindowPosition at;
-  if (!SlotAt(MapWindow, message, at)) {
-    pointer.trail.inside = false;
-    return;
-  }
+  auto onMap = [](const OsMessage& m, WindowPosition& to) { return SlotAt(MapWindow, m, to); };
+  if (!pointer.painting || !DragMovesTo(message, EndWordMapDrag, onMap, pointer.trail, at)) return;
   PaintDragTo(pointer.trail, at, PaintAt);
 }
 
